@@ -1,0 +1,90 @@
+/*
+ * qvtrack: the tracker run-time library's C interface.
+ *
+ * Conventions
+ * - The caller owns every record; the library fills them in place. QvInit makes
+ *   TrackerControl.sample point at a GazeSample owned by the library, valid until QvExit.
+ * - Coordinates are screen pixels of the host screen given in TrackerControl before QvInit.
+ * - Results are 0 on success; the gaze thread ignores them.
+ * - Threads: QvInit, QvEyeImageInit, QvGetData, QvEyeImageDisplay and QvExit are called from
+ *   one thread (the gaze thread). QvFeedPointer may be called from any thread at any time.
+ * - Byte offsets documented below are those of a 32-bit build (4-byte pointers); a 32-bit
+ *   build asserts them. A 64-bit build keeps the same field order with an 8-byte pointer.
+ *
+ * The gaze source is chosen by the environment when QvInit runs:
+ *   QVTRACK_SOURCE  pointer (default) | replay:PATH
+ *   QVTRACK_RATE    samples per second (default 60)
+ *   QVTRACK_SPEED   pacing multiplier (default 1; 0 = no pacing)
+ */
+#ifndef QVTRACK_H
+#define QVTRACK_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__)
+#define QVTRACK_EXPORT __attribute__((visibility("default")))
+#else
+#define QVTRACK_EXPORT
+#endif
+
+/* One gaze sample, filled by the library. */
+typedef struct GazeSample {
+    int32_t found; /* offset 0: 1 when the eye was found (the sample is valid only when exactly 1) */
+    int32_t x;     /* offset 4: gaze x in screen pixels */
+    int32_t y;     /* offset 8: gaze y in screen pixels */
+} GazeSample;
+
+/* One instance for the whole run, owned by the program. */
+typedef struct TrackerControl {
+    GazeSample* sample;    /* offset 0: library; the latest sample, valid after QvInit */
+    int32_t requestedRate; /* offset 4: program; 60 before QvInit */
+    int32_t started;       /* offset 8: program; 1 once QvInit and QvEyeImageInit have returned */
+    int32_t screenWidth;   /* offset 12: program; screen width in pixels */
+    int32_t screenHeight;  /* offset 16: program; screen height in pixels */
+    int32_t option20;      /* offset 20: program; 0 */
+    int32_t option24;      /* offset 24: program; 1 */
+    int32_t option28;      /* offset 28: program; 0 */
+    int32_t reserved[4];   /* offsets 32..47: library */
+    int32_t iSamplePerSec; /* offset 48: library; samples per second, filled by QvInit */
+    int32_t reserved2[4];  /* library */
+} TrackerControl;
+
+/* Filled by QvEyeImageInit; the program reads only the image size. */
+typedef struct EyeImageInfo {
+    int32_t reserved[12]; /* offsets 0..47: library */
+    int32_t width;        /* offset 48: eye image width in pixels */
+    int32_t height;       /* offset 52: eye image height in pixels */
+} EyeImageInfo;
+
+#if defined(__cplusplus) && (UINTPTR_MAX == 0xFFFFFFFFu)
+static_assert(sizeof(void*) == 4 && __builtin_offsetof(TrackerControl, iSamplePerSec) == 48, "TrackerControl layout");
+static_assert(__builtin_offsetof(TrackerControl, screenWidth) == 12, "TrackerControl layout");
+#endif
+#if defined(__cplusplus)
+static_assert(sizeof(EyeImageInfo) == 56 && __builtin_offsetof(EyeImageInfo, width) == 48, "EyeImageInfo layout");
+static_assert(__builtin_offsetof(GazeSample, y) == 8, "GazeSample layout");
+#endif
+
+/* Starts the gaze source chosen by the environment; fills control->sample and iSamplePerSec. */
+QVTRACK_EXPORT int QvInit(TrackerControl* control);
+/* Fills the eye image size; `mode` is 4 in Lumora. No camera image exists here: 0 x 0. */
+QVTRACK_EXPORT int QvEyeImageInit(EyeImageInfo* info, int mode);
+/* Waits for the next sample (at most one sample period) and leaves it in *control->sample. */
+QVTRACK_EXPORT int QvGetData(TrackerControl* control);
+/* Draws the eye image into the given screen rectangle of `surface`; draws nothing here. */
+QVTRACK_EXPORT int QvEyeImageDisplay(int image, int left, int top, int width, int height, void* surface);
+/* Ends the tracker connection. */
+QVTRACK_EXPORT int QvExit(TrackerControl* control);
+
+/* The pointer source: the host reports the pointer position in screen pixels. */
+QVTRACK_EXPORT void QvFeedPointer(int x, int y);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* QVTRACK_H */
