@@ -12,9 +12,16 @@
  *   build asserts them. A 64-bit build keeps the same field order with an 8-byte pointer.
  *
  * The gaze source is chosen by the environment when QvInit runs:
- *   QVTRACK_SOURCE  pointer (default) | replay:PATH
- *   QVTRACK_RATE    samples per second (default 60)
- *   QVTRACK_SPEED   pacing multiplier (default 1; 0 = no pacing)
+ *   QVTRACK_SOURCE  pointer (default) | replay:PATH | opengaze[:HOST[:PORT]] (port 4242)
+ *                   | pupil[:HOST[:PORT]] (port 50020) | udp:PORT | udp:ADDRESS:PORT
+ *                   (HOST defaults to 127.0.0.1; udp:PORT listens on 127.0.0.1 only)
+ *   QVTRACK_RATE    samples per second (default 60; for opengaze the server's rate when it
+ *                   reports one, unless QVTRACK_RATE is set)
+ *   QVTRACK_SPEED   pacing multiplier of pointer and replay (default 1; 0 = no pacing)
+ *   QVTRACK_SURFACE pupil: the name of the screen surface (default "screen")
+ * A bad value writes one line to standard error and the pointer source is used instead.
+ * Network sources connect and reconnect in the background; while no sample arrives,
+ * QvGetData returns after one sample period with the last position and found 0.
  */
 #ifndef QVTRACK_H
 #define QVTRACK_H
@@ -82,6 +89,21 @@ QVTRACK_EXPORT int QvExit(TrackerControl* control);
 
 /* The pointer source: the host reports the pointer position in screen pixels. */
 QVTRACK_EXPORT void QvFeedPointer(int x, int y);
+
+/* Counts since the last QvInit, for showing that a tracker delivers. "Received" counts what
+ * the source took in (tracker records, file lines, pointer reads), "delivered" what QvGetData
+ * handed out, including the found-0 samples it gives while nothing arrives. */
+typedef struct QvTrackStats {
+    uint64_t samplesReceived;
+    uint64_t validReceived; /* of those, found 1 */
+    uint64_t samplesDelivered;
+    uint64_t validDelivered; /* of those, found 1 */
+    int32_t connected;       /* 1 while the source has its tracker (network: connected) */
+    int32_t reserved;
+} QvTrackStats;
+
+/* Fills *stats; callable from any thread at any time, also before QvInit and after QvExit. */
+QVTRACK_EXPORT int QvGetStats(QvTrackStats* stats);
 
 #ifdef __cplusplus
 }

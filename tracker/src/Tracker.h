@@ -1,0 +1,33 @@
+// The library's state between QvInit and QvExit: the chosen source and the sample record the
+// program reads. The C exports forward here.
+#pragma once
+
+#include <memory>
+#include <ostream>
+
+#include "Clock.h"
+#include "GazeSource.h"
+#include "SourceConfig.h"
+#include "SourceFactory.h"
+
+namespace qvtrack {
+
+class Tracker {
+public:
+    // Reads the configuration through `env`, builds its source and, when anything is wrong,
+    // writes one line to `err` and uses the pointer source instead. Never null.
+    static std::unique_ptr<Tracker> start(const EnvLookup& env, HostScreen screen, Clock& clock, TrackStats& stats,
+                                          std::ostream& err);
+
+    int samplesPerSecond() const { return source_->samplesPerSecond(); }
+    // Fills `out` with the next sample; returns within one sample period.
+    void next(GazeSample& out);
+
+private:
+    Tracker(std::unique_ptr<GazeSource> source, TrackStats& stats) : source_(std::move(source)), stats_(stats) {}
+
+    std::unique_ptr<GazeSource> source_;
+    TrackStats& stats_;
+};
+
+}  // namespace qvtrack
