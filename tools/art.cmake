@@ -1,0 +1,20 @@
+# lumora_artgen draws Lumora's shipped pictures and sounds and its stamp pictures at build
+# time (drawing/pictures.cmake runs it). QtGui only: images and painting, no windows.
+if(LUMORA_BUILD_QT)
+    add_executable(lumora_artgen
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/main.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/BmpWriter.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/WavWriter.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/Pictures.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/Sounds.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/Stamps.cpp)
+    target_link_libraries(lumora_artgen PRIVATE Qt6::Gui)
+    set_target_properties(lumora_artgen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
+    # Previews to look at: ninja lumora_art_previews, then build/tools/previews/*.png.
+    add_custom_target(lumora_art_previews
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+                $<TARGET_FILE:lumora_artgen> ${CMAKE_BINARY_DIR}/tools/preview-data
+                ${CMAKE_BINARY_DIR}/tools/preview-stamps ${CMAKE_BINARY_DIR}/tools/previews
+        DEPENDS lumora_artgen VERBATIM)
+endif()
