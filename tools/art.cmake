@@ -7,7 +7,9 @@ if(LUMORA_BUILD_QT)
         ${CMAKE_CURRENT_LIST_DIR}/artgen/WavWriter.cpp
         ${CMAKE_CURRENT_LIST_DIR}/artgen/Pictures.cpp
         ${CMAKE_CURRENT_LIST_DIR}/artgen/Sounds.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/artgen/Stamps.cpp)
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/Stamps.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/CanvasArt.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/artgen/DialogArt.cpp)
     target_link_libraries(lumora_artgen PRIVATE Qt6::Gui)
     set_target_properties(lumora_artgen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 

@@ -9,6 +9,8 @@
 namespace artgen {
 
 std::vector<Artifact> SoundFiles();
+std::vector<Artifact> CanvasFiles();  // CanvasArt.cpp: the canvas's sounds and trace-task picture
+std::vector<Artifact> DialogFiles();  // DialogArt.cpp: the dialogs' pictures and sounds
 
 namespace {
 
@@ -43,8 +45,10 @@ std::vector<Artifact> DataFiles() {
         {"Lumora/Images/left_small.bmp", [] { return EncodeBmp(DrawArrow(true), ARROW_DEPTH); }},
         {"Lumora/Images/right_small.bmp", [] { return EncodeBmp(DrawArrow(false), ARROW_DEPTH); }},
     };
-    for (Artifact& sound : SoundFiles()) {
-        files.push_back(std::move(sound));
+    for (auto* more : {&SoundFiles, &CanvasFiles, &DialogFiles}) {
+        for (Artifact& file : (*more)()) {
+            files.push_back(std::move(file));
+        }
     }
     return files;
 }
