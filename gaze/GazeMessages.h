@@ -21,8 +21,12 @@ constexpr std::intptr_t MakePointLParam(int x, int y) {
     return static_cast<std::intptr_t>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
                                       static_cast<std::uint32_t>(x & 0xFFFF));
 }
-constexpr unsigned PointLParamX(std::intptr_t lParam) { return static_cast<std::uint32_t>(lParam) & 0xFFFFu; }
-constexpr unsigned PointLParamY(std::intptr_t lParam) { return (static_cast<std::uint32_t>(lParam) >> 16) & 0xFFFFu; }
+constexpr unsigned PointLParamX(std::intptr_t lParam) {
+    return static_cast<std::uint32_t>(lParam) & 0xFFFFu;
+}
+constexpr unsigned PointLParamY(std::intptr_t lParam) {
+    return (static_cast<std::uint32_t>(lParam) >> 16) & 0xFFFFu;
+}
 
 // Posts one message to the main window's queue without waiting. Implementations must be safe
 // to call from the gaze thread.

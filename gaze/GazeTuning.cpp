@@ -1,0 +1,39 @@
+#include "GazeTuning.h"
+
+#include <cmath>
+
+namespace lumora {
+
+namespace {
+constexpr float kMsToSeconds = 0.001f;
+}
+
+GazeTuning ReadGazeTuning(IniDocument& doc) {
+    doc.setPath(std::string(kGazeSettingsPath));
+    doc.read();
+    GazeTuning t;
+    t.fMinFixMs = static_cast<float>(doc.getNumber(kFixTimeSection, kFixTimeKey, 0.0));
+    t.Yellow = doc.getNumber(kCursorColorSection, kCursorColorKey, 0.0) != 0.0;
+    t.GazeDev = static_cast<float>(doc.getNumber(kGazeDevSection, kGazeDevKey, 0.0));
+    return t;
+}
+
+void StoreGazeTuning(IniDocument& doc, const GazeTuning& tuning) {
+    doc.setNumber(kFixTimeSection, kFixTimeKey, tuning.fMinFixMs);
+    doc.setNumber(kCursorColorSection, kCursorColorKey, tuning.Yellow ? 1.0 : 0.0);
+    doc.setNumber(kGazeDevSection, kGazeDevKey, tuning.GazeDev);
+}
+
+int MinimumFixSamples(int iSamplePerSec, float fMinFixMs) {
+    const long double product = static_cast<long double>(iSamplePerSec) * static_cast<long double>(fMinFixMs) *
+                                static_cast<long double>(kMsToSeconds);
+    const long double samples = std::ceil(product);
+    // Settings files are outside data: keep absurd values inside int rather than overflow.
+    if (!(samples < 1e9L))
+        return samples > 0 ? 1000000000 : 0;
+    if (samples < -1e9L)
+        return -1000000000;
+    return static_cast<int>(samples);
+}
+
+}  // namespace lumora

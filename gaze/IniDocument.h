@@ -1,0 +1,79 @@
+// IniDocument: the whole of a small sectioned settings file held in memory, read once, changed
+// by the program and written back whole, so that comments, other sections and other keys of the
+// file survive a rewrite (regrouped: a section's comments come before its keys).
+//
+// Names of sections and keys compare case-insensitively (ASCII) and keep the case in which they
+// were read or added. Values are kept exactly as they stand in the file, blanks included.
+// Numbers are written with six decimals (500 -> "500.000000") and read like the C library's
+// atof; both ignore the process locale, so a comma-decimal desktop reads the same file.
+//
+// Used on the user-interface thread only.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TextStreams.h"
+
+namespace lumora {
+
+class IniDocument {
+public:
+    struct Key {
+        std::string name;
+        std::string value;
+    };
+    struct Section {
+        std::string name;
+        std::vector<std::string> comments;
+        std::vector<Key> keys;
+    };
+
+    IniDocument() = default;
+
+    void setPath(std::string path) { m_path = std::move(path); }
+    const std::string& path() const { return m_path; }
+
+    // Parses the file at the path, adding to what the document holds. False when the file cannot
+    // be opened, a line is refused (a non-empty line starting with a non-printable byte: the line
+    // "Failing on char N" goes to standard output and reading stops, keeping what came before),
+    // or the document holds no section afterwards.
+    bool read();
+    bool read(LineSource& source);
+
+    // Replaces the file at the path with the document. False when the file cannot be opened or
+    // not everything could be written.
+    bool write() const;
+    bool write(TextSink& sink) const;
+
+    // Linear, case-insensitive, first match; -1 when missing.
+    int findSection(std::string_view name) const;
+    int findKey(int section, std::string_view name) const;
+    // Appends a new, empty section, even when one of that name exists; returns its index.
+    int addSection(std::string_view name);
+
+    std::string getText(std::string_view section, std::string_view key, std::string_view defaultText) const;
+    double getNumber(std::string_view section, std::string_view key, double defaultNumber) const;
+    // Missing section or key: created when `create`, else false. An existing key's value is replaced.
+    bool setText(std::string_view section, std::string_view key, std::string_view value, bool create);
+    bool setNumber(std::string_view section, std::string_view key, double number);
+
+    void addHeaderComment(std::string_view text) { m_headerComments.emplace_back(text); }
+    // False when no section of that name exists.
+    bool addSectionComment(std::string_view section, std::string_view text);
+
+    const std::vector<std::string>& headerComments() const { return m_headerComments; }
+    const std::vector<Section>& sections() const { return m_sections; }
+
+    // The number formats of the file, shared with its callers.
+    static std::string FormatNumber(double number);
+    static double ParseNumber(std::string_view text);
+
+private:
+    std::string m_path;
+    std::vector<std::string> m_headerComments;
+    std::vector<Section> m_sections;
+};
+
+}  // namespace lumora

@@ -1,0 +1,84 @@
+#include "GazeTuning.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "GazeTestSupport.h"
+
+namespace lumora {
+namespace {
+
+struct MinFixCase {
+    int rate;
+    float ms;
+    int expected;
+};
+
+class MinimumFix : public ::testing::TestWithParam<MinFixCase> {};
+
+TEST_P(MinimumFix, CeilingOfTheExtendedProduct) {
+    EXPECT_EQ(MinimumFixSamples(GetParam().rate, GetParam().ms), GetParam().expected)
+        << GetParam().rate << " samples/s, " << GetParam().ms << " ms";
+}
+
+// Products that are whole in decimal gain one sample through the single-precision 0.001.
+INSTANTIATE_TEST_SUITE_P(Cases, MinimumFix,
+                         ::testing::Values(MinFixCase{60, 500, 31}, MinFixCase{60, 300, 19}, MinFixCase{60, 400, 25},
+                                           MinFixCase{60, 600, 37}, MinFixCase{50, 500, 26}, MinFixCase{60, 510, 31},
+                                           MinFixCase{60, 0, 0}, MinFixCase{0, 500, 0}, MinFixCase{60, -100, -6},
+                                           MinFixCase{2000, 500, 1001}, MinFixCase{1000000, 1e30f, 1000000000}));
+
+void WriteSettings(const std::string& text) {
+    std::filesystem::create_directories("Lumora");
+    std::ofstream(std::string(kGazeSettingsPath), std::ios::binary) << text;
+}
+
+TEST(GazeTuning, StartUpReadTakesTheThreeValues) {
+    test::ScratchDir dir;
+    WriteSettings("[FixTime]\nfMinFixMs=400.000000\n\n[CursorColor]\nYellow=0.5\n\n[gazedev]\nTHRESH=19.049999\n");
+    IniDocument doc;
+    const GazeTuning t = ReadGazeTuning(doc);
+    EXPECT_EQ(doc.path(), kGazeSettingsPath);
+    EXPECT_EQ(t.fMinFixMs, 400.0f);
+    EXPECT_TRUE(t.Yellow);
+    EXPECT_EQ(t.GazeDev, 19.05f);
+}
+
+TEST(GazeTuning, MissingFileGivesZeros) {
+    test::ScratchDir dir;
+    IniDocument doc;
+    const GazeTuning t = ReadGazeTuning(doc);
+    EXPECT_EQ(t.fMinFixMs, 0.0f);
+    EXPECT_FALSE(t.Yellow);
+    EXPECT_EQ(t.GazeDev, 0.0f);
+    EXPECT_EQ(MinimumFixSamples(60, t.fMinFixMs), 0);
+}
+
+TEST(GazeTuning, FirstRunStoreCreatesTheFile) {
+    test::ScratchDir dir;
+    IniDocument doc;
+    ReadGazeTuning(doc);
+    std::filesystem::create_directories("Lumora");
+    StoreGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
+    ASSERT_TRUE(doc.write());
+    EXPECT_EQ(test::ReadFile(std::string(kGazeSettingsPath)),
+              test::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/first_run.ini"));
+}
+
+TEST(GazeTuning, RewriteKeepsOtherContent) {
+    test::ScratchDir dir;
+    WriteSettings("; mine\n[Other]\nx=1\n[FixTime]\nfMinFixMs=300.000000\n");
+    IniDocument doc;
+    GazeTuning t = ReadGazeTuning(doc);
+    t.Yellow = true;
+    StoreGazeTuning(doc, t);
+    ASSERT_TRUE(doc.write());
+    EXPECT_EQ(test::ReadFile(std::string(kGazeSettingsPath)),
+              "; mine\n\n[Other]\nx=1\n\n[FixTime]\nfMinFixMs=300.000000\n\n[CursorColor]\nYellow=1.000000\n\n"
+              "[GazeDev]\nThresh=0.000000\n\n");
+}
+
+}  // namespace
+}  // namespace lumora
