@@ -1,0 +1,189 @@
+// MainDlg as the hub of the window messages: gaze events out to the dialogs, the canvas and the
+// buttons; button choices in, dispatched by group.
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "ExitDlg.h"
+#include "InstructionDlg.h"
+#include "LumoraButton.h"
+#include "MainDlg.h"
+#include "SoundPlayer.h"
+
+namespace lumora {
+
+void MainDlg::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (msg) {
+        case WM_GAZE_POINT:
+            gazePoint(wParam, lParam);
+            break;
+        case WM_GAZE_DWELL:
+        case WM_GAZE_FIXATION_END:
+            if (!m_gazePaused)
+                PostLumoraMessage(m_canvas, msg, wParam, lParam);
+            break;
+        case WM_DRAWING_FILE:
+            PostLumoraMessage(m_canvas, msg, wParam, lParam);
+            break;
+        case WM_TRACKER_READY:
+            showInstructionWindow();
+            break;
+        case WM_BUTTON_CHOSEN:
+            buttonChosen(wParam, static_cast<int>(lParam));
+            break;
+        case WM_CLOSE:
+            close();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
+    if (m_gazePaused) {
+        // Paused: the Dot button is the only way back.
+        PostLumoraMessage(m_dot, WM_GAZE_POINT, wParam, lParam);
+        return;
+    }
+    if (m_exitDlg->isVisible())
+        PostLumoraMessage(m_exitDlg.get(), WM_GAZE_POINT, wParam, lParam);
+    PostLumoraMessage(m_canvas, WM_GAZE_POINT, wParam, lParam);
+    for (LumoraButton* b : m_gazeTargets)
+        PostLumoraMessage(b, WM_GAZE_POINT, wParam, lParam);
+
+    const QPoint p = PointFromLParam(lParam);
+    m_cursor.erase(m_picture);
+    update(m_cursor.rect());
+    m_cursor.centerAt(p.x(), p.y());
+    m_cursor.draw(m_picture, m_save);
+    update(m_cursor.rect());
+}
+
+void MainDlg::broadcast(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+    for (LumoraButton* b : m_gazeTargets)
+        PostLumoraMessage(b, msg, wParam, lParam);
+}
+
+void MainDlg::buttonChosen(std::uintptr_t wParam, int group) {
+    closeInstructionWindow();
+    switch (group) {
+        case GROUP_UNDO:
+            PostLumoraMessage(m_canvas, WM_UNDO, 0, 0);
+            break;
+        case GROUP_GRID:
+            PostLumoraMessage(m_canvas, WM_TOGGLE_GRID, wParam, GROUP_GRID);
+            SendLumoraMessage(m_grid, WM_BUTTON_TEXT, 0, 0);
+            break;
+        case GROUP_EXIT:
+            confirmExit();
+            break;
+        case GROUP_DOT:
+            m_gazePaused = !m_gazePaused;
+            SendLumoraMessage(m_dot, WM_BUTTON_TEXT, 0, 0);
+            break;
+        case GROUP_STAMP_TOOL:
+            showPalette(kStampPalette);
+            PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, wParam, GROUP_STAMP_TOOL);
+            broadcast(WM_BUTTON_CHOSEN, wParam, GROUP_STAMP_TOOL);
+            break;
+        case GROUP_SHAPE_TOOL:
+            showPalette(kColorPalette);
+            PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, wParam, GROUP_SHAPE_TOOL);
+            broadcast(WM_BUTTON_CHOSEN, wParam, GROUP_SHAPE_TOOL);
+            break;
+        case GROUP_STAMP:
+            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, GROUP_STAMP);
+            break;
+        case GROUP_COLOR:
+            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, GROUP_COLOR);
+            broadcast(WM_BUTTON_CHOSEN, wParam, GROUP_COLOR);
+            break;
+        case GROUP_FILL:
+            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, GROUP_FILL);
+            break;
+        case GROUP_ROTATE_RIGHT:
+            rotatePalette(false);
+            break;
+        case GROUP_ROTATE_LEFT:
+            rotatePalette(true);
+            break;
+        // Open, Save, New and Settings act through dialogs that come later; their buttons
+        // only click for now.
+        default:
+            break;
+    }
+}
+
+void MainDlg::command(int id) {
+    switch (id) {
+        case IDC_ARROW_LEFT:
+            rotatePalette(false);
+            break;
+        case IDC_ARROW_RIGHT:
+            rotatePalette(true);
+            break;
+        case IDC_SETTINGS:
+            break;  // the settings command comes with the settings dialog
+        default:
+            if (LumoraButton* b = button(id))
+                b->activate();
+            break;
+    }
+}
+
+void MainDlg::confirmExit() {
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    const bool confirmed = m_exitDlg->exec() == ExitDlg::kConfirmed;
+    if (confirmed) {
+        m_exitConfirmed = true;
+        m_shared.gazeRunning.store(false);
+    }
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    // The gaze thread closes the window once it has shut the tracker down; when it is no longer
+    // running (the tracker failed, or no thread was started) nothing else would ever close it.
+    if (confirmed && m_gazeEnded.load())
+        close();
+}
+
+void MainDlg::rotatePalette(bool left) {
+    Sound().playAsync(QString::fromLatin1(kClickSound));
+    std::vector<LumoraButton*>& items = m_paletteMode == kStampPalette ? m_stampPalette : m_colorPalette;
+    if (items.size() <= static_cast<std::size_t>(kPaletteSlots))
+        return;
+    if (left)
+        std::rotate(items.begin(), items.begin() + 1, items.end());
+    else
+        std::rotate(items.rbegin(), items.rbegin() + 1, items.rend());
+    placePalette(items, true);
+}
+
+void MainDlg::showPalette(int mode) {
+    m_paletteMode = mode;
+    const bool stamps = mode == kStampPalette;
+    placePalette(stamps ? m_colorPalette : m_stampPalette, false);
+    placePalette(stamps ? m_stampPalette : m_colorPalette, true);
+}
+
+void MainDlg::placePalette(const std::vector<LumoraButton*>& items, bool shown) {
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        items[k]->setGeometry(m_layout.paletteSlot(static_cast<int>(k)));
+        items[k]->setVisible(shown && k < static_cast<std::size_t>(kPaletteSlots));
+    }
+}
+
+void MainDlg::showInstructionWindow() {
+    if (m_instruction)
+        return;
+    m_instruction = new InstructionDlg(m_screen.size(), this);
+    m_instruction->show();
+}
+
+void MainDlg::closeInstructionWindow() {
+    if (!m_instruction)
+        return;
+    InstructionDlg* window = m_instruction;
+    m_instruction = nullptr;
+    window->close();
+    delete window;
+}
+
+}  // namespace lumora

@@ -1,0 +1,48 @@
+// Sound playback from wave files by path. The program installs a Qt Multimedia player at start;
+// tests install a ScriptedSoundPlayer and read back what was asked for. Playing never reports
+// failure: a missing or unreadable file simply plays nothing.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace lumora {
+
+// The click every gaze button and palette arrow plays, relative to the working directory.
+inline constexpr const char* kClickSound = "Lumora/Sounds/CLICK.WAV";
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts the file and returns at once; a new sound replaces the one playing.
+    virtual void playAsync(const QString& path) = 0;
+    // Plays the file to its end before returning (the user-interface thread keeps handling
+    // events meanwhile, so gaze points still arrive).
+    virtual void playSync(const QString& path) = 0;
+    // Stops whatever is playing.
+    virtual void stop() = 0;
+};
+
+// Records every request in order as "async PATH", "sync PATH" or "stop".
+class ScriptedSoundPlayer : public SoundPlayer {
+public:
+    void playAsync(const QString& path) override { m_log << QStringLiteral("async ") + path; }
+    void playSync(const QString& path) override { m_log << QStringLiteral("sync ") + path; }
+    void stop() override { m_log << QStringLiteral("stop"); }
+    const QStringList& log() const { return m_log; }
+    void clear() { m_log.clear(); }
+
+private:
+    QStringList m_log;
+};
+
+// Plays through Qt Multimedia. Must live on the user-interface thread.
+std::unique_ptr<SoundPlayer> MakeQtSoundPlayer();
+
+// The program-wide player. Until one is installed, sounds are silently dropped.
+SoundPlayer& Sound();
+// Installs a player and returns the previous one (or null).
+std::unique_ptr<SoundPlayer> SetSoundPlayer(std::unique_ptr<SoundPlayer> player);
+
+}  // namespace lumora
