@@ -1,7 +1,12 @@
 #include "SourceFactory.h"
 
+#include "OpenGazeSource.h"
 #include "PointerSource.h"
 #include "ReplaySource.h"
+#include "UdpSource.h"
+#ifdef QVTRACK_HAVE_PUPIL
+#include "PupilSource.h"
+#endif
 
 namespace qvtrack {
 
@@ -20,11 +25,17 @@ std::unique_ptr<GazeSource> CreateSource(const SourceConfig& config, HostScreen 
                                                   config.rate, config.speed);
         }
         case SourceKind::OpenGaze:
-        case SourceKind::Pupil:
+            return std::make_unique<OpenGazeSource>(config, screen, stats);
         case SourceKind::Udp:
+            return UdpSource::open(config, stats, error);
+        case SourceKind::Pupil:
+#ifdef QVTRACK_HAVE_PUPIL
+            return std::make_unique<PupilSource>(config, screen, stats);
+#else
             break;
+#endif
     }
-    error = "this source is not available in this build";
+    error = "the pupil source was left out of this build (no ZeroMQ or msgpack headers)";
     return nullptr;
 }
 

@@ -1,0 +1,114 @@
+#include "OpenGazeSource.h"
+
+#include <iostream>
+#include <thread>
+
+#include "OpenGazeConnection.h"
+
+namespace qvtrack {
+
+namespace {
+constexpr std::chrono::milliseconds kConnectTimeout{1000};
+constexpr std::chrono::milliseconds kReadWait{50};
+constexpr std::chrono::milliseconds kFirstRetry{100};
+constexpr std::chrono::milliseconds kLongestRetry{2000};
+constexpr std::string_view kAckTag = "ACK";
+constexpr std::string_view kProductId = "PRODUCT_ID";
+constexpr std::string_view kRateAttribute = "RATE";
+}  // namespace
+
+const char* const OpenGazeSource::kStartRecords[] = {
+    "<GET ID=\"PRODUCT_ID\" />",
+    "<SET ID=\"ENABLE_SEND_POG_FIX\" STATE=\"1\" />",
+    "<SET ID=\"ENABLE_SEND_DATA\" STATE=\"1\" />",
+};
+
+OpenGazeSource::OpenGazeSource(const SourceConfig& config, HostScreen screen, TrackStats& stats,
+                               std::chrono::milliseconds rateWait)
+    : host_(config.host), port_(config.port), screen_(screen), stats_(stats), queue_(stats), rate_(config.rate) {
+    loop_.start([this] { run(); });
+    if (!config.rateGiven) {
+        auto deadline = std::chrono::steady_clock::now() + rateWait;
+        while (serverRate_.load() == 0 && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (serverRate_.load() > 0) {
+            rate_ = serverRate_.load();
+        }
+    }
+}
+
+OpenGazeSource::~OpenGazeSource() {
+    loop_.stop();
+}
+
+void OpenGazeSource::next(GazeSample& out) {
+    queue_.take(out, std::chrono::nanoseconds(1'000'000'000LL / rate_));
+}
+
+void OpenGazeSource::handle(const OpenGazeRecord& record) {
+    GazeSample sample{};
+    if (record.toSample(screen_.width, screen_.height, sample)) {
+        queue_.push(sample);
+        return;
+    }
+    if (record.tag() == kAckTag && record.attribute("ID") == kProductId) {
+        if (auto rate = record.number(kRateAttribute); rate && *rate >= 1 && *rate <= SourceConfig::kMaxRate) {
+            serverRate_ = static_cast<int>(*rate);
+        }
+    }
+}
+
+void OpenGazeSource::readConnection(OpenGazeConnection& connection) {
+    OpenGazeRecord record;
+    while (!loop_.stopping()) {
+        switch (connection.next(record, kReadWait)) {
+            case OpenGazeConnection::Read::Record:
+                handle(record);
+                break;
+            case OpenGazeConnection::Read::Nothing:
+                break;
+            case OpenGazeConnection::Read::Closed:
+                return;
+        }
+    }
+}
+
+void OpenGazeSource::run() {
+    const std::string where = host_ + ":" + std::to_string(port_);
+    std::chrono::milliseconds retry = kFirstRetry;
+    bool reported = false;
+    while (!loop_.stopping()) {
+        std::string error;
+        auto connection =
+            OpenGazeConnection::open(host_, port_, kConnectTimeout, error, [this] { return loop_.stopping(); });
+        bool started = connection != nullptr;
+        for (const char* record : kStartRecords) {
+            started = started && connection->send(record);
+        }
+        if (started) {
+            stats_.connected = 1;
+            retry = kFirstRetry;
+            reported = false;
+            readConnection(*connection);
+            stats_.connected = 0;
+            if (loop_.stopping()) {
+                break;
+            }
+            std::cerr << "qvtrack: the Open Gaze server at " << where << " closed the connection; reconnecting"
+                      << std::endl;
+        } else if (!reported) {
+            // Once per outage: the user learns the tracker is not there, the log does not fill up.
+            std::cerr << "qvtrack: cannot connect to the Open Gaze server at " << where << " ("
+                      << (error.empty() ? "it refused the start records" : error) << "); retrying" << std::endl;
+            reported = true;
+        }
+        connection.reset();
+        if (!loop_.sleepFor(retry)) {
+            break;
+        }
+        retry = std::min(retry * 2, kLongestRetry);
+    }
+}
+
+}  // namespace qvtrack

@@ -1,0 +1,50 @@
+// Gaze from an Open Gaze server (TCP): enables the fixation point of gaze and the data stream,
+// turns REC records into samples on the host screen and reconnects in the background.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <string>
+
+#include "BackgroundLoop.h"
+#include "GazeSource.h"
+#include "OpenGazeRecord.h"
+#include "SampleQueue.h"
+#include "SourceConfig.h"
+#include "SourceFactory.h"
+
+namespace qvtrack {
+
+class OpenGazeSource : public GazeSource {
+public:
+    // How long QvInit waits for the server to tell its rate before it assumes the default.
+    static constexpr std::chrono::milliseconds kRateWait{500};
+
+    // Starts connecting at once. With `rateGiven` the configured rate is the nominal one;
+    // otherwise the server's, when it reports one within kRateWait.
+    OpenGazeSource(const SourceConfig& config, HostScreen screen, TrackStats& stats,
+                   std::chrono::milliseconds rateWait = kRateWait);
+    ~OpenGazeSource() override;
+
+    int samplesPerSecond() const override { return rate_; }
+    void next(GazeSample& out) override;
+
+    // The records sent after each connect, in order.
+    static const char* const kStartRecords[];
+
+private:
+    void run();
+    void readConnection(class OpenGazeConnection& connection);
+    void handle(const OpenGazeRecord& record);
+
+    std::string host_;
+    int port_;
+    HostScreen screen_;
+    TrackStats& stats_;
+    SampleQueue queue_;
+    std::atomic<int> serverRate_{0};
+    int rate_;
+    BackgroundLoop loop_;  // last: joined before the members above go
+};
+
+}  // namespace qvtrack

@@ -1,0 +1,43 @@
+// Gaze from Pupil Capture's network interface: asks Pupil Remote (a ZeroMQ request socket) for
+// the subscription port, subscribes to the gaze mapped on the named screen surface and turns
+// each gaze point into a sample. Reconnects in the background.
+#pragma once
+
+#include <string>
+
+#include "BackgroundLoop.h"
+#include "GazeSource.h"
+#include "SampleQueue.h"
+#include "SourceConfig.h"
+#include "SourceFactory.h"
+
+namespace qvtrack {
+
+class PupilSource : public GazeSource {
+public:
+    // Multi-part messages larger than this are refused by ZeroMQ itself.
+    static constexpr long long kMaxMessageBytes = 1024 * 1024;
+
+    PupilSource(const SourceConfig& config, HostScreen screen, TrackStats& stats);
+    ~PupilSource() override;
+
+    int samplesPerSecond() const override { return rate_; }
+    void next(GazeSample& out) override;
+
+private:
+    void run();
+    int askSubscriptionPort();
+    void receive(void* sub);
+
+    std::string host_;
+    int port_;
+    std::string topic_;
+    HostScreen screen_;
+    TrackStats& stats_;
+    int rate_;
+    SampleQueue queue_;
+    void* context_;
+    BackgroundLoop loop_;  // last: joined before the members above go
+};
+
+}  // namespace qvtrack

@@ -1,0 +1,43 @@
+// Gaze from any bridge program as UDP datagrams "x y" in screen pixels, or "- -" when the
+// tracker has no gaze, at whatever rate they come.
+#pragma once
+
+#include <string_view>
+
+#include "BackgroundLoop.h"
+#include "GazeSource.h"
+#include "SampleQueue.h"
+#include "Socket.h"
+#include "SourceConfig.h"
+
+namespace qvtrack {
+
+class UdpSource : public GazeSource {
+public:
+    // Longer datagrams are no gaze datagrams: refused whole.
+    static constexpr std::size_t kMaxDatagram = 128;
+
+    // Binds at once; null with `error` set when the address cannot be had.
+    static std::unique_ptr<UdpSource> open(const SourceConfig& config, TrackStats& stats, std::string& error);
+    ~UdpSource() override;
+
+    int samplesPerSecond() const override { return rate_; }
+    void next(GazeSample& out) override;
+    // The port bound, useful when the configuration asked for any.
+    int port() const { return port_; }
+
+    // "x y", "- -" (found 0), with optional blanks and a line end; false for anything else.
+    static bool parse(std::string_view datagram, GazeSample& out);
+
+private:
+    UdpSource(UniqueFd fd, int port, int rate, TrackStats& stats);
+    void run();
+
+    UniqueFd fd_;
+    int port_;
+    int rate_;
+    SampleQueue queue_;
+    BackgroundLoop loop_;  // last: joined before the members above go
+};
+
+}  // namespace qvtrack

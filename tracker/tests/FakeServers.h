@@ -1,0 +1,46 @@
+// Fake tracker servers for the network source tests, on loopback only. Every wait is bounded,
+// so a broken source fails a test instead of hanging it.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Socket.h"
+
+namespace qvtrack::testing {
+
+// A TCP server on 127.0.0.1 (any free port) that runs `session` for each accepted connection,
+// one at a time, until stopped.
+class FakeTcpServer {
+public:
+    using Session = std::function<void(int fd, int index)>;
+    explicit FakeTcpServer(Session session);
+    ~FakeTcpServer();
+    int port() const { return port_; }
+    int accepted() const { return accepted_.load(); }
+
+    // Helpers for sessions.
+    static bool sendText(int fd, const std::string& text);
+    // Reads lines until `count` lines came or `timeout` passed.
+    static std::vector<std::string> readLines(int fd, std::size_t count, std::chrono::milliseconds timeout);
+
+private:
+    UniqueFd listener_;
+    int port_ = 0;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> accepted_{0};
+    Session session_;
+    std::thread thread_;
+};
+
+// Sends UDP datagrams to 127.0.0.1:port.
+bool SendUdp(int port, const std::string& datagram);
+
+// Polls `condition` until it holds or `timeout` passes.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
+
+}  // namespace qvtrack::testing
