@@ -10,8 +10,8 @@
 namespace lumora {
 
 int FixationDetector::ResetFixationDetector(int /*minimumFixSamples*/) {
-    for (Entry& e : m_ring)
-        e = Entry{};
+    for (int i = 0; i < RING_SIZE; ++i)
+        writeEntry(i, Entry{});
     m_current = 0;
     m_callCount = 0;
     m_prevEndCount = 0;
@@ -44,6 +44,30 @@ void FixationDetector::FailRingTooSmall(int minimumFixSamples) {
     std::exit(FATAL_EXIT_STATUS);
 }
 
+void FixationDetector::writeEntry(int i, const Entry& e) {
+    m_ring.found[i] = e.found;
+    m_ring.x[i] = e.x;
+    m_ring.y[i] = e.y;
+    m_ring.state[i] = e.state;
+    m_ring.fixX[i] = e.fixX;
+    m_ring.fixY[i] = e.fixY;
+    m_ring.deviation[i] = e.deviation;
+    m_ring.saccadeDuration[i] = e.saccadeDuration;
+    m_ring.fixationDuration[i] = e.fixationDuration;
+}
+
+FixationDetector::Entry FixationDetector::readEntry(int i) const {
+    return Entry{m_ring.found[i],
+                 m_ring.x[i],
+                 m_ring.y[i],
+                 m_ring.state[i],
+                 m_ring.fixX[i],
+                 m_ring.fixY[i],
+                 m_ring.deviation[i],
+                 m_ring.saccadeDuration[i],
+                 m_ring.fixationDuration[i]};
+}
+
 double FixationDetector::distanceTo(const Fixation& f, float x, float y) const {
     const float dx = x - f.centroidX;
     const float dy = y - f.centroidY;
@@ -62,18 +86,19 @@ int FixationDetector::FeedFixationDetector(bool found, float x, float y, float d
     if (delayedIndex < 0)
         delayedIndex += RING_SIZE;
 
-    Entry& cur = m_ring[m_current];
-    cur = Entry{};
-    cur.found = found;
-    cur.x = x;
-    cur.y = y;
+    Entry fresh;
+    fresh.found = found;
+    fresh.x = x;
+    fresh.y = y;
+    writeEntry(m_current, fresh);
+    float& deviationOut = m_ring.deviation[m_current];
 
     if (found) {
         if (m_present.count <= 0) {
             startPresent(x, y);
         } else {
             const double deviation = distanceTo(m_present, x, y);
-            cur.deviation = static_cast<float>(deviation);
+            deviationOut = static_cast<float>(deviation);
             if (deviation <= deviationThreshold) {
                 restoreOutPoints();
                 addToPresent(x, y, n);
@@ -84,7 +109,7 @@ int FixationDetector::FeedFixationDetector(bool found, float x, float y, float d
                     // The candidate built from the samples away from the old fixation is now
                     // the present one.
                     const double fromNew = distanceTo(m_present, x, y);
-                    cur.deviation = static_cast<float>(fromNew);
+                    deviationOut = static_cast<float>(fromNew);
                     if (fromNew <= deviationThreshold)
                         addToPresent(x, y, n);
                     else
@@ -107,7 +132,7 @@ int FixationDetector::FeedFixationDetector(bool found, float x, float y, float d
         m_candidate = Fixation{};
     }
 
-    delayed = m_ring[delayedIndex];
+    delayed = readEntry(delayedIndex);
     return delayed.state;
 }
 
@@ -137,12 +162,12 @@ void FixationDetector::restoreOutPoints() {
     // The ring holds only the 99 samples before the current one.
     const int walk = m_present.outCount < RING_SIZE - 1 ? m_present.outCount : RING_SIZE - 1;
     for (int i = 1; i <= walk; ++i) {
-        Entry& e = m_ring[back(i)];
-        if (e.found) {
-            m_present.sumX += e.x;
-            m_present.sumY += e.y;
+        const int e = back(i);
+        if (m_ring.found[e]) {
+            m_present.sumX += m_ring.x[e];
+            m_present.sumY += m_ring.y[e];
             ++m_present.count;
-            e.state = Fixating;
+            m_ring.state[e] = Fixating;
         }
     }
     m_present.outCount = 0;
@@ -153,18 +178,30 @@ void FixationDetector::markFixation(int n) {
         return;
     const int length = m_present.endCount - m_present.startCount + 1;
     const int saccade = m_present.startCount - m_prevEndCount - 1;
-    for (int k = 0; k < n; ++k) {
-        Entry& e = m_ring[back(k)];
-        e.fixX = m_present.centroidX;
-        e.fixY = m_present.centroidY;
-        e.state = Fixating;
-        e.fixationDuration = length - k;
-        e.saccadeDuration = saccade;
+    const float fixX = m_present.centroidX;
+    const float fixY = m_present.centroidY;
+    // The n newest entries, walked as at most two runs of the ring so no index needs a division
+    // (this runs for every fixating sample).
+    int k = 0;
+    while (k < n) {
+        const int index = m_current - k >= 0 ? m_current - k : m_current - k + RING_SIZE;
+        const int run = (index + 1 < n - k) ? index + 1 : n - k;
+        // Entries index - run + 1 .. index, ascending; entry index gets the duration length - k.
+        const int first = index - run + 1;
+        const int lastDuration = length - k;
+        for (int j = first; j <= index; ++j) {
+            m_ring.fixX[j] = fixX;
+            m_ring.fixY[j] = fixY;
+            m_ring.state[j] = Fixating;
+            m_ring.fixationDuration[j] = lastDuration - (index - j);
+            m_ring.saccadeDuration[j] = saccade;
+        }
+        k += run;
     }
 }
 
 void FixationDetector::completePresent(int delayedIndex, int n) {
-    m_ring[delayedIndex].state = FixationCompleted;
+    m_ring.state[delayedIndex] = FixationCompleted;
     m_prevEndCount = m_present.endCount;
     moveCandidateToPresent(n);
 }

@@ -69,7 +69,23 @@ private:
     void startCandidate(float x, float y);
     void addToCandidate(float x, float y);
 
-    Entry m_ring[RING_SIZE];
+    // The ring, one array per field: marking a fixation fills runs of a few fields, which stay
+    // contiguous this way.
+    struct Ring {
+        bool found[RING_SIZE];
+        float x[RING_SIZE];
+        float y[RING_SIZE];
+        int state[RING_SIZE];
+        float fixX[RING_SIZE];
+        float fixY[RING_SIZE];
+        float deviation[RING_SIZE];
+        int saccadeDuration[RING_SIZE];
+        int fixationDuration[RING_SIZE];
+    };
+    void writeEntry(int i, const Entry& e);
+    Entry readEntry(int i) const;
+
+    Ring m_ring;
     int m_current = 0;
     int m_callCount = 0;
     int m_prevEndCount = 0;
