@@ -1,0 +1,50 @@
+#include "CBRLIntField.h"
+
+namespace {
+const char* const kIntFormat = "%4d";
+const char* const kOutOfRangeText =
+    "The %s is out of range.\nWould you like to change it?\nPress OK to change it to %i\nPress CANCEL to return to "
+    "the field";
+}  // namespace
+
+CBRLIntField::CBRLIntField(QWidget* parent) : CBRLField(parent) {}
+
+void CBRLIntField::SetRange(int min, int max, const QString& name) {
+    m_min = min;
+    m_max = max;
+    m_name = name;
+}
+
+void CBRLIntField::SetValueAndDefault(int value, int defaultValue) {
+    m_default = defaultValue;
+    SetValue(value);
+}
+
+void CBRLIntField::SetValue(int value) {
+    m_value = value;
+    setText(Format(m_value));
+}
+
+QString CBRLIntField::Format(int value) {
+    return QString::asprintf(kIntFormat, value);
+}
+
+int CBRLIntField::GetValue(bool* modified) {
+    const int old = m_value;
+    if (modified) {
+        *modified = isModified();
+    }
+    m_value = ParseLeadingInt(text().toStdString()).value_or(0);
+    std::optional<int> candidate;
+    if (m_value < m_min) {
+        candidate = m_min;
+    } else if (m_value > m_max) {
+        candidate = m_max;
+    }
+    if (candidate) {
+        const QString question = QString::asprintf(kOutOfRangeText, m_name.toUtf8().constData(), *candidate);
+        m_value = AskOutOfRange(question) ? *candidate : old;
+    }
+    setText(Format(m_value));
+    return m_value;
+}
