@@ -1,0 +1,7 @@
+#include "FileIoContext.h"
+
+namespace qvfileio {
+
+void convertCommunicationFiles(FileIoContext&) {}
+
+}  // namespace qvfileio

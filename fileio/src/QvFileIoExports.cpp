@@ -1,0 +1,190 @@
+// The exported C interface: each export checks its pointers and forwards to the C++ code with
+// the process-wide context. Nothing thrown inside (only allocation failure can throw) crosses
+// into a C caller: the call then reports 0 (or, for a writer, non-zero failure).
+#include <string_view>
+
+#include "FileIoContext.h"
+#include "Languages.h"
+#include "TrackerBlocks.h"
+#include "TrackerFile.h"
+#include "qvfileio.h"
+
+using namespace qvfileio;
+
+namespace {
+
+constexpr std::int32_t kLibraryMajor = 1;
+constexpr std::int32_t kLibraryMinor = 5;
+constexpr int kWriteFailed = -1;
+// Library paths longer than this are not names the library ever builds or reads.
+constexpr std::size_t kMaxPathChars = 32767;
+
+FileIoContext& context() {
+    static FileIoContext instance;
+    return instance;
+}
+
+std::u16string_view pathView(const char16_t* path) {
+    if (path == nullptr) {
+        return {};
+    }
+    std::size_t n = 0;
+    while (n < kMaxPathChars && path[n] != 0) {
+        ++n;
+    }
+    return std::u16string_view(path, n);
+}
+
+template <typename F>
+auto guarded(F&& f, decltype(f()) onFailure) noexcept -> decltype(f()) {
+    try {
+        return f();
+    } catch (...) {
+        return onFailure;
+    }
+}
+
+template <typename F>
+void guardedVoid(F&& f) noexcept {
+    try {
+        f();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+QVFILEIO_EXPORT void GetQVFileIOVersion(int32_t* major, int32_t* minor) {
+    if (major != nullptr) {
+        *major = kLibraryMajor;
+    }
+    if (minor != nullptr) {
+        *minor = kLibraryMinor;
+    }
+}
+
+// ---- tracker settings file
+
+QVFILEIO_EXPORT void vSetDefaultQvSettings(QvSettingsRecord* record) {
+    if (record != nullptr) {
+        setDefaultQvSettings(*record);
+    }
+}
+
+QVFILEIO_EXPORT int32_t vReadQvSettings(QvSettingsRecord* record) {
+    if (record == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return readQvSettings(context(), *record); }, 0);
+}
+
+QVFILEIO_EXPORT int32_t vReadQvSettingsHelper(QvSettingsRecord* record, const char16_t* path) {
+    if (record == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return readQvSettingsFrom(context(), *record, pathView(path)); }, 0);
+}
+
+QVFILEIO_EXPORT int32_t vWriteQvSettings(QvSettingsRecord* record) {
+    if (record == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return writeQvSettings(context(), *record); }, kWriteFailed);
+}
+
+QVFILEIO_EXPORT int32_t vWriteQvSettingsHelper(QvSettingsRecord* record, const char16_t* path) {
+    if (record == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return writeQvSettingsFrom(context(), *record, pathView(path)); }, kWriteFailed);
+}
+
+QVFILEIO_EXPORT int32_t vWriteQvBlock(int32_t block, const void* data, int32_t language) {
+    return guarded([&] { return writeQvBlock(context(), block, data, language); }, kWriteFailed);
+}
+
+// ---- tracker blocks
+
+QVFILEIO_EXPORT void vSetCalConstDefaults(CalConstSettings* block, int32_t fileKind) {
+    if (block != nullptr) {
+        setCalConstDefaults(*block, fileKind);
+    }
+}
+
+QVFILEIO_EXPORT int32_t vReadCalConstSettings(CalConstSettings* block, int32_t language, int32_t fileKind) {
+    if (block == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return readCalConst(context(), *block, language, fileKind); }, 0);
+}
+
+QVFILEIO_EXPORT void vSetHardwareDefaults(HardwareSettings* block, int32_t full) {
+    if (block != nullptr) {
+        setHardwareDefaults(*block, full != 0);
+    }
+}
+
+QVFILEIO_EXPORT int32_t vReadHardwareSettings(HardwareSettings* block, int32_t language) {
+    if (block == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return readHardware(context(), *block, language); }, 0);
+}
+
+QVFILEIO_EXPORT void vSetImageProcDefaults(ImageProcSettings* block) {
+    if (block != nullptr) {
+        setImageProcDefaults(*block);
+    }
+}
+
+QVFILEIO_EXPORT int32_t vReadImageProcSettings(ImageProcSettings* block, int32_t language, int32_t fileKind) {
+    if (block == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return readImageProc(context(), *block, language, fileKind); }, 0);
+}
+
+// ---- languages
+
+QVFILEIO_EXPORT int32_t CreateLanguageFileName(char16_t* out, const char16_t* pattern, int32_t language) {
+    if (out == nullptr) {
+        return 0;
+    }
+    out[0] = 0;
+    if (pattern == nullptr) {
+        return 0;
+    }
+    return guarded(
+        [&] {
+            std::u16string name = languageFileName(pathView(pattern), language);
+            copyText(out, QV_MAX_PATH, name);
+            return static_cast<int32_t>(boundedLength(out, QV_MAX_PATH));
+        },
+        0);
+}
+
+QVFILEIO_EXPORT int32_t LanguageFromDichar(const char16_t* text, int32_t* language) {
+    if (language == nullptr) {
+        return 0;
+    }
+    if (text != nullptr) {
+        constexpr std::size_t kCodeChars = 2;
+        languageFromDichar(std::u16string_view(text, boundedLength(text, kCodeChars)), *language);
+    }
+    return *language;
+}
+
+QVFILEIO_EXPORT int32_t* ReadLanguage(int32_t* language) {
+    if (language != nullptr) {
+        guardedVoid([&] { readLanguage(*language); });
+    }
+    return language;
+}
+
+QVFILEIO_EXPORT int32_t WriteLanguage(int32_t language) {
+    return guarded([&] { return writeLanguage(language); }, kWriteFailed);
+}
+
+}  // extern "C"

@@ -1,0 +1,51 @@
+#include "WholeFile.h"
+
+#include "FileStreams.h"
+#include "Languages.h"
+#include "qvfileio.h"
+
+namespace qvfileio {
+
+namespace {
+constexpr std::size_t kLanguageLineCapacity = 8;
+}  // namespace
+
+void beginWholeFileRead(FileIoContext& context, std::u16string_view path, std::int32_t& language) {
+    context.beginSharedRead(openTextFile(path));
+    if (!context.sharedRead()) {
+        return;
+    }
+    TextReader& in = *context.file();
+    in.rewind();
+    in.skipLine();
+    char16_t line[kLanguageLineCapacity] = {};
+    in.readText(line, kLanguageLineCapacity);
+    languageFromDichar(std::u16string_view(line, boundedLength(line, kLanguageLineCapacity)), language);
+}
+
+void endWholeFileRead(FileIoContext& context) {
+    if (context.sharedRead()) {
+        context.endSharedRead();
+    }
+}
+
+void writeFileHeader(SettingsWriter& writer, std::int32_t language) {
+    writer.byteOrderMark();
+    writer.intLine(QV_FILE_FORMAT_VERSION, u"File Format Version");
+    std::u16string line(languageCode(language));
+    line += u"\t\t";
+    line += languageName(language);
+    writer.textLine(line);
+}
+
+int writeWholeFile(FileIoContext& context, const SettingsWriter& writer, std::u16string_view path) {
+    auto sink = AtomicFileSink::create(path);
+    if (!sink) {
+        return 0;
+    }
+    int result = writer.writeTo(*sink);
+    endWholeFileRead(context);
+    return result;
+}
+
+}  // namespace qvfileio
