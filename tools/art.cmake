@@ -19,4 +19,12 @@ if(LUMORA_BUILD_QT)
                 $<TARGET_FILE:lumora_artgen> ${CMAKE_BINARY_DIR}/tools/preview-data
                 ${CMAKE_BINARY_DIR}/tools/preview-stamps ${CMAKE_BINARY_DIR}/tools/previews
         DEPENDS lumora_artgen VERBATIM)
+
+    get_property(lumora_data_dir GLOBAL PROPERTY LUMORA_DATA_DIR)
+    lumora_add_test(tools_artgen_test LABEL drawing GUI
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/ArtGen_test.cpp
+                ${CMAKE_CURRENT_LIST_DIR}/artgen/BmpWriter.cpp ${CMAKE_CURRENT_LIST_DIR}/artgen/WavWriter.cpp
+        LIBS lumora_drawing)
+    target_compile_definitions(tools_artgen_test PRIVATE LUMORA_DATA_DIR="${lumora_data_dir}")
+    add_dependencies(tools_artgen_test lumora_data)
 endif()

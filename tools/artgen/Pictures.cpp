@@ -24,16 +24,14 @@ constexpr int ARROW_DEPTH = 8;
 }  // namespace
 
 QImage DrawArrow(bool pointsLeft) {
+    if (pointsLeft) {
+        // Mirrored pixel for pixel, so that the two arrows match exactly.
+        return DrawArrow(false).mirrored(true, false);
+    }
     QImage image(BUTTON_PICTURE_WIDTH, BUTTON_PICTURE_HEIGHT, QImage::Format_RGB32);
     image.fill(BUTTON_BACKGROUND);
     QPainter p(&image);
-    // A broad arrow pointing right, mirrored for the left one.
-    QPolygon arrow({{12, 30}, {52, 30}, {52, 10}, {90, 42}, {52, 74}, {52, 54}, {12, 54}});
-    if (pointsLeft) {
-        for (QPoint& pt : arrow) {
-            pt.setX(BUTTON_PICTURE_WIDTH - 1 - pt.x());
-        }
-    }
+    const QPolygon arrow({{12, 30}, {52, 30}, {52, 10}, {90, 42}, {52, 74}, {52, 54}, {12, 54}});
     p.setPen(QPen(QColor::fromRgb(ARROW_EDGE), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(QColor::fromRgb(ARROW_BLUE));
     p.drawPolygon(arrow);
