@@ -1,6 +1,8 @@
 #include "TrackerFile.h"
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "Languages.h"
 #include "TrackerBlocks.h"
@@ -31,13 +33,27 @@ int readQvSettings(FileIoContext& context, QvSettingsRecord& record) {
     return readQvSettingsFrom(context, record, settingsFileName(FileKind::Tracker, record.language));
 }
 
-int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u16string_view path) {
-    beginWholeFileRead(context, path, record.language);
+namespace {
+
+int readBlocks(FileIoContext& context, QvSettingsRecord& record) {
     readCalConst(context, record.calibration, record.language, QV_FILE_KIND_TRACKER);
     readHardware(context, record.hardware, record.language);
     record.result = readImageProc(context, record.imageProc, record.language, QV_FILE_KIND_TRACKER);
     endWholeFileRead(context);
     return record.result;
+}
+
+}  // namespace
+
+int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u16string_view path) {
+    beginWholeFileRead(context, path, record.language);
+    return readBlocks(context, record);
+}
+
+int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, ByteSource& source) {
+    std::vector<std::uint8_t> bytes = readAll(source);
+    beginWholeFileRead(context, std::make_unique<TextReader>(decodeFileText(bytes)), record.language);
+    return readBlocks(context, record);
 }
 
 int writeQvSettingsTo(ByteSink& sink, const QvSettingsRecord& record) {

@@ -15,6 +15,8 @@ void setDefaultQvSettings(QvSettingsRecord& record);
 int readQvSettings(FileIoContext& context, QvSettingsRecord& record);
 // Reads from an explicit path; blocks missing there come from the language's file.
 int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u16string_view path);
+// Reads from the bytes of a file; blocks missing there come from the language's file.
+int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, ByteSource& source);
 // The file's bytes into a sink: 0 on success, non-zero when the sink failed.
 int writeQvSettingsTo(ByteSink& sink, const QvSettingsRecord& record);
 // Whole-file writes: 0 when the file cannot be created, else the completion result.

@@ -11,7 +11,11 @@ constexpr std::size_t kLanguageLineCapacity = 8;
 }  // namespace
 
 void beginWholeFileRead(FileIoContext& context, std::u16string_view path, std::int32_t& language) {
-    context.beginSharedRead(openTextFile(path));
+    beginWholeFileRead(context, openTextFile(path), language);
+}
+
+void beginWholeFileRead(FileIoContext& context, std::unique_ptr<TextReader> file, std::int32_t& language) {
+    context.beginSharedRead(std::move(file));
     if (!context.sharedRead()) {
         return;
     }
