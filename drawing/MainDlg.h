@@ -15,6 +15,7 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <deque>
@@ -64,6 +65,21 @@ struct ButtonPlace {
         return l.buttonAt(xw * l.w + xm * l.m + xW * l.W, yh * l.h + ym * l.m + yH * l.H);
     }
 };
+
+// The palette arrows' rotation: toward the front (left: the first item goes to the end) or
+// toward the back (right: the last item comes first). A palette of fewer than 7 items fits its
+// six slots and stays as it is; returns whether it rotated.
+template <class T>
+bool RotatePalette(std::vector<T>& items, bool left) {
+    constexpr std::size_t kFewestRotated = 7;
+    if (items.size() < kFewestRotated)
+        return false;
+    if (left)
+        std::rotate(items.begin(), items.begin() + 1, items.end());
+    else
+        std::rotate(items.rbegin(), items.rbegin() + 1, items.rend());
+    return true;
+}
 
 // Control ids of the main window's buttons.
 enum MainButtonId : int {

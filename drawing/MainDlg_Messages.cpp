@@ -147,13 +147,8 @@ void MainDlg::confirmExit() {
 void MainDlg::rotatePalette(bool left) {
     Sound().playAsync(QString::fromLatin1(kClickSound));
     std::vector<LumoraButton*>& items = m_paletteMode == kStampPalette ? m_stampPalette : m_colorPalette;
-    if (items.size() <= static_cast<std::size_t>(kPaletteSlots))
-        return;
-    if (left)
-        std::rotate(items.begin(), items.begin() + 1, items.end());
-    else
-        std::rotate(items.rbegin(), items.rbegin() + 1, items.rend());
-    placePalette(items, true);
+    if (RotatePalette(items, left))
+        placePalette(items, true);
 }
 
 void MainDlg::showPalette(int mode) {
