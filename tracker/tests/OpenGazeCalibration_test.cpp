@@ -21,7 +21,8 @@ std::unique_ptr<OpenGazeConnection> Connect(int port) {
 }
 
 TEST(OpenGazeCalibration, RunsTheServersCalibrationAndReportsTheAverageError) {
-    std::vector<std::string> requests;
+    std::vector<std::string> requests;  // the main thread reads it only after sessionDone
+    std::atomic<bool> sessionDone{false};
     FakeTcpServer server([&](int fd, int) {
         requests = FakeTcpServer::readLines(fd, 2, 5s);
         FakeTcpServer::sendText(fd, "<REC FPOGX=\"0.5\" FPOGY=\"0.5\" FPOGV=\"1\" />\r\n");  // data may still flow
@@ -33,6 +34,7 @@ TEST(OpenGazeCalibration, RunsTheServersCalibrationAndReportsTheAverageError) {
                                 "<ACK ID=\"CALIBRATE_RESULT_SUMMARY\" AVE_ERROR=\"18.5\" VALID_POINTS=\"5\" />\r\n");
         more = FakeTcpServer::readLines(fd, 1, 5s);
         requests.insert(requests.end(), more.begin(), more.end());
+        sessionDone = true;
     });
     auto c = Connect(server.port());
     ASSERT_TRUE(c);
@@ -41,7 +43,8 @@ TEST(OpenGazeCalibration, RunsTheServersCalibrationAndReportsTheAverageError) {
     EXPECT_EQ(result.outcome, OpenGazeCalibration::Outcome::Done);
     EXPECT_EQ(out.str(), "Calibration average error: 18.5 (5 valid points)\n");
     c.reset();
-    ASSERT_TRUE(testing::WaitFor([&] { return requests.size() >= 4; }, 5s));
+    ASSERT_TRUE(testing::WaitFor([&] { return sessionDone.load(); }, 10s));
+    ASSERT_EQ(requests.size(), 4u);
     EXPECT_EQ(requests[0], std::string(OpenGazeCalibration::kStartRecords[0]) + "\r");
     EXPECT_EQ(requests[1], std::string(OpenGazeCalibration::kStartRecords[1]) + "\r");
     EXPECT_EQ(requests[2], std::string(OpenGazeCalibration::kSummaryRequest) + "\r");
