@@ -1,8 +1,7 @@
-// The exported C interface: each export checks its pointers and forwards to the C++ code with
-// the process-wide context. Nothing thrown inside (only allocation failure can throw) crosses
-// into a C caller: the call then reports 0 (or, for a writer, non-zero failure).
+// The exported C interface, first part: version, tracker file, tracker blocks and languages.
 #include <string_view>
 
+#include "ExportSupport.h"
 #include "FileIoContext.h"
 #include "Languages.h"
 #include "TrackerBlocks.h"
@@ -12,47 +11,14 @@
 using namespace qvfileio;
 
 namespace {
-
 constexpr std::int32_t kLibraryMajor = 1;
 constexpr std::int32_t kLibraryMinor = 5;
-constexpr int kWriteFailed = -1;
-// Library paths longer than this are not names the library ever builds or reads.
-constexpr std::size_t kMaxPathChars = 32767;
+}  // namespace
 
-FileIoContext& context() {
+FileIoContext& qvfileio::libraryContext() {
     static FileIoContext instance;
     return instance;
 }
-
-std::u16string_view pathView(const char16_t* path) {
-    if (path == nullptr) {
-        return {};
-    }
-    std::size_t n = 0;
-    while (n < kMaxPathChars && path[n] != 0) {
-        ++n;
-    }
-    return std::u16string_view(path, n);
-}
-
-template <typename F>
-auto guarded(F&& f, decltype(f()) onFailure) noexcept -> decltype(f()) {
-    try {
-        return f();
-    } catch (...) {
-        return onFailure;
-    }
-}
-
-template <typename F>
-void guardedVoid(F&& f) noexcept {
-    try {
-        f();
-    } catch (...) {
-    }
-}
-
-}  // namespace
 
 extern "C" {
 
@@ -77,32 +43,32 @@ QVFILEIO_EXPORT int32_t vReadQvSettings(QvSettingsRecord* record) {
     if (record == nullptr) {
         return 0;
     }
-    return guarded([&] { return readQvSettings(context(), *record); }, 0);
+    return guarded([&] { return readQvSettings(libraryContext(), *record); }, 0);
 }
 
 QVFILEIO_EXPORT int32_t vReadQvSettingsHelper(QvSettingsRecord* record, const char16_t* path) {
     if (record == nullptr) {
         return 0;
     }
-    return guarded([&] { return readQvSettingsFrom(context(), *record, pathView(path)); }, 0);
+    return guarded([&] { return readQvSettingsFrom(libraryContext(), *record, pathView(path)); }, 0);
 }
 
 QVFILEIO_EXPORT int32_t vWriteQvSettings(QvSettingsRecord* record) {
     if (record == nullptr) {
         return 0;
     }
-    return guarded([&] { return writeQvSettings(context(), *record); }, kWriteFailed);
+    return guarded([&] { return writeQvSettings(libraryContext(), *record); }, kWriteFailed);
 }
 
 QVFILEIO_EXPORT int32_t vWriteQvSettingsHelper(QvSettingsRecord* record, const char16_t* path) {
     if (record == nullptr) {
         return 0;
     }
-    return guarded([&] { return writeQvSettingsFrom(context(), *record, pathView(path)); }, kWriteFailed);
+    return guarded([&] { return writeQvSettingsFrom(libraryContext(), *record, pathView(path)); }, kWriteFailed);
 }
 
 QVFILEIO_EXPORT int32_t vWriteQvBlock(int32_t block, const void* data, int32_t language) {
-    return guarded([&] { return writeQvBlock(context(), block, data, language); }, kWriteFailed);
+    return guarded([&] { return writeQvBlock(libraryContext(), block, data, language); }, kWriteFailed);
 }
 
 // ---- tracker blocks
@@ -117,7 +83,7 @@ QVFILEIO_EXPORT int32_t vReadCalConstSettings(CalConstSettings* block, int32_t l
     if (block == nullptr) {
         return 0;
     }
-    return guarded([&] { return readCalConst(context(), *block, language, fileKind); }, 0);
+    return guarded([&] { return readCalConst(libraryContext(), *block, language, fileKind); }, 0);
 }
 
 QVFILEIO_EXPORT void vSetHardwareDefaults(HardwareSettings* block, int32_t full) {
@@ -130,7 +96,7 @@ QVFILEIO_EXPORT int32_t vReadHardwareSettings(HardwareSettings* block, int32_t l
     if (block == nullptr) {
         return 0;
     }
-    return guarded([&] { return readHardware(context(), *block, language); }, 0);
+    return guarded([&] { return readHardware(libraryContext(), *block, language); }, 0);
 }
 
 QVFILEIO_EXPORT void vSetImageProcDefaults(ImageProcSettings* block) {
@@ -143,7 +109,7 @@ QVFILEIO_EXPORT int32_t vReadImageProcSettings(ImageProcSettings* block, int32_t
     if (block == nullptr) {
         return 0;
     }
-    return guarded([&] { return readImageProc(context(), *block, language, fileKind); }, 0);
+    return guarded([&] { return readImageProc(libraryContext(), *block, language, fileKind); }, 0);
 }
 
 // ---- languages

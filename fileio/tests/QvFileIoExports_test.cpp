@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -83,6 +84,17 @@ TEST_F(ExportsTest, DefaultTrackerFileMatchesTheExpectedFileByteForByte) {
     EXPECT_EQ(vWriteQvSettings(&record), 0);
     std::string written = readBytes("QVSettings/Settings_US.qv");
     std::string expected = readBytes(std::string(LUMORA_TEST_DATA_DIR) + "/default_tracker_settings.qv");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(written, expected);
+}
+
+TEST_F(ExportsTest, DefaultCommunicationFileMatchesTheExpectedFileByteForByte) {
+    std::filesystem::create_directory("QVXSettings");
+    auto record = std::make_unique<QvxSettingsRecord>();
+    vSetDefaultQVXSettings(record.get());
+    EXPECT_EQ(vWriteQVXSettings(record.get()), 0);
+    std::string written = readBytes("QVXSettings/Settings_US.qvx");
+    std::string expected = readBytes(std::string(LUMORA_TEST_DATA_DIR) + "/default_communication_settings.qvx");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(written, expected);
 }

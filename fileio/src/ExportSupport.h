@@ -1,0 +1,47 @@
+// What every export shares: the process-wide context, path arguments and the guard that keeps
+// C++ exceptions (only allocation failure can throw) from crossing into a C caller; such a call
+// then reports 0 (a writer: non-zero failure).
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "FileIoContext.h"
+
+namespace qvfileio {
+
+FileIoContext& libraryContext();
+
+constexpr int kWriteFailed = -1;
+// Library paths longer than this are not names the library ever builds or reads.
+constexpr std::size_t kMaxPathChars = 32767;
+
+inline std::u16string_view pathView(const char16_t* path) {
+    if (path == nullptr) {
+        return {};
+    }
+    std::size_t n = 0;
+    while (n < kMaxPathChars && path[n] != 0) {
+        ++n;
+    }
+    return std::u16string_view(path, n);
+}
+
+template <typename F>
+auto guarded(F&& f, decltype(f()) onFailure) noexcept -> decltype(f()) {
+    try {
+        return f();
+    } catch (...) {
+        return onFailure;
+    }
+}
+
+template <typename F>
+void guardedVoid(F&& f) noexcept {
+    try {
+        f();
+    } catch (...) {
+    }
+}
+
+}  // namespace qvfileio
