@@ -37,3 +37,6 @@ add_custom_command(
 set_source_files_properties(${lumora_stamps_rcc} PROPERTIES GENERATED TRUE SKIP_AUTOGEN TRUE)
 target_sources(lumora_drawing PRIVATE ${lumora_stamps_rcc})
 add_dependencies(lumora_drawing lumora_data)
+
+# Installed beside the program as it is in the build tree: <prefix>/share/lumora/Lumora/...
+install(DIRECTORY ${LUMORA_DATA_DIR}/Lumora DESTINATION share/lumora)
