@@ -87,6 +87,7 @@ void CPaintDlg::start() {
     m_committed = whiteImage(m_geometry.client);
     m_display = whiteImage(m_geometry.client);
     m_saveUnder = whiteImage(m_geometry.client);
+    m_replayBase = whiteImage(m_geometry.client);
 
     m_cursor.create(m_geometry.client, COLOR_WHITE);
     m_cursor.setKind(GazeCursor::KIND_SQUARE);
@@ -223,6 +224,7 @@ void CPaintDlg::toolAction(std::uintptr_t value, int action) {
             m_log.record(KeystrokeLog::Event::New);
             m_shapes.clear();
             m_background.fill(ColorRefToQRgb(COLOR_WHITE));
+            resetReplayBase();
             redrawAll();
             repaintAll();
             break;
@@ -360,6 +362,7 @@ void CPaintDlg::openDrawing(const QString& path) {
         BlockCopy(m_background, QPoint(0, 0), picture, picture.rect());
     }
     m_shapes.clear();
+    resetReplayBase();
     redrawAll();
     repaintAll();
 }
@@ -389,12 +392,31 @@ void CPaintDlg::keyUp(int keyCode) {
 
 // ---- Images ---------------------------------------------------------------------------------
 
+void CPaintDlg::resetReplayBase() {
+    BlockCopy(m_replayBase, m_background, m_replayBase.rect());
+    m_replayBaseCount = 0;
+}
+
 void CPaintDlg::redrawAll() {
-    BlockCopy(m_committed, m_background, m_committed.rect());
+    // Shapes are drawn in list order onto the background either way; keeping the older ones
+    // drawn keeps undo within a frame however long the list grows.
+    const std::size_t count = m_shapes.size();
+    if (m_replayBaseCount > count) {
+        resetReplayBase();
+    }
+    if (count - m_replayBaseCount > REPLAY_WINDOW) {
+        const std::size_t keep = count - REPLAY_WINDOW / 2;
+        QPainter painter(&m_replayBase);
+        for (std::size_t i = m_replayBaseCount; i < keep; ++i) {
+            m_shapes[i]->draw(painter);
+        }
+        m_replayBaseCount = keep;
+    }
+    BlockCopy(m_committed, m_replayBase, m_committed.rect());
     {
         QPainter painter(&m_committed);
-        for (const auto& shape : m_shapes) {
-            shape->draw(painter);
+        for (std::size_t i = m_replayBaseCount; i < count; ++i) {
+            m_shapes[i]->draw(painter);
         }
     }
     if (m_gridOn) {

@@ -79,6 +79,10 @@ public:
     static constexpr int GRID_STEP = 50;
     static constexpr int GRID_DOT = 2;
 
+    // A full redraw replays at most about this many shapes; the ones before are kept drawn in
+    // a picture of their own (see m_replayBase).
+    static constexpr std::size_t REPLAY_WINDOW = 64;
+
     static constexpr int POINTER_HIDE_MS = 7000;
     static constexpr int KEY_TRACE_TASK = 71;  // the G key's code
 
@@ -193,6 +197,7 @@ private:
 
     // Images.
     void redrawAll();
+    void resetReplayBase();
     void drawGridDots(QImage& image) const;
     void refreshSaveUnder();
     void redrawRubberBand();
@@ -214,6 +219,12 @@ private:
 
     std::vector<std::unique_ptr<Shape>> m_shapes;
     std::unique_ptr<Shape> m_current;
+
+    // The background with the first m_replayBaseCount listed shapes drawn on it, so that undo
+    // and grid off replay only the shapes after those instead of the whole list. Rebuilt when
+    // undo reaches into it or the background changes.
+    QImage m_replayBase;
+    std::size_t m_replayBaseCount = 0;
 
     int m_tool = TOOL_SHAPE;
     int m_rememberedTool = TOOL_NONE;

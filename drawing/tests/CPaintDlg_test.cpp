@@ -522,6 +522,26 @@ TEST_F(Canvas, UndoRemovesTheLastShapeAndRedrawsTheRest) {
     EXPECT_EQ(display().pixel(200, 200), WHITE);
 }
 
+TEST_F(Canvas, LongUndoRunsMatchAFullReplay) {
+    // Enough shapes, crossing one another, that undo works past the kept older ones.
+    const int count = static_cast<int>(CPaintDlg::REPLAY_WINDOW) * 2 + 20;
+    for (int i = 0; i < count; ++i) {
+        attribute(MakeColorRef(i * 37 % 256, i * 91 % 256, i * 53 % 256), GROUP_COLOR);
+        choose(i % 3 + 1, GROUP_SHAPE_TOOL);
+        drawShape({20 + i * 5 % 600, 20 + i * 7 % 500}, {140 + i * 11 % 600, 90 + i * 3 % 500});
+    }
+    ASSERT_EQ(m_canvas->shapes().size(), static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        post(WM_UNDO, 0, 0);
+        ASSERT_EQ(committed(), m_canvas->snapshot()) << "after undo " << i + 1;
+        if (i == count / 2) {
+            drawShape({300, 300}, {400, 350});  // drawing again in between
+            ASSERT_EQ(committed(), m_canvas->snapshot());
+        }
+    }
+    EXPECT_EQ(m_canvas->shapes().size(), 1u);  // the one drawn in between
+}
+
 TEST_F(Canvas, NewEmptiesTheDrawingAndKeepsTheGrid) {
     drawShape({100, 100}, {300, 100});
     post(WM_TOGGLE_GRID, 0, GROUP_GRID);
