@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -139,18 +141,35 @@ TEST(IniDocument, MissingValueGivesTheDefault) {
     EXPECT_EQ(doc.getNumber("S", "k", -1.0), -1.0);
 }
 
-TEST(IniDocument, NumbersIgnoreTheProcessLocale) {
-    const char* set = nullptr;
+// A comma-decimal locale: an installed one, or one compiled into the scratch folder when the
+// locale sources are there.
+bool SetCommaDecimalLocale() {
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-        if ((set = std::setlocale(LC_NUMERIC, name)) != nullptr)
-            break;
-    if (!set)
-        GTEST_SKIP() << "no comma-decimal locale installed";
+        if (std::setlocale(LC_NUMERIC, name))
+            return true;
+    if (!std::filesystem::exists("/usr/share/i18n/locales/de_DE"))
+        return false;
+    const std::string dir = std::filesystem::current_path().string() + "/locales";
+    std::filesystem::create_directories(dir);
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + dir + "/de_DE.UTF-8' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(dir + "/de_DE.UTF-8"))
+        return false;
+    setenv("LOCPATH", dir.c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
+TEST(IniDocument, NumbersIgnoreTheProcessLocale) {
+    test::ScratchDir dir;
+    if (!SetCommaDecimalLocale())
+        GTEST_SKIP() << "no comma-decimal locale available";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
     IniDocument doc;
     doc.setNumber("S", "k", 12.7);
     const std::string text = doc.getText("S", "k", "");
     const double back = doc.getNumber("S", "k", 0.0);
     std::setlocale(LC_NUMERIC, "C");
+    ASSERT_STREQ(probe, "1,5");  // the locale is really in force
     EXPECT_EQ(text, "12.700000");
     EXPECT_DOUBLE_EQ(back, 12.7);
 }
