@@ -284,7 +284,7 @@ bool MainDlg::event(QEvent* e) {
     if (e->type() == LumoraMessageEvent::eventType()) {
         const auto* m = static_cast<const LumoraMessageEvent*>(e);
         if (m->msg() == kGazeThreadEnded)
-            gazeThreadEnded();
+            onGazeThreadEnded();
         else
             handleMessage(m->msg(), m->wParam(), m->lParam());
         return true;
@@ -318,7 +318,7 @@ void MainDlg::closeEvent(QCloseEvent* e) {
     emit closed();
 }
 
-void MainDlg::gazeThreadEnded() {
+void MainDlg::onGazeThreadEnded() {
     if (m_gazeThread.joinable())
         m_gazeThread.join();
     // An exit confirmed after the thread had already stopped gets no WM_CLOSE from it.

@@ -152,6 +152,8 @@ public:
     GazeShared& gazeShared() { return m_shared; }
     const GazeTuning& tuning() const { return m_tuning; }
     const QImage& picture() const { return m_picture; }
+    // True once the gaze thread's body has returned (and when none was started).
+    bool gazeThreadEnded() const { return m_gazeEnded.load(); }
     const GazeCursor& gazeCursor() const { return m_cursor; }
 
     // One window message, as the event loop delivers it.
@@ -187,7 +189,7 @@ private:
     void closeInstructionWindow();
     void showInstructionWindow();
     void confirmExit();
-    void gazeThreadEnded();
+    void onGazeThreadEnded();
 
     QRect m_screen;
     MainLayout m_layout;
