@@ -60,7 +60,7 @@ TEST(Exports, CCallerSeesTheSameRecords) {
 
 TEST(Exports, OnlyTheListedNamesAreExported) {
     std::set<std::string> expected = specifiedNames();
-    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(expected.size(), 76u);
     EXPECT_EQ(exportedNames(), expected);
 }
 
