@@ -183,8 +183,9 @@ void decodeRow(const Header& h, const std::uint8_t* src, QRgb* dst, const std::a
             break;
         case 32:
             if (h.compression == COMPRESSION_NONE) {
-                for (int x = 0; x < width; ++x, src += 4) {
-                    dst[x] = qRgb(src[2], src[1], src[0]);
+                // Blue, green, red, unused: the byte order of QRgb, less the alpha.
+                for (int x = 0; x < width; ++x) {
+                    dst[x] = le32(src + 4 * x) | BLACK;
                 }
             } else {
                 for (int x = 0; x < width; ++x) {
