@@ -24,6 +24,7 @@ public:
     GazePoint SmoothGazePoint(int found, int x, int y, int window);
 
 private:
+    // Three parallel rings; an entry whose found flag was not 1 holds 0, 0, 0.
     int m_found[RING_SIZE] = {};
     int m_x[RING_SIZE] = {};
     int m_y[RING_SIZE] = {};
