@@ -100,7 +100,7 @@ TEST_F(ImageProcDefaultsTest, OkInTheWarningResetsTheBlockAndTheBoxes) {
 TEST_F(ImageProcDefaultsTest, ClickingASwitchStoresItAndHighlightsIt) {
     QTest::mouseClick(qobject_cast<QPushButton*>(page.Control(CBRLPropPage::kIdHighlightButton)), Qt::LeftButton);
     auto* pupil = qobject_cast<QAbstractButton*>(page.Control(CImageProcPpg::kIdPupil));
-    QTest::mouseClick(pupil, Qt::LeftButton);
+    ClickButton(pupil);
     EXPECT_EQ(block.bPupilComp, 1);
     EXPECT_EQ(pupil->palette().color(QPalette::WindowText), kRed);
     EXPECT_TRUE(page.IsPaintedNonDefault(CImageProcPpg::kIdDroopy));

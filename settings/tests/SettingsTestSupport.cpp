@@ -118,3 +118,11 @@ bool ShowActive(QWidget* window) {
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
 }
+
+void ClickButton(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+}
+
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <ostream>
 
 #include "FileDialogs.h"
 #include "MessageBoxes.h"
@@ -77,6 +78,13 @@ void WhenDialogOpens(std::function<void(T*)> action) {
         return dialog != nullptr;
     });
 }
+
+// Clicks a button, check box or radio button on its indicator (a stretched check box takes clicks
+// only on its box and text).
+void ClickButton(QWidget* button);
+
+// Lets test failures print QStrings readably.
+void PrintTo(const QString& text, std::ostream* out);
 
 // Shows window and makes it the active window, so that focus changes send real focus events.
 bool ShowActive(QWidget* window);

@@ -1,0 +1,143 @@
+// Save & Restore page: the dated backup name, backup, revert and the information dialog.
+
+#include "CConfigSettingsPpg.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <clocale>
+#include <cstring>
+
+#include "CBRLFloatField.h"
+#include "CHardwarePpg.h"
+#include "CInfoDialog.h"
+#include "CQvSettingsDlg.h"
+#include "SettingsTestSupport.h"
+
+namespace {
+
+std::tm Day(int day, int month, int year) {
+    std::tm when{};
+    when.tm_mday = day;
+    when.tm_mon = month - 1;
+    when.tm_year = year - 1900;
+    return when;
+}
+
+TEST(BackupName, DayBelowTenIsPaddedWithASpace) {
+    std::setlocale(LC_TIME, "C");
+    EXPECT_EQ(CConfigSettingsPpg::DefaultBackupName(QStringLiteral("/home/user"), Day(5, 3, 2004)),
+              QStringLiteral("/home/user/QVSettings_On_March_ 5_2004.qv"));
+}
+
+TEST(BackupName, TwoDigitDayHasNoSpace) {
+    std::setlocale(LC_TIME, "C");
+    EXPECT_EQ(CConfigSettingsPpg::DefaultBackupName(QStringLiteral("/home/user/"), Day(15, 11, 2026)),
+              QStringLiteral("/home/user/QVSettings_On_November_15_2026.qv"));
+}
+
+class SaveRestoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir().mkpath(QStringLiteral("QVSettings"));
+        QFile::remove(TrackerSettingsFile());
+        sheet = std::make_unique<CQvSettingsDlg>(library, QDir::currentPath());
+        g_bPagesReady = false;
+        ASSERT_TRUE(ShowActive(sheet.get()));
+    }
+    QPushButton* Button(unsigned id) { return qobject_cast<QPushButton*>(sheet->ConfigPage()->Control(id)); }
+
+    ScriptedMessageBoxes boxes;
+    ScriptedFileDialogs dialogs;
+    CountingLibrary library;
+    std::unique_ptr<CQvSettingsDlg> sheet;
+};
+
+TEST_F(SaveRestoreTest, BackupOffersTheDatedNameAndWritesTheChosenFile) {
+    const QString path = QDir::current().filePath(QStringLiteral("my backup.qv"));
+    dialogs.paths = {path};
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
+    ASSERT_EQ(dialogs.saveRequests.size(), 1);
+    EXPECT_TRUE(
+        dialogs.saveRequests[0].initialPath.startsWith(QDir::currentPath() + QStringLiteral("/QVSettings_On_")));
+    EXPECT_TRUE(dialogs.saveRequests[0].initialPath.endsWith(QStringLiteral(".qv")));
+    EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, QStringLiteral("qv"));
+    EXPECT_EQ(library.writtenTo, QStringList{path});
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(library.writes, 0);
+}
+
+TEST_F(SaveRestoreTest, CancelledBackupWritesNothing) {
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
+    EXPECT_TRUE(library.writtenTo.isEmpty());
+}
+
+TEST_F(SaveRestoreTest, CancelledRevertKeepsTheRecordButEnablesApply) {
+    const QvSettingsRecord before = sheet->settings;
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdRevert), Qt::LeftButton);
+    ASSERT_EQ(dialogs.openRequests.size(), 1);
+    EXPECT_EQ(dialogs.openRequests[0].initialPath, QDir::currentPath() + QStringLiteral("/*.qv"));
+    EXPECT_TRUE(library.readFrom.isEmpty());
+    EXPECT_EQ(std::memcmp(&before, &sheet->settings, sizeof before), 0);
+    EXPECT_TRUE(sheet->IsApplyEnabled());
+}
+
+TEST_F(SaveRestoreTest, RevertFromAFileLackingSectionsKeepsTheirDefaults) {
+    // A backup of edited settings whose last section (the image-processing switches) was lost.
+    sheet->settings.hardware.fMonitorWidth = 333.0f;
+    sheet->settings.calibration.iCurCalRes = 2;
+    sheet->settings.imageProc.bDroopyEyelidComp = 1;
+    const QString path = QDir::current().filePath(QStringLiteral("partial.qv"));
+    dialogs.paths = {path};
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    ASSERT_GT(bytes.size(), 2);
+    QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+    const qsizetype cut = text.indexOf(QStringLiteral("\r\nSection ImageProc"));
+    ASSERT_GT(cut, 0);
+    text.truncate(cut);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toLatin1());
+    file.close();
+
+    sheet->settings.hardware.fMonitorWidth = 100.0f;
+    sheet->settings.calibration.iCurCalRes = 1;
+    dialogs.paths = {path};
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdRevert), Qt::LeftButton);
+    EXPECT_EQ(library.readFrom, QStringList{path});
+    EXPECT_FLOAT_EQ(sheet->settings.hardware.fMonitorWidth, 333.0f);
+    EXPECT_EQ(sheet->settings.calibration.iCurCalRes, 2);
+    EXPECT_EQ(sheet->settings.imageProc.bDroopyEyelidComp, 0);
+    EXPECT_EQ(sheet->settings.imageProc.bRangeComp, 1);
+    EXPECT_TRUE(sheet->IsApplyEnabled());
+    // The other pages show the restored record when they are next activated.
+    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
+    EXPECT_EQ(sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth)->Value(), 333.0f);
+}
+
+TEST_F(SaveRestoreTest, InformationDialogLeavesTheBackupFolderAlone) {
+    bool opened = false;
+    WhenDialogOpens<CInfoDialog>([&opened](CInfoDialog* info) {
+        opened = true;
+        info->accept();
+    });
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdInformation), Qt::LeftButton);
+    EXPECT_TRUE(opened);
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdRevert), Qt::LeftButton);
+    QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
+    ASSERT_EQ(dialogs.openRequests.size(), 1);
+    EXPECT_EQ(dialogs.openRequests[0].initialPath, QDir::currentPath() + QStringLiteral("/*.qv"));
+    ASSERT_EQ(dialogs.saveRequests.size(), 1);
+    EXPECT_TRUE(
+        dialogs.saveRequests[0].initialPath.startsWith(QDir::currentPath() + QStringLiteral("/QVSettings_On_")));
+    EXPECT_FALSE(dialogs.saveRequests[0].initialPath.contains(QStringLiteral("//")));
+}
+
+}  // namespace

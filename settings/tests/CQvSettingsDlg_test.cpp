@@ -1,0 +1,213 @@
+// The sheet: its pages, maker mode, OK / Cancel / Apply, the Enter rule and the About box.
+
+#include "CQvSettingsDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "CAboutDlg.h"
+#include "CBRLFloatField.h"
+#include "CBRLIntField.h"
+#include "CHardwarePpg.h"
+#include "CSystemHardware.h"
+#include "SettingsTestSupport.h"
+
+namespace {
+
+QStringList TabTitles(const CQvSettingsDlg& sheet) {
+    QStringList titles;
+    for (int i = 0; i < sheet.Tabs()->count(); ++i) {
+        titles << sheet.Tabs()->tabText(i);
+    }
+    return titles;
+}
+
+class SheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile::remove(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile));
+        QDir().mkpath(QStringLiteral("QVSettings"));
+        QFile::remove(TrackerSettingsFile());
+    }
+    void TearDown() override { QFile::remove(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile)); }
+
+    void Open() {
+        sheet = std::make_unique<CQvSettingsDlg>(library, QDir::currentPath());
+        g_bPagesReady = false;
+        ASSERT_TRUE(ShowActive(sheet.get()));
+    }
+    // Goes to the Video Hardware page and types a width there, leaving the field with Tab.
+    void EditWidth(const QString& text) {
+        sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
+        CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+        TypeInto(width, text);
+        QTest::keyClick(width, Qt::Key_Tab);
+    }
+
+    ScriptedMessageBoxes boxes;
+    CountingLibrary library;
+    std::unique_ptr<CQvSettingsDlg> sheet;
+};
+
+TEST_F(SheetTest, FourPagesWithoutTheMarkerFile) {
+    Open();
+    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Quorvane Eye-Tracker Settings"));
+    EXPECT_EQ(TabTitles(*sheet), (QStringList{QStringLiteral("Save & Restore"), QStringLiteral("Image Proc"),
+                                              QStringLiteral("Calibration"), QStringLiteral("Video Hardware")}));
+    EXPECT_EQ(sheet->Tabs()->currentIndex(), 0);
+    EXPECT_FALSE(sheet->IsMakerMode());
+    EXPECT_EQ(library.reads, 1);
+    EXPECT_EQ(sheet->settings.language, 0);
+}
+
+TEST_F(SheetTest, FiveWithTheMarkerFileWhateverItHolds) {
+    QFile marker(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    Open();
+    ASSERT_EQ(sheet->Tabs()->count(), 5);
+    EXPECT_EQ(sheet->Tabs()->tabText(4), QStringLiteral("System Hardware"));
+    EXPECT_EQ(sheet->SystemHardwarePage()->GetBlock(), sheet->HardwarePage()->GetBlock());
+}
+
+TEST_F(SheetTest, CancelWithoutEditsClosesWithoutAQuestion) {
+    Open();
+    EXPECT_FALSE(sheet->IsApplyEnabled());
+    QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(boxes.asked.isEmpty());
+    EXPECT_EQ(sheet->result(), QDialog::Rejected);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(library.writes, 0);
+}
+
+TEST_F(SheetTest, CancelAfterAnEditAsksAndNoKeepsEverything) {
+    Open();
+    EditWidth(QStringLiteral("11"));
+    ASSERT_TRUE(sheet->IsApplyEnabled());
+    const float stored = sheet->settings.hardware.fMonitorWidth;
+    boxes.answers = {MsgAnswer::No};
+    QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
+    ASSERT_EQ(boxes.asked.size(), 1);
+    EXPECT_EQ(boxes.asked[0].text, QString::fromLatin1(CQvSettingsDlg::kCancelQuestion));
+    EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Are you sure"));
+    EXPECT_EQ(boxes.asked[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(boxes.asked[0].defaultAnswer, MsgAnswer::No);
+    EXPECT_EQ(boxes.asked[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->CurrentPage(), sheet->HardwarePage());
+    EXPECT_EQ(sheet->settings.hardware.fMonitorWidth, stored);
+    EXPECT_TRUE(sheet->IsApplyEnabled());
+
+    boxes.answers = {MsgAnswer::Yes};
+    QTest::keyClick(sheet.get(), Qt::Key_Escape);
+    EXPECT_EQ(boxes.asked.size(), 2);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(library.writes, 0);
+}
+
+TEST_F(SheetTest, ApplyWritesAndThenCancelClosesWithoutAQuestion) {
+    Open();
+    EditWidth(QStringLiteral("11"));
+    QTest::mouseClick(sheet->ApplyButton(), Qt::LeftButton);
+    EXPECT_EQ(library.writes, 1);
+    EXPECT_FALSE(sheet->IsApplyEnabled());
+    EXPECT_TRUE(QFile::exists(TrackerSettingsFile()));
+    QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(boxes.asked.isEmpty());
+    EXPECT_FALSE(sheet->isVisible());
+    // The applied value is what the file now holds.
+    QvSettingsRecord reread{};
+    reread.language = -1;
+    vReadQvSettings(&reread);
+    EXPECT_NEAR(reread.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
+}
+
+TEST_F(SheetTest, ApplyTakesTheEditOfTheFocusedField) {
+    Open();
+    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
+    CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+    TypeInto(width, QStringLiteral("11"));
+    sheet->ApplyButton()->setEnabled(true);  // as the typing itself does not mark the page yet
+    QTest::mouseClick(sheet->ApplyButton(), Qt::LeftButton);
+    EXPECT_NEAR(sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
+    EXPECT_EQ(library.writes, 1);
+}
+
+TEST_F(SheetTest, OkAfterEditsWritesTheSettingsFileOnce) {
+    bool edited = false;
+    WhenDialogOpens<CQvSettingsDlg>([&edited](CQvSettingsDlg* shown) {
+        shown->Tabs()->setCurrentWidget(shown->HardwarePage());
+        CBRLFloatField* width = shown->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+        ShowActive(shown);
+        TypeInto(width, QStringLiteral("12"));
+        QTest::keyClick(width, Qt::Key_Tab);
+        edited = shown->IsApplyEnabled();
+        QTest::mouseClick(shown->OkButton(), Qt::LeftButton);
+    });
+    EXPECT_EQ(RunQvSettings(library), 0);
+    EXPECT_TRUE(edited);
+    EXPECT_EQ(library.writes, 1);
+    EXPECT_TRUE(boxes.asked.isEmpty());
+    QvSettingsRecord reread{};
+    reread.language = -1;
+    vReadQvSettings(&reread);
+    EXPECT_NEAR(reread.hardware.fMonitorWidth, 304.8f, 0.01f);
+}
+
+TEST_F(SheetTest, EnterInAFieldMovesTheFocusOnInsteadOfClosing) {
+    Open();
+    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
+    CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+    width->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(width->hasFocus());
+    QTest::keyClick(width, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_FALSE(width->hasFocus());
+    EXPECT_TRUE(sheet->HardwarePage()->Field(CHardwarePpg::kIdHeight)->hasFocus());
+}
+
+TEST_F(SheetTest, EnterOnACheckBoxPressesIt) {
+    Open();
+    sheet->Tabs()->setCurrentIndex(1);
+    auto* droopy = qobject_cast<QAbstractButton*>(sheet->CurrentPage()->Control(1011));
+    droopy->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(droopy, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(droopy->isChecked());
+    EXPECT_EQ(sheet->settings.imageProc.bDroopyEyelidComp, 1);
+    EXPECT_TRUE(sheet->isVisible());
+}
+
+TEST_F(SheetTest, AboutBoxIsReachableFromTheSheet) {
+    Open();
+    QString caption;
+    WhenDialogOpens<CAboutDlg>([&caption](CAboutDlg* about) {
+        caption = about->windowTitle();
+        about->accept();
+    });
+    QTest::mouseClick(sheet->AboutButton(), Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("About QvSettings"));
+}
+
+TEST_F(SheetTest, MakerPagesShareTheHardwareBlock) {
+    QFile marker(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    Open();
+    EditWidth(QStringLiteral("11"));
+    sheet->Tabs()->setCurrentWidget(sheet->SystemHardwarePage());
+    sheet->settings.hardware.iCameraHorizPixels = 800;
+    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
+    sheet->Tabs()->setCurrentWidget(sheet->SystemHardwarePage());
+    EXPECT_EQ(sheet->SystemHardwarePage()->IntField(CSystemHardware::kIdCameraWidthPixels)->text(),
+              QStringLiteral(" 800"));
+}
+
+}  // namespace
