@@ -184,18 +184,18 @@ void CPaintDlg::toolAction(std::uintptr_t value, int action) {
         case ACTION_SUSPEND:
             hideCursor();
             if (m_tool != TOOL_NONE) {
-                m_cursor.setKind(GazeCursor::KIND_SQUARE);
+                setCursorKind(GazeCursor::KIND_SQUARE);
                 m_rememberedTool = m_tool;
                 m_tool = TOOL_NONE;
             } else {
                 m_tool = m_rememberedTool;
-                m_cursor.setKind(m_tool == TOOL_STAMP ? GazeCursor::KIND_STAMP_FRAME : GazeCursor::KIND_SQUARE);
+                setCursorKind(m_tool == TOOL_STAMP ? GazeCursor::KIND_STAMP_FRAME : GazeCursor::KIND_SQUARE);
             }
             break;
         case ACTION_STAMP_TOOL:
             hideCursor();
             m_tool = TOOL_STAMP;
-            m_cursor.setKind(GazeCursor::KIND_STAMP_FRAME);
+            setCursorKind(GazeCursor::KIND_STAMP_FRAME);
             m_cursor.setStampImageId(m_stampImageId);
             m_current = std::make_unique<StampShape>(m_stampImageId);
             m_log.record(KeystrokeLog::Event::StampButton);
@@ -203,7 +203,7 @@ void CPaintDlg::toolAction(std::uintptr_t value, int action) {
         case ACTION_SHAPE_TOOL: {
             hideCursor();
             m_tool = TOOL_SHAPE;
-            m_cursor.setKind(GazeCursor::KIND_SQUARE);
+            setCursorKind(GazeCursor::KIND_SQUARE);
             if (m_inProgress) {
                 // The new kind stretches from where the old one started and ended.
                 newShape->setStart(m_current->start());

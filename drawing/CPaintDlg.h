@@ -193,6 +193,8 @@ private:
     // Cursor upkeep.
     void hideCursor();
     void drawCursor();
+    // Changes the kind (the cursor must be hidden), keeping its centre.
+    void setCursorKind(int kind);
     void setCursorColor(ColorRef color);
 
     // Images.

@@ -52,6 +52,15 @@ void CPaintDlg::drawCursor() {
     repaintImageRect(m_cursor.rect());
 }
 
+void CPaintDlg::setCursorKind(int kind) {
+    // Keep the cursor where it was: while a dwell proceeds no gaze point centres it again, and
+    // a stamp must not land in the corner.
+    const QRect old = m_cursor.rect();
+    const QPoint centre(old.left() + old.width() / 2, old.top() + old.height() / 2);
+    m_cursor.setKind(kind);
+    m_cursor.centerAt(centre.x(), centre.y());
+}
+
 void CPaintDlg::setCursorColor(ColorRef color) {
     m_cursor.setColor(color);
     // The dwell's progress shows at once, not only with the next gaze point.

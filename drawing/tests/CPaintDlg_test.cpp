@@ -278,6 +278,16 @@ TEST_F(Canvas, StampLandsThreePixelsUpAndLeftOfTheFrameWithWhiteTransparent) {
     EXPECT_EQ(logBody(), "Color Change\nRectangle Button, Fill\nStart Shape\nEnd Shape\nStamp Button\nStamp\n");
 }
 
+TEST_F(Canvas, ToolChangeDuringADwellKeepsTheCursorInPlace) {
+    gaze({300, 300});  // cursor point (297, 297)
+    dwell({300, 300});
+    choose(0, GROUP_STAMP_TOOL);
+    gaze({500, 500});  // frozen: the dwell goes on
+    dwell({300, 300});
+    ASSERT_EQ(m_canvas->shapes().size(), 1u);
+    EXPECT_EQ(m_canvas->shapes()[0]->stampPosition(), QPoint(297 - 38, 297 - 38));
+}
+
 TEST_F(Canvas, StampChangeShowsInTheFrameAndTheNextStamp) {
     choose(0, GROUP_STAMP_TOOL);
     attribute(170, GROUP_STAMP);
