@@ -71,7 +71,25 @@ std::optional<std::vector<std::uint8_t>> readFileBytes(std::u16string_view path)
     if (!source) {
         return std::nullopt;
     }
-    return readAll(*source);
+    return source->readAll();
+}
+
+std::vector<std::uint8_t> FileSource::readAll() {
+    // One read of the whole size when the size is known, as it is for a regular file.
+    std::vector<std::uint8_t> bytes;
+    if (std::fseek(m_file.get(), 0, SEEK_END) == 0) {
+        long size = std::ftell(m_file.get());
+        std::rewind(m_file.get());
+        if (size > 0) {
+            bytes.resize(static_cast<std::size_t>(size));
+            bytes.resize(std::fread(bytes.data(), 1, bytes.size(), m_file.get()));
+        }
+    }
+    std::uint8_t chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, m_file.get())) > 0;) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    return bytes;
 }
 
 AtomicFileSink::AtomicFileSink(int fd, std::string target, std::string temp)

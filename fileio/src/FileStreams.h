@@ -25,6 +25,8 @@ class FileSource final : public ByteSource {
 public:
     static std::unique_ptr<FileSource> open(std::u16string_view path);
     std::size_t read(std::uint8_t* buffer, std::size_t size) override;
+    // Every byte of the file from its start.
+    std::vector<std::uint8_t> readAll();
 
 private:
     explicit FileSource(FilePtr file) : m_file(std::move(file)) {}

@@ -73,24 +73,25 @@ bool isSpace(char16_t c) {
 }
 
 std::u16string decodeEightBit(std::span<const std::uint8_t> bytes) {
-    std::u16string text;
-    text.reserve(bytes.size());
+    // Filled by index rather than appended: files are decoded on every block open.
+    std::u16string text(bytes.size(), u'\0');
+    std::size_t n = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         std::uint8_t b = bytes[i];
         if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
             continue;
         }
-        text += (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : static_cast<char16_t>(b);
+        text[n++] = (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : static_cast<char16_t>(b);
     }
+    text.resize(n);
     return text;
 }
 
 std::u16string decodeFileText(std::span<const std::uint8_t> bytes) {
     if (bytes.size() >= 2 && bytes[0] == kBomLow && bytes[1] == kBomHigh) {
-        std::u16string text;
-        text.reserve(bytes.size() / 2);
-        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            text += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        std::u16string text((bytes.size() - 2) / 2, u'\0');
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            text[i] = static_cast<char16_t>(bytes[2 + 2 * i] | (bytes[3 + 2 * i] << 8));
         }
         return text;
     }
