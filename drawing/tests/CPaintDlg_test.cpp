@@ -594,6 +594,18 @@ TEST(CanvasLog, AFailingLogLeavesDrawingUnaffected) {
     EXPECT_EQ(canvas.shapes().size(), 1u);
     EXPECT_EQ(view->text().size(), 20u);
 
+    // The program's canvas writes its own file under the working folder.
+    QDir(QStringLiteral("Lumora/Data")).removeRecursively();
+    {
+        CPaintDlg program(QSize(SCREEN_W, SCREEN_H), sound, &main);
+        program.undo();
+    }
+    const QStringList files = QDir(QStringLiteral("Lumora/Data")).entryList({QStringLiteral("LMkey*.dat")});
+    ASSERT_EQ(files.size(), 1);
+    QFile file(QStringLiteral("Lumora/Data/") + files.front());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().endsWith("No Grid\n\nUndo\n"));
+
     // Without any log at all, too.
     CPaintDlg unlogged(QSize(SCREEN_W, SCREEN_H), sound, nullptr, &main);
     unlogged.undo();
