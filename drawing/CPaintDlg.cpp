@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "CircleShape.h"
 #include "ImageBlit.h"
@@ -25,6 +26,9 @@ constexpr int BUTTON_HEIGHT_DIVISOR = 10;  // a button row is H / 10 high
 // The canvas leaves room for one and a half button rows below it.
 constexpr int ROWS_BELOW_NUMERATOR = 3;
 constexpr int ROWS_BELOW_DENOMINATOR = 2;
+
+// The bytes of a colour reference that carry colour; the high byte carries none.
+constexpr ColorRef COLOR_BITS = 0x00FFFFFFu;
 
 // The sunken edge: a darker outer and inner line top and left, lighter ones bottom and right.
 const QColor EDGE_SHADOW(128, 128, 128);
@@ -251,8 +255,7 @@ void CPaintDlg::changeAttribute(std::uintptr_t value, int attribute) {
             }
             break;
         case GROUP_COLOR: {
-            // The high byte of a colour reference carries no colour.
-            const ColorRef colour = static_cast<ColorRef>(value) & 0x00FFFFFFu;
+            const ColorRef colour = static_cast<ColorRef>(value) & COLOR_BITS;
             m_pen.color = colour;
             m_brush.color = colour;
             m_current->setPen(m_pen);
