@@ -59,19 +59,22 @@ void OpenGazeSource::handle(const OpenGazeRecord& record) {
     }
 }
 
-void OpenGazeSource::readConnection(OpenGazeConnection& connection) {
+bool OpenGazeSource::readConnection(OpenGazeConnection& connection) {
     OpenGazeRecord record;
+    bool heard = false;
     while (!loop_.stopping()) {
         switch (connection.next(record, kReadWait)) {
             case OpenGazeConnection::Read::Record:
                 handle(record);
+                heard = true;
                 break;
             case OpenGazeConnection::Read::Nothing:
                 break;
             case OpenGazeConnection::Read::Closed:
-                return;
+                return heard;
         }
     }
+    return heard;
 }
 
 void OpenGazeSource::run() {
@@ -88,15 +91,20 @@ void OpenGazeSource::run() {
         }
         if (started) {
             stats_.connected = 1;
-            retry = kFirstRetry;
-            reported = false;
-            readConnection(*connection);
+            bool heard = readConnection(*connection);
             stats_.connected = 0;
             if (loop_.stopping()) {
                 break;
             }
-            std::cerr << "qvtrack: the Open Gaze server at " << where << " closed the connection; reconnecting"
-                      << std::endl;
+            if (heard) {
+                retry = kFirstRetry;
+                reported = false;
+            }
+            if (!reported) {
+                std::cerr << "qvtrack: the Open Gaze server at " << where << " closed the connection; reconnecting"
+                          << std::endl;
+                reported = true;
+            }
         } else if (!reported) {
             // Once per outage: the user learns the tracker is not there, the log does not fill up.
             std::cerr << "qvtrack: cannot connect to the Open Gaze server at " << where << " ("

@@ -34,7 +34,8 @@ public:
 
 private:
     void run();
-    void readConnection(class OpenGazeConnection& connection);
+    // True when the connection brought at least one record before it ended.
+    bool readConnection(class OpenGazeConnection& connection);
     void handle(const OpenGazeRecord& record);
 
     std::string host_;
