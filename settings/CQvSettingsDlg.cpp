@@ -50,6 +50,7 @@ CQvSettingsDlg::CQvSettingsDlg(ISettingsLibrary& library, const QString& startDi
 
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
+    m_tabs->setUsesScrollButtons(false);  // every tab stays in sight, none behind an arrow
     layout->addWidget(m_tabs);
     AddPage(m_pConfig);
     AddPage(m_pImageProc);
@@ -85,7 +86,11 @@ CQvSettingsDlg::CQvSettingsDlg(ISettingsLibrary& library, const QString& startDi
 
 void CQvSettingsDlg::AddPage(CBRLPropPage* page) {
     m_pages.append(page);
-    m_tabs->addTab(page, page->Caption());
+    // Every page is built now, so that the sheet is sized for the largest one and never jumps;
+    // loading and the page-ready flag still follow the activations.
+    page->EnsureCreated();
+    QString title = page->Caption();
+    m_tabs->addTab(page, title.replace(QLatin1Char('&'), QStringLiteral("&&")));
     connect(page, &CBRLPropPage::modifiedChanged, this, &CQvSettingsDlg::UpdateApplyState);
 }
 

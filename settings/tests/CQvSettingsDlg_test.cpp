@@ -23,7 +23,7 @@ namespace {
 QStringList TabTitles(const CQvSettingsDlg& sheet) {
     QStringList titles;
     for (int i = 0; i < sheet.Tabs()->count(); ++i) {
-        titles << sheet.Tabs()->tabText(i);
+        titles << sheet.Tabs()->tabText(i).replace(QStringLiteral("&&"), QStringLiteral("&"));
     }
     return titles;
 }
