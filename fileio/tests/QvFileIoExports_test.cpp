@@ -75,6 +75,34 @@ TEST(Exports, NullPointersAreRefused) {
     GetQVFileIOVersion(nullptr, nullptr);
 }
 
+TEST(Exports, EveryFamilyRefusesNullPointers) {
+    EXPECT_EQ(vReadQVXSettings(nullptr), 0);
+    EXPECT_EQ(vWriteQVXSettingsHelper(nullptr, u"x"), 0);
+    EXPECT_EQ(vReadPhoneSettings(nullptr, 0), 0);
+    EXPECT_EQ(ReadQVXLabels(nullptr), 0);
+    EXPECT_EQ(ReadQVXMenuLabels(nullptr, 0), 0);
+    EXPECT_EQ(ReadQVXScanningKeyboard(nullptr, 0, 0), 0);
+    vSetPhrasesDefaults(nullptr, -1);
+    BuildTTAMArray(101, nullptr);
+    SetQVXKeyLocDefaults(nullptr);
+}
+
+TEST_F(ExportsTest, LabelsAndKeyboardTablesThroughTheLibrary) {
+    auto labels = std::make_unique<QvxLabelsRecord>();
+    labels->language = -1;
+    EXPECT_EQ(ReadQVXLabels(labels.get()), 0);
+    EXPECT_EQ(labels->language, 0);
+    EXPECT_EQ(std::u16string(labels->menu.szTitle), u"MAIN MENU");
+    EXPECT_EQ(labels->keyCodes.kind, 101);
+    EXPECT_EQ(labels->keyLocations.codes[0][0], 31);
+    TTAMArray ttam{};
+    BuildTTAMArray(102, &ttam);
+    EXPECT_STREQ(ttam.strings[62], ",lock,altgr.");
+    auto layout = std::make_unique<ScanningKeyboardLayout>();
+    EXPECT_EQ(ReadQVXScanningKeyboard(layout.get(), 0, 0), 0);
+    EXPECT_EQ(std::u16string(layout->groupLabels[5]), u"Util");
+}
+
 TEST_F(ExportsTest, DefaultTrackerFileMatchesTheExpectedFileByteForByte) {
     std::filesystem::create_directory("QVSettings");
     QvSettingsRecord record{};
