@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QTest>
 
+#include "CPaintDlg.h"
 #include "DialogTestSupport.h"
 #include "DrawingFile.h"
+#include "KeystrokeLog.h"
 #include "SaveHelpDlg.h"
 
 using namespace lumora;
@@ -125,4 +127,31 @@ TEST_F(SaveDlgTest, ShowsTheNameAndTheDrawingAtOneSeventh) {
     EXPECT_EQ(dlg->fileName(), "Lumora/Drawings/Lumora2004-07-12_122530.bmp");
     EXPECT_EQ(dlg->placement(), QRect(480, 270, 800, 360));
     dlg->done(SaveDlg::kCancel);
+}
+
+TEST_F(SaveDlgTest, TheCanvasSavesTheDialogsNameAndOpensItAgainPixelExact) {
+    // The canvas as the main window wires it: the dialog takes the canvas's snapshot, the canvas
+    // writes the named file with WriteDrawingFile and opens it again.
+    CPaintDlg canvas(kScreen, sound.player(), std::make_unique<MemoryLogSink>(), nullptr);
+    canvas.setDrawingWriter(&WriteDrawingFile);
+    QImage background(canvas.geometry().client, QImage::Format_RGB32);
+    background.fill(qRgb(80, 152, 71));
+    for (int x = 0; x < background.width(); x += 3)
+        background.setPixel(x, x % background.height(), qRgb(x & 0xFF, 0, 255 - (x & 0xFF)));
+    ASSERT_TRUE(WriteDrawingFile("Lumora/Drawings/background.bmp", background));
+    canvas.drawingFile(DRAWING_FILE_OPEN, "Lumora/Drawings/background.bmp");
+    const QImage drawn = canvas.snapshot();
+
+    SaveDlg save(
+        kScreen, sound.player(), [&] { return canvas.snapshot(); }, &main);
+    save.setClock([] { return kMoment; });
+    QTimer::singleShot(0, &save, [&] { GazeChoose(&save, save.saveButton()); });
+    ASSERT_EQ(save.exec(), SaveDlg::kOk);
+    Pump();
+    canvas.drawingFile(DRAWING_FILE_SAVE, save.fileName());
+
+    CPaintDlg reopened(kScreen, sound.player(), std::make_unique<MemoryLogSink>(), nullptr);
+    reopened.drawingFile(DRAWING_FILE_OPEN, save.fileName());
+    EXPECT_EQ(reopened.backgroundImage().convertToFormat(QImage::Format_RGB32),
+              drawn.convertToFormat(QImage::Format_RGB32));
 }
