@@ -1,7 +1,14 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <stdlib.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <string>
+#include <thread>
 
 #include "qvtrack.h"
 
@@ -84,6 +91,56 @@ TEST_F(Exports, MisuseIsRefusedNotCrashed) {
     QvExit(&c);
     EXPECT_NE(QvGetData(&c), 0);               // after QvExit
     EXPECT_EQ(c.sample->found, first->found);  // still readable
+}
+
+// A free UDP port on 127.0.0.1 (free when asked; the test binds it right after).
+int FreeUdpPort() {
+    int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    socklen_t len = sizeof addr;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    close(fd);
+    return ntohs(addr.sin_port);
+}
+
+TEST_F(Exports, NetworkSourceThroughTheExportsWithStats) {
+    int port = FreeUdpPort();
+    setenv("QVTRACK_SOURCE", ("udp:" + std::to_string(port)).c_str(), 1);
+    setenv("QVTRACK_RATE", "200", 1);
+    TrackerControl c = Control();
+    ASSERT_EQ(QvInit(&c), 0);
+    EXPECT_EQ(c.iSamplePerSec, 200);
+    QvTrackStats stats{};
+    ASSERT_EQ(QvGetStats(&stats), 0);
+    EXPECT_EQ(stats.connected, 1);
+
+    int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    to.sin_port = htons(static_cast<uint16_t>(port));
+    const char datagram[] = "100 200";
+    sendto(fd, datagram, sizeof datagram - 1, 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    close(fd);
+    bool got = false;
+    for (int i = 0; i < 1000 && !got; ++i) {  // at most 5 s at 200 samples a second
+        ASSERT_EQ(QvGetData(&c), 0);
+        got = c.sample->found == 1;
+    }
+    ASSERT_TRUE(got);
+    EXPECT_EQ(c.sample->x, 100);
+    EXPECT_EQ(c.sample->y, 200);
+    ASSERT_EQ(QvGetStats(&stats), 0);
+    EXPECT_EQ(stats.samplesReceived, 1u);
+    EXPECT_EQ(stats.validReceived, 1u);
+    EXPECT_EQ(stats.validDelivered, 1u);
+    EXPECT_GE(stats.samplesDelivered, 1u);
+    QvExit(&c);
+    ASSERT_EQ(QvGetStats(&stats), 0);
+    EXPECT_EQ(stats.connected, 0);
 }
 
 }  // namespace
