@@ -197,22 +197,22 @@ MainDlg::~MainDlg() {
 }
 
 void MainDlg::createButtons() {
-    for (const CommandButton& spec : kCommandButtons) {
+    for (const CommandButton& entry : kCommandButtons) {
         LumoraButton* b = nullptr;
-        if (spec.kind == CommandButton::Shape) {
-            b = new LM_ShapeButton(spec.groupOrShape, this);
+        if (entry.kind == CommandButton::Shape) {
+            b = new LM_ShapeButton(entry.groupOrShape, this);
         } else {
-            auto* u = new LM_UtilityButton(spec.groupOrShape, QString::fromUtf8(spec.captionA),
-                                           QString::fromUtf8(spec.captionB), this);
-            if (spec.id == IDC_GRID)
+            auto* u = new LM_UtilityButton(entry.groupOrShape, QString::fromUtf8(entry.captionA),
+                                           QString::fromUtf8(entry.captionB), this);
+            if (entry.id == IDC_GRID)
                 m_grid = u;
-            if (spec.id == IDC_DOT)
+            if (entry.id == IDC_DOT)
                 m_dot = u;
             b = u;
         }
-        b->setObjectName(QString::fromUtf8(spec.captionB));
-        b->setGeometry(spec.place.in(m_layout));
-        m_buttonsById.emplace_back(spec.id, b);
+        b->setObjectName(QString::fromUtf8(entry.captionB));
+        b->setGeometry(entry.place.in(m_layout));
+        m_buttonsById.emplace_back(entry.id, b);
         m_gazeTargets.push_back(b);
     }
     PostLumoraMessage(button(IDC_ARROW_RIGHT), WM_SET_BUTTON_IMAGE, 0, StringLParam(&m_rightArrowImage));
