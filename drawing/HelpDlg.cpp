@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "GazeDialog.h"
 #include "LumoraButton.h"
@@ -65,6 +66,10 @@ void HelpDlg::drawPicture() {
     p.fillRect(panel, Qt::white);
     QFont font;
     font.setPixelSize(kTextHeight);
+    // Characters kTextWidth wide on average, so the whole text fits the panel.
+    const int natural = QFontMetrics(font).averageCharWidth();
+    if (natural > 0)
+        font.setStretch(std::clamp(100 * kTextWidth / natural, 1, 4000));
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(panel.adjusted(kTextInset, kTextInset, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_text);
