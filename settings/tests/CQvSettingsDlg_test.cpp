@@ -185,6 +185,29 @@ TEST_F(SheetTest, EnterOnACheckBoxPressesIt) {
     EXPECT_TRUE(sheet->isVisible());
 }
 
+TEST_F(SheetTest, EnterOnAComboBoxPicksTheNextItem) {
+    Open();
+    sheet->Tabs()->setCurrentIndex(2);
+    QWidget* resolution = sheet->CurrentPage()->Control(1089);
+    resolution->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(resolution, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sheet->settings.calibration.iCurCalRes, 1);
+    EXPECT_TRUE(sheet->isVisible());
+}
+
+TEST_F(SheetTest, SwitchingPagesKeepsTheEditOfTheFocusedField) {
+    Open();
+    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
+    CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+    TypeInto(width, QStringLiteral("11"));
+    QTest::keyClick(sheet->Tabs(), Qt::Key_Tab, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_NE(sheet->CurrentPage(), sheet->HardwarePage());
+    EXPECT_NEAR(sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
+    EXPECT_TRUE(sheet->IsApplyEnabled());
+}
+
 TEST_F(SheetTest, AboutBoxIsReachableFromTheSheet) {
     Open();
     QString caption;
