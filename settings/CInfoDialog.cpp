@@ -31,7 +31,8 @@ QString LoadedSettingsLibrary() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&vReadQvSettings), &info) != 0 && info.dli_fname) {
         const QFileInfo file(QString::fromLocal8Bit(info.dli_fname));
-        if (file.fileName() == QLatin1String(kSettingsLibraryFile)) {
+        // A versioned file name (libqvfileio.so.1) is the same library.
+        if (file.fileName().startsWith(QLatin1String(kSettingsLibraryFile))) {
             return file.absoluteFilePath();
         }
     }
