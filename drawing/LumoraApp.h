@@ -49,6 +49,19 @@ QString FindShippedFiles(const QString& programDir);
 // folder cannot be created.
 bool PrepareWorkingFolder(const QString& folder, const QString& shipped);
 
+// Reports every mouse move over any of the program's windows to the tracker library (in pixels
+// of the primary screen), for the pointer gaze source. Install it on the application. Watching
+// the windows rather than the widgets sees every move, with or without mouse tracking on the
+// widget under the pointer.
+class PointerFeeder : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
 class LumoraApp : public QApplication {
     Q_OBJECT
 public:

@@ -1,4 +1,5 @@
-// The program's command line and its choice and preparation of the working folder.
+// The program's command line, its choice and preparation of the working folder, and the
+// pointer feed.
 #include "LumoraApp.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+#include "qvtrack.h"
 
 using namespace lumora;
 
@@ -24,6 +30,41 @@ QByteArray ReadFile(const QString& path) {
 }
 
 }  // namespace
+
+// With the pointer source, a mouse move over a window of the program is where the tracker
+// library says the eyes are.
+TEST(PointerFeederTest, MouseMovesOverAWindowFeedTheTracker) {
+    int argc = 1;
+    char name[] = "LumoraApp_test";
+    char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qputenv("QVTRACK_SOURCE", "pointer");
+    qputenv("QVTRACK_SPEED", "0");
+    TrackerControl control{};
+    control.requestedRate = 60;
+    control.screenWidth = 800;
+    control.screenHeight = 600;
+    ASSERT_EQ(QvInit(&control), 0);
+    {
+        QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        window.setGeometry(100, 50, 300, 200);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        PointerFeeder feeder;
+        app->installEventFilter(&feeder);
+        QTest::mouseMove(&window, QPoint(10, 20));
+        QCoreApplication::processEvents();
+        QvGetData(&control);
+        ASSERT_NE(control.sample, nullptr);
+        EXPECT_EQ(control.sample->found, 1);
+        EXPECT_EQ(control.sample->x, 110);
+        EXPECT_EQ(control.sample->y, 70);
+        app->removeEventFilter(&feeder);
+    }
+    QvExit(&control);
+    app.reset();
+}
 
 TEST(LumoraArgumentsTest, Table) {
     struct Case {
