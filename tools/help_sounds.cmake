@@ -22,6 +22,7 @@ if(LUMORA_BUILD_QT)
             add_custom_command(
                 OUTPUT ${wav}
                 COMMAND ${CMAKE_COMMAND} -E make_directory ${lumora_help_data_dir}/Lumora/Sounds
+                        ${CMAKE_BINARY_DIR}/generated
                 COMMAND $<TARGET_FILE:lumora_help_text> ${which} ${text}
                 COMMAND ${LUMORA_ESPEAK} -v en-us -s 150 -w ${wav} -f ${text}
                 DEPENDS lumora_help_text ${CMAKE_SOURCE_DIR}/drawing/HelpTexts.h
