@@ -1,0 +1,105 @@
+#!/bin/sh
+# Installs the build tree into a scratch prefix, then checks that the installed suite works from
+# there: every program finds its libraries through its run path, and Lumora, started from an
+# unrelated folder with a fresh per-user data folder, fills that folder with the shipped files
+# and runs its gaze thread (it writes its gaze data file) until it is told to stop.
+#
+# usage: install_test.sh BUILD_DIR WORK_DIR LUMORA_APP_ID QVSETTINGS_APP_ID
+set -u
+
+build=$1
+work=$2
+lumora_id=$3
+qvsettings_id=$4
+prefix=$work/prefix
+# Bounded waits, in tenths of a second.
+start_wait=300
+stop_wait=100
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+rm -rf "$prefix" "$work/xdg" "$work/elsewhere" "$work/home"
+mkdir -p "$work/xdg" "$work/elsewhere" "$work/home"
+
+if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+    cat "$work/install.log"
+    echo "FAIL: cmake --install"
+    exit 1
+fi
+
+for f in bin/lumora bin/qvsettings bin/gazemon bin/Calibrate lib/libqvtrack.so lib/libqvfileio.so \
+    share/applications/$lumora_id.desktop share/applications/$qvsettings_id.desktop \
+    share/metainfo/$lumora_id.metainfo.xml share/metainfo/$qvsettings_id.metainfo.xml \
+    share/icons/hicolor/scalable/apps/$lumora_id.svg share/icons/hicolor/scalable/apps/$qvsettings_id.svg; do
+    [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+[ -d "$prefix/share/lumora/Lumora/Images" ] || fail "shipped pictures not installed"
+[ -d "$prefix/share/lumora/Lumora/Sounds" ] || fail "shipped sounds not installed"
+
+# The build tree's own library folder must not be what the installed programs find.
+for p in lumora qvsettings gazemon Calibrate; do
+    [ -x "$prefix/bin/$p" ] || continue
+    out=$(env -u LD_LIBRARY_PATH ldd "$prefix/bin/$p" 2>&1)
+    if echo "$out" | grep -q "not found"; then
+        echo "$out"
+        fail "$p: a library is not found"
+    fi
+    if echo "$out" | grep -q "$build/lib/"; then
+        fail "$p: finds a library in the build tree"
+    fi
+done
+
+if [ -x "$prefix/bin/lumora" ]; then
+    cd "$work/elsewhere" || exit 1
+    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$work/xdg" HOME="$work/home" \
+        QVTRACK_SOURCE=pointer "$prefix/bin/lumora" >"$work/lumora.log" 2>&1 &
+    pid=$!
+    data=$work/xdg/lumora
+    started=no
+    i=0
+    while [ $i -lt $start_wait ]; do
+        if ls "$data"/Lumora/Data/LMdata*.dat >/dev/null 2>&1; then
+            started=yes
+            break
+        fi
+        kill -0 $pid 2>/dev/null || break
+        sleep 0.1
+        i=$((i + 1))
+    done
+    if kill -0 $pid 2>/dev/null; then
+        kill -TERM $pid
+        i=0
+        while kill -0 $pid 2>/dev/null && [ $i -lt $stop_wait ]; do
+            sleep 0.1
+            i=$((i + 1))
+        done
+        if kill -0 $pid 2>/dev/null; then
+            kill -KILL $pid
+            fail "lumora did not stop on SIGTERM"
+        fi
+        wait $pid 2>/dev/null
+    else
+        wait $pid
+        echo "lumora ended by itself with status $?"
+        cat "$work/lumora.log"
+        fail "lumora did not keep running"
+    fi
+    [ $started = yes ] || fail "no gaze data file in $data/Lumora/Data"
+    # Every shipped file is in the per-user folder, byte for byte.
+    shipped=$prefix/share/lumora
+    for f in $(cd "$shipped" && find Lumora -type f); do
+        cmp -s "$shipped/$f" "$data/$f" || fail "not copied to the per-user folder: $f"
+    done
+    [ -d "$data/Lumora/Drawings" ] || fail "no drawings folder in the per-user folder"
+    [ -z "$(ls -A "$work/elsewhere")" ] || fail "lumora wrote into the folder it was started from"
+fi
+
+if [ $failures -ne 0 ]; then
+    echo "$failures failed"
+    exit 1
+fi
+echo "installed suite: all checks passed"
