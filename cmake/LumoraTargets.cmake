@@ -8,7 +8,8 @@ set(LUMORA_FUZZ_REPLAY_MAIN ${CMAKE_CURRENT_LIST_DIR}/FuzzReplayMain.cpp)
 # lumora_add_test(<name> LABEL <subsystem> SOURCES ... [LIBS ...] [GUI])
 # One GoogleTest executable; each test case becomes a ctest test labelled with the subsystem.
 # GUI tests run on Qt's offscreen platform. The working directory is a scratch folder of the
-# test's own, so tests that use relative data paths never see each other's files.
+# test program's own, so tests that use relative data paths never see another program's files;
+# the cases of one program share it, so they never run at the same time.
 function(lumora_add_test name)
     cmake_parse_arguments(T "GUI" "LABEL" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -24,7 +25,7 @@ function(lumora_add_test name)
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${workdir}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS "${T_LABEL}" ENVIRONMENT "${env}")
+        PROPERTIES LABELS "${T_LABEL}" ENVIRONMENT "${env}" RESOURCE_LOCK ${name})
     set_property(GLOBAL APPEND PROPERTY LUMORA_TESTS_${T_LABEL} ${name})
     set_property(GLOBAL APPEND PROPERTY LUMORA_TEST_LABELS ${T_LABEL})
 endfunction()
