@@ -4,7 +4,12 @@
 // shuts down the normal way; the program ends with its WM_CLOSE.
 //
 //   gazemon [--screen WxH]      (default 1024x768)
+//
+// Once a second it also writes to standard error the rate at which the tracker library really
+// received samples and the share of them with the eye found, so a person setting up a tracker
+// sees at a glance whether it delivers.
 
+#include <chrono>
 #include <condition_variable>
 #include <csignal>
 #include <cstdio>
@@ -12,11 +17,13 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "GazeThread.h"
 #include "GazeTuning.h"
 #include "IniDocument.h"
+#include "qvtrack.h"
 
 namespace {
 
@@ -43,9 +50,11 @@ public:
         }
         m_ready.notify_one();
     }
-    Posted take() {
+    // The next message, or nothing when none came within `timeout`.
+    std::optional<Posted> take(std::chrono::milliseconds timeout) {
         std::unique_lock lock(m_mutex);
-        m_ready.wait(lock, [this] { return !m_queue.empty(); });
+        if (!m_ready.wait_for(lock, timeout, [this] { return !m_queue.empty(); }))
+            return std::nullopt;
         Posted p = m_queue.front();
         m_queue.pop_front();
         return p;
@@ -87,6 +96,25 @@ bool ParseScreen(const char* text, int& width, int& height) {
     height = static_cast<int>(h);
     return true;
 }
+
+// Writes one line about the samples received since the previous call.
+class RateReport {
+public:
+    void print(double seconds) {
+        QvTrackStats now{};
+        if (QvGetStats(&now) != 0 || seconds <= 0.0)
+            return;
+        const std::uint64_t received = now.samplesReceived - m_last.samplesReceived;
+        const std::uint64_t valid = now.validReceived - m_last.validReceived;
+        m_last = now;
+        const double percent = received == 0 ? 0.0 : 100.0 * static_cast<double>(valid) / static_cast<double>(received);
+        std::fprintf(stderr, "gazemon: %.0f samples/s received, %.0f%% valid%s\n",
+                     static_cast<double>(received) / seconds, percent, now.connected ? "" : ", tracker not connected");
+    }
+
+private:
+    QvTrackStats m_last{};
+};
 
 void Usage() {
     std::fprintf(stderr, "usage: gazemon [--screen WxH]   (default %dx%d)\n", kDefaultWidth, kDefaultHeight);
@@ -139,8 +167,22 @@ int main(int argc, char** argv) {
     QueueSink sink;
     GazeThread thread(sink, g_shared, tuning, width, height);
     thread.start();
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kReportEvery = std::chrono::seconds(1);
+    RateReport rate;
+    auto lastReport = Clock::now();
     for (;;) {
-        const Posted p = sink.take();
+        const auto untilReport = kReportEvery - (Clock::now() - lastReport);
+        const std::optional<Posted> next = sink.take(
+            std::chrono::duration_cast<std::chrono::milliseconds>(untilReport) + std::chrono::milliseconds(1));
+        if (Clock::now() - lastReport >= kReportEvery) {
+            const auto now = Clock::now();
+            rate.print(std::chrono::duration<double>(now - lastReport).count());
+            lastReport = now;
+        }
+        if (!next)
+            continue;
+        const Posted& p = *next;
         std::printf("%s %ju %u %u\n", MessageName(p.msg), static_cast<std::uintmax_t>(p.wParam), PointLParamX(p.lParam),
                     PointLParamY(p.lParam));
         std::fflush(stdout);
