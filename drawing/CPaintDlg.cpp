@@ -371,9 +371,9 @@ void CPaintDlg::openDrawing(const QString& path) {
 }
 
 void CPaintDlg::saveDrawing(const QString& path) {
-    m_log.record(KeystrokeLog::Event::Save);
-    if (m_writer) {
-        m_writer(path, snapshot());
+    // The log is research data: a drawing that never reached the disk was not saved.
+    if (m_writer && m_writer(path, snapshot())) {
+        m_log.record(KeystrokeLog::Event::Save);
     }
 }
 

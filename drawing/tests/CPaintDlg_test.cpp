@@ -490,6 +490,13 @@ TEST_F(Canvas, GridDotsAreNeverInTheImageASaveTakes) {
     EXPECT_EQ(logBody(), "Grid On\nStart Shape\nEnd Shape\nUndo\nStart Shape\nEnd Shape\nSave\nGrid Off\n");
 }
 
+TEST_F(Canvas, AFailedSaveIsNotLoggedAsASave) {
+    m_canvas->setDrawingWriter([](const QString&, const QImage&) { return false; });
+    const QString path = QStringLiteral("Lumora/Drawings/x.bmp");
+    post(WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&path));
+    EXPECT_EQ(logBody(), "");
+}
+
 TEST_F(Canvas, GridToggledDuringARubberBandLeavesNoStrayDots) {
     commitAt({100, 100});
     stretchTo({400, 400});
