@@ -6,10 +6,17 @@
 #include <QPainter>
 #include <array>
 
+#include "AboutDlg.h"
+#include "CPaintDlg.h"
+#include "DrawingFile.h"
 #include "ExitDlg.h"
+#include "EyeImageDlg.h"
 #include "GazeThread.h"
-#include "InstructionDlg.h"
 #include "LumoraButton.h"
+#include "OpenDlg.h"
+#include "SaveDlg.h"
+#include "SettingsDlg.h"
+#include "SoundPlayer.h"
 #include "StampPictures.h"
 
 namespace lumora {
@@ -125,34 +132,6 @@ QRect MainLayout::canvasRect() const {
     return QRect(d, c, W - 2 * d, H - 2 * c - (3 * (H / 10)) / 2);
 }
 
-// ---- The canvas's stand-in -----------------------------------------------------------------
-
-CanvasStandIn::CanvasStandIn(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-bool CanvasStandIn::event(QEvent* e) {
-    if (e->type() != LumoraMessageEvent::eventType())
-        return QWidget::event(e);
-    const auto* m = static_cast<const LumoraMessageEvent*>(e);
-    if (m_messages.size() == kKept)
-        m_messages.pop_front();
-    m_messages.push_back({m->msg(), m->wParam(), m->lParam()});
-    return true;
-}
-
-void CanvasStandIn::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    // The sunken client edge the canvas will have.
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(0, 0, width() - 1, 0);
-    p.drawLine(0, 0, 0, height() - 1);
-    p.setPen(QColor(227, 227, 227));
-    p.drawLine(0, height() - 1, width() - 1, height() - 1);
-    p.drawLine(width() - 1, 0, width() - 1, height() - 1);
-}
-
 // ---- Construction and start-up -------------------------------------------------------------
 
 MainDlg::MainDlg(const QRect& screen, bool startGaze, QWidget* parent)
@@ -167,7 +146,14 @@ MainDlg::MainDlg(const QRect& screen, bool startGaze, QWidget* parent)
     setMouseTracking(true);
     setGeometry(m_screen);
 
-    m_exitDlg = std::make_unique<ExitDlg>(m_screen.size(), this);
+    const QSize size = m_screen.size();
+    m_eyeImage = std::make_unique<EyeImageDlg>(size);
+    m_saveDlg = std::make_unique<SaveDlg>(
+        size, Sound(), [this] { return m_canvas->snapshot(); }, this);
+    m_openDlg = std::make_unique<OpenDlg>(size, Sound(), this);
+    m_settingsDlg = std::make_unique<SettingsDlg>(size, Sound(), this);
+    m_aboutDlg = std::make_unique<AboutDlg>(size, this);
+    m_exitDlg = std::make_unique<ExitDlg>(size, Sound(), this);
 
     // The gaze cursor and the two off-screen pictures, filled with the background colour.
     m_cursor.create(m_screen.size(), COLOR_BACKGROUND);
@@ -181,11 +167,13 @@ MainDlg::MainDlg(const QRect& screen, bool startGaze, QWidget* parent)
 
     createButtons();
 
-    m_canvas = new CanvasStandIn(this);
-    m_canvas->setGeometry(m_layout.canvasRect());
+    m_canvas = new CPaintDlg(size, Sound(), this);
+    m_canvas->setDrawingWriter(&WriteDrawingFile);
     m_canvas->show();
 
     readGazeSettings();
+    // The colour sequence read from the settings file holds from the first dwell on.
+    m_canvas->setYellowStep(m_tuning.Yellow);
     m_gazePaused = false;
     m_save = m_picture;
     if (m_startGaze)
@@ -252,6 +240,7 @@ static constexpr unsigned kGazeThreadEnded = WM_APP + 0x1FF;
 void MainDlg::startGazeThread() {
     m_sink = std::make_unique<QtGazeMessageSink>(this);
     m_gaze = std::make_unique<GazeThread>(*m_sink, m_shared, m_tuning, m_screen.width(), m_screen.height());
+    m_gaze->setEyeImageSurface(m_eyeImage->surface());
     m_shared.gazeRunning.store(true);
     m_gazeEnded.store(false);
     m_gazeThread = std::thread([this] {
@@ -265,10 +254,6 @@ void MainDlg::stopGazeThread() {
     m_shared.gazeRunning.store(false);
     if (m_gazeThread.joinable())
         m_gazeThread.join();
-}
-
-InstructionDlg* MainDlg::instructionWindow() const {
-    return m_instruction;
 }
 
 LumoraButton* MainDlg::button(int id) const {
@@ -320,8 +305,7 @@ void MainDlg::changeEvent(QEvent* e) {
 
 void MainDlg::closeEvent(QCloseEvent* e) {
     stopGazeThread();
-    if (m_instruction)
-        m_instruction->close();
+    m_aboutDlg->close();
     e->accept();
     emit closed();
 }

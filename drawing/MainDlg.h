@@ -4,14 +4,11 @@
 // open dialogs, the canvas and every button; button choices come back here and are dispatched
 // by group code.
 //
-// Until the drawing canvas exists, a stand-in widget takes its place and its messages.
-//
 // User-interface thread only; the gaze thread reaches it only through posted messages.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPointer>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
@@ -29,12 +26,19 @@
 #include "IniDocument.h"
 #include "MessageRegistry.h"
 
+class QDialog;
+
 namespace lumora {
 
 class LumoraButton;
 class LM_UtilityButton;
 class ExitDlg;
-class InstructionDlg;
+class SaveDlg;
+class OpenDlg;
+class SettingsDlg;
+class AboutDlg;
+class EyeImageDlg;
+class CPaintDlg;
 class GazeThread;
 
 // The main window's geometry from the screen size, with the layout's own arithmetic: margin
@@ -99,30 +103,6 @@ enum MainButtonId : int {
     IDC_NEW = 1052,
 };
 
-// Holds the place of the drawing canvas: takes the canvas's messages and keeps the latest ones,
-// so that the wiring can be watched.
-class CanvasStandIn : public QWidget {
-    Q_OBJECT
-public:
-    struct Message {
-        unsigned msg;
-        std::uintptr_t wParam;
-        std::intptr_t lParam;
-    };
-    static constexpr std::size_t kKept = 512;
-
-    explicit CanvasStandIn(QWidget* parent = nullptr);
-    const std::deque<Message>& messages() const { return m_messages; }
-    void clearMessages() { m_messages.clear(); }
-
-protected:
-    bool event(QEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    std::deque<Message> m_messages;
-};
-
 class MainDlg : public QWidget {
     Q_OBJECT
 public:
@@ -146,9 +126,14 @@ public:
     const std::vector<LumoraButton*>& stampPalette() const { return m_stampPalette; }
     int paletteMode() const { return m_paletteMode; }
     bool gazePaused() const { return m_gazePaused; }
-    CanvasStandIn* canvas() const { return m_canvas; }
-    InstructionDlg* instructionWindow() const;
+    CPaintDlg* canvas() const { return m_canvas; }
+    // The greeting shown when the tracker is ready, until its own timer or the first choice.
+    AboutDlg* aboutDlg() const { return m_aboutDlg.get(); }
     ExitDlg* exitDlg() const { return m_exitDlg.get(); }
+    SaveDlg* saveDlg() const { return m_saveDlg.get(); }
+    OpenDlg* openDlg() const { return m_openDlg.get(); }
+    SettingsDlg* settingsDlg() const { return m_settingsDlg.get(); }
+    EyeImageDlg* eyeImageDlg() const { return m_eyeImage.get(); }
     GazeShared& gazeShared() { return m_shared; }
     const GazeTuning& tuning() const { return m_tuning; }
     const QImage& picture() const { return m_picture; }
@@ -190,8 +175,11 @@ private:
     void showPalette(int mode);
     void placePalette(const std::vector<LumoraButton*>& items, bool shown);
     void broadcast(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
-    void closeInstructionWindow();
-    void showInstructionWindow();
+    void closeAboutWindow();
+    void showAboutWindow();
+    // Open, Save and New: the canvas is suspended around the modal dialog.
+    int runAroundCanvas(QDialog& dialog, bool newDrawing = false);
+    void runSettings();
     void confirmExit();
     void onGazeThreadEnded();
 
@@ -200,16 +188,20 @@ private:
     bool m_startGaze;
     bool m_coverScreen = false;
 
-    // Child dialogs.
+    // Child dialogs. The eye image surface comes first: it is taken before any window exists.
+    std::unique_ptr<EyeImageDlg> m_eyeImage;
+    std::unique_ptr<SaveDlg> m_saveDlg;
+    std::unique_ptr<OpenDlg> m_openDlg;
+    std::unique_ptr<SettingsDlg> m_settingsDlg;
+    std::unique_ptr<AboutDlg> m_aboutDlg;
     std::unique_ptr<ExitDlg> m_exitDlg;
-    QPointer<InstructionDlg> m_instruction;
 
     IniDocument m_settings;
     GazeTuning m_tuning;
     bool m_gazePaused = false;
     int m_paletteMode = kColorPalette;
 
-    CanvasStandIn* m_canvas = nullptr;
+    CPaintDlg* m_canvas = nullptr;
     GazeCursor m_cursor;
     QImage m_picture;
     QImage m_save;

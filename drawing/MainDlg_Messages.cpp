@@ -3,10 +3,15 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "AboutDlg.h"
+#include "CPaintDlg.h"
 #include "ExitDlg.h"
-#include "InstructionDlg.h"
 #include "LumoraButton.h"
 #include "MainDlg.h"
+#include "OpenDlg.h"
+#include "SaveDlg.h"
+#include "SettingsCommand.h"
+#include "SettingsDlg.h"
 #include "SoundPlayer.h"
 
 namespace lumora {
@@ -25,7 +30,7 @@ void MainDlg::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t l
             PostLumoraMessage(m_canvas, msg, wParam, lParam);
             break;
         case WM_TRACKER_READY:
-            showInstructionWindow();
+            showAboutWindow();
             break;
         case WM_BUTTON_CHOSEN:
             buttonChosen(wParam, static_cast<int>(lParam));
@@ -44,8 +49,10 @@ void MainDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
         PostLumoraMessage(m_dot, WM_GAZE_POINT, wParam, lParam);
         return;
     }
-    if (m_exitDlg->isVisible())
-        PostLumoraMessage(m_exitDlg.get(), WM_GAZE_POINT, wParam, lParam);
+    for (QDialog* d : {static_cast<QDialog*>(m_saveDlg.get()), static_cast<QDialog*>(m_openDlg.get()),
+                       static_cast<QDialog*>(m_exitDlg.get()), static_cast<QDialog*>(m_settingsDlg.get())})
+        if (d->isVisible())
+            PostLumoraMessage(d, WM_GAZE_POINT, wParam, lParam);
     PostLumoraMessage(m_canvas, WM_GAZE_POINT, wParam, lParam);
     for (LumoraButton* b : m_gazeTargets)
         PostLumoraMessage(b, WM_GAZE_POINT, wParam, lParam);
@@ -64,7 +71,7 @@ void MainDlg::broadcast(unsigned msg, std::uintptr_t wParam, std::intptr_t lPara
 }
 
 void MainDlg::buttonChosen(std::uintptr_t wParam, int group) {
-    closeInstructionWindow();
+    closeAboutWindow();
     switch (group) {
         case GROUP_UNDO:
             PostLumoraMessage(m_canvas, WM_UNDO, 0, 0);
@@ -106,8 +113,18 @@ void MainDlg::buttonChosen(std::uintptr_t wParam, int group) {
         case GROUP_ROTATE_LEFT:
             rotatePalette(true);
             break;
-        // Open, Save, New and Settings act through dialogs that come later; their buttons
-        // only click for now.
+        case GROUP_OPEN:
+            runAroundCanvas(*m_openDlg);
+            break;
+        case GROUP_SAVE:
+            runAroundCanvas(*m_saveDlg);
+            break;
+        case GROUP_NEW:
+            runAroundCanvas(*m_saveDlg, true);
+            break;
+        case GROUP_SETTINGS:
+            runSettings();
+            break;
         default:
             break;
     }
@@ -122,12 +139,34 @@ void MainDlg::command(int id) {
             rotatePalette(true);
             break;
         case IDC_SETTINGS:
-            break;  // the settings command comes with the settings dialog
+            runSettings();
+            break;
         default:
             if (LumoraButton* b = button(id))
                 b->activate();
             break;
     }
+}
+
+int MainDlg::runAroundCanvas(QDialog& dialog, bool newDrawing) {
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    const int result = dialog.exec();
+    if (newDrawing && result == GazeDialog::kOk) {
+        // A save chosen in the dialog is still on its way through this window; it must reach the
+        // canvas before the drawing is cleared, or the blank page would be saved instead.
+        QCoreApplication::sendPostedEvents(this, LumoraMessageEvent::eventType());
+        PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_NEW);
+    }
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    return result;
+}
+
+void MainDlg::runSettings() {
+    // The command suspends and resumes the canvas itself.
+    CPaintDlg* canvas = m_canvas;
+    SettingsCommand(*m_settingsDlg, m_tuning, m_settings, m_shared, canvas, [canvas](bool yellow) {
+        canvas->setYellowStep(yellow);
+    }).run();
 }
 
 void MainDlg::confirmExit() {
@@ -165,20 +204,14 @@ void MainDlg::placePalette(const std::vector<LumoraButton*>& items, bool shown) 
     }
 }
 
-void MainDlg::showInstructionWindow() {
-    if (m_instruction)
-        return;
-    m_instruction = new InstructionDlg(m_screen.size(), this);
-    m_instruction->show();
+void MainDlg::showAboutWindow() {
+    if (!m_aboutDlg->isVisible())
+        m_aboutDlg->showGreeting();
 }
 
-void MainDlg::closeInstructionWindow() {
-    if (!m_instruction)
-        return;
-    InstructionDlg* window = m_instruction;
-    m_instruction = nullptr;
-    window->close();
-    delete window;
+void MainDlg::closeAboutWindow() {
+    if (m_aboutDlg->isVisible())
+        m_aboutDlg->close();
 }
 
 }  // namespace lumora

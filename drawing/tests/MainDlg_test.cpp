@@ -13,8 +13,9 @@
 #include <memory>
 #include <vector>
 
+#include "AboutDlg.h"
+#include "CPaintDlg.h"
 #include "ExitDlg.h"
-#include "InstructionDlg.h"
 #include "LumoraButton.h"
 #include "SoundPlayer.h"
 
@@ -73,6 +74,31 @@ void Pump() {
     }
 }
 
+// Watches the messages that reach the canvas without taking them from it.
+class CanvasRecorder : public QObject {
+public:
+    struct Message {
+        unsigned msg;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+    };
+    explicit CanvasRecorder(QObject* canvas) { canvas->installEventFilter(this); }
+    const std::vector<Message>& messages() const { return m_messages; }
+    void clearMessages() { m_messages.clear(); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == LumoraMessageEvent::eventType()) {
+            const auto* m = static_cast<const LumoraMessageEvent*>(e);
+            m_messages.push_back({m->msg(), m->wParam(), m->lParam()});
+        }
+        return false;
+    }
+
+private:
+    std::vector<Message> m_messages;
+};
+
 class MainTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -80,11 +106,13 @@ protected:
         sounds = sound.get();
         SetSoundPlayer(std::move(sound));
         dlg = std::make_unique<MainDlg>(QRect(0, 0, 1024, 768), false);
+        recorder = std::make_unique<CanvasRecorder>(dlg->canvas());
         dlg->show();
         Pump();
-        dlg->canvas()->clearMessages();
+        recorder->clearMessages();
     }
     void TearDown() override {
+        recorder.reset();
         dlg.reset();
         SetSoundPlayer(nullptr);
     }
@@ -104,7 +132,7 @@ protected:
     }
     int canvasGot(unsigned msg) const {
         int n = 0;
-        for (const auto& m : dlg->canvas()->messages())
+        for (const auto& m : recorder->messages())
             n += m.msg == msg;
         return n;
     }
@@ -124,6 +152,7 @@ protected:
     }
 
     std::unique_ptr<MainDlg> dlg;
+    std::unique_ptr<CanvasRecorder> recorder;
     ScriptedSoundPlayer* sounds = nullptr;
 };
 
@@ -172,7 +201,7 @@ TEST_F(MainTest, ButtonsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(dlg->button(IDC_DOT)->geometry().topLeft(), QPoint(922, 682));
     EXPECT_EQ(dlg->button(IDC_ARROW_LEFT)->geometry().topLeft(), QPoint(111, 682));
     EXPECT_EQ(dlg->button(IDC_ARROW_RIGHT)->geometry().topLeft(), QPoint(819, 682));
-    EXPECT_EQ(dlg->canvas()->geometry(), QRect(111, 10, 802, 634));
+    EXPECT_EQ(static_cast<QWidget*>(dlg->canvas())->geometry(), QRect(111, 10, 802, 634));
     EXPECT_EQ(shownPalette(), (std::vector<QString>{"Black", "Red", "Orange", "Yellow", "Green", "Blue"}));
     EXPECT_EQ(slotName(0), "Black");
     EXPECT_EQ(dlg->paletteMode(), GROUP_SHAPE_TOOL);
@@ -187,8 +216,8 @@ TEST_F(MainTest, GazePointGoesToTheCanvasAndEveryButtonAndMovesTheCursor) {
     PostLumoraMessage(dlg.get(), WM_GAZE_POINT, 1, MakePointLParam(p.x(), p.y()));
     Pump();
     ASSERT_EQ(canvasGot(WM_GAZE_POINT), 1);
-    EXPECT_EQ(dlg->canvas()->messages().back().wParam, 1u);
-    EXPECT_EQ(dlg->canvas()->messages().back().lParam, MakePointLParam(p.x(), p.y()));
+    EXPECT_EQ(recorder->messages().back().wParam, 1u);
+    EXPECT_EQ(recorder->messages().back().lParam, MakePointLParam(p.x(), p.y()));
     EXPECT_EQ(dlg->button(IDC_UNDO)->dwellCount(), 1);
     EXPECT_EQ(dlg->gazeCursor().rect(), QRect(p.x() - 7, p.y() - 7, 15, 15));
     // Between the buttons the cursor shows in the window's own picture.
@@ -227,10 +256,10 @@ TEST_F(MainTest, WhilePausedOnlyTheDotButtonListens) {
     ASSERT_TRUE(dlg->gazePaused());
     EXPECT_EQ(dlg->dotButton()->caption(), "Dot On");
     EXPECT_TRUE(dlg->dotButton()->showsDot());
-    dlg->canvas()->clearMessages();
+    recorder->clearMessages();
 
     gazeAt(IDC_UNDO, 40);
-    EXPECT_EQ(dlg->canvas()->messages().size(), 0u);
+    EXPECT_EQ(recorder->messages().size(), 0u);
     EXPECT_EQ(dlg->button(IDC_UNDO)->dwellCount(), 0);
     EXPECT_EQ(dlg->dotButton()->dwellCount(), 0);  // it saw the points elsewhere
 
@@ -288,7 +317,7 @@ TEST_F(MainTest, StampsAndShapesSwapThePalettesKeepingTheirOrder) {
     EXPECT_EQ(slotName(0), "Red");
     EXPECT_TRUE(static_cast<LM_ShapeButton*>(dlg->button(IDC_CIRCLE))->isSelected());
     EXPECT_FALSE(static_cast<LM_ShapeButton*>(dlg->button(IDC_LINE))->isSelected());
-    const auto& last = dlg->canvas()->messages().back();
+    const auto& last = recorder->messages().back();
     EXPECT_EQ(last.msg, WM_CHANGE_ATTRIBUTE);
     EXPECT_EQ(last.wParam, 0u);
     EXPECT_EQ(last.lParam, GROUP_FILL);
@@ -298,29 +327,29 @@ TEST_F(MainTest, ChoosingTheSelectedShapeAgainSendsTheFillToggle) {
     gazeAt(IDC_LINE, 35);  // selected at start
     auto* line = static_cast<LM_ShapeButton*>(dlg->button(IDC_LINE));
     EXPECT_TRUE(line->fill());
-    EXPECT_EQ(dlg->canvas()->messages().back().wParam, 1u);
-    EXPECT_EQ(dlg->canvas()->messages().back().lParam, GROUP_FILL);
+    EXPECT_EQ(recorder->messages().back().wParam, 1u);
+    EXPECT_EQ(recorder->messages().back().lParam, GROUP_FILL);
     gazeAt(IDC_LINE, 75);
     EXPECT_FALSE(line->fill());
-    EXPECT_EQ(dlg->canvas()->messages().back().wParam, 0u);
+    EXPECT_EQ(recorder->messages().back().wParam, 0u);
 }
 
 TEST_F(MainTest, ColourAndStampChoicesReachTheCanvasAndTheButtons) {
     gazeAt(Centre(dlg->colorPalette()[1]), 35);  // Red
     const ColorRef red = MakeColorRef(200, 55, 55);
-    ASSERT_FALSE(dlg->canvas()->messages().empty());
-    EXPECT_EQ(dlg->canvas()->messages().back().msg, WM_CHANGE_ATTRIBUTE);
-    EXPECT_EQ(dlg->canvas()->messages().back().wParam, red);
-    EXPECT_EQ(dlg->canvas()->messages().back().lParam, GROUP_COLOR);
+    ASSERT_FALSE(recorder->messages().empty());
+    EXPECT_EQ(recorder->messages().back().msg, WM_CHANGE_ATTRIBUTE);
+    EXPECT_EQ(recorder->messages().back().wParam, red);
+    EXPECT_EQ(recorder->messages().back().lParam, GROUP_COLOR);
     EXPECT_TRUE(dlg->colorPalette()[1]->isSelected());
     EXPECT_FALSE(dlg->colorPalette()[0]->isSelected());
     EXPECT_EQ(static_cast<LM_ShapeButton*>(dlg->button(IDC_CIRCLE))->currentColor(), red);
 
     choose(0, GROUP_STAMP_TOOL);
     gazeAt(Centre(dlg->stampPalette()[1]), 35);  // Heart
-    EXPECT_EQ(dlg->canvas()->messages().back().msg, WM_CHANGE_ATTRIBUTE);
-    EXPECT_EQ(dlg->canvas()->messages().back().wParam, 170u);
-    EXPECT_EQ(dlg->canvas()->messages().back().lParam, GROUP_STAMP);
+    EXPECT_EQ(recorder->messages().back().msg, WM_CHANGE_ATTRIBUTE);
+    EXPECT_EQ(recorder->messages().back().wParam, 170u);
+    EXPECT_EQ(recorder->messages().back().lParam, GROUP_STAMP);
 }
 
 TEST_F(MainTest, GridChoiceTogglesTheCanvasGridAndSwapsTheCaption) {
@@ -328,27 +357,28 @@ TEST_F(MainTest, GridChoiceTogglesTheCanvasGridAndSwapsTheCaption) {
     gazeAt(IDC_GRID, 35);
     EXPECT_EQ(dlg->gridButton()->caption(), "Grid Off");
     EXPECT_EQ(canvasGot(WM_TOGGLE_GRID), 1);
-    EXPECT_EQ(dlg->canvas()->messages().back().lParam, GROUP_GRID);
+    EXPECT_EQ(recorder->messages().back().lParam, GROUP_GRID);
     choose(0, GROUP_GRID);
     EXPECT_EQ(dlg->gridButton()->caption(), "Grid On");
 }
 
-TEST_F(MainTest, TrackerReadyShowsTheInstructionWindowAndTheFirstChoiceClosesIt) {
+TEST_F(MainTest, TrackerReadyShowsTheGreetingAndTheFirstChoiceClosesIt) {
     PostLumoraMessage(dlg.get(), WM_TRACKER_READY, 0, 0);
     Pump();
-    ASSERT_NE(dlg->instructionWindow(), nullptr);
-    EXPECT_TRUE(dlg->instructionWindow()->isVisible());
-    EXPECT_EQ(dlg->instructionWindow()->geometry(), InstructionDlg::Placement(QSize(1024, 768)));
+    EXPECT_TRUE(dlg->aboutDlg()->isVisible());
+    EXPECT_TRUE(dlg->aboutDlg()->timerRunning());
+    EXPECT_EQ(dlg->aboutDlg()->geometry(), AboutDlg::Placement(QSize(1024, 768)));
     choose(0, GROUP_UNDO);
-    EXPECT_EQ(dlg->instructionWindow(), nullptr);
+    EXPECT_FALSE(dlg->aboutDlg()->isVisible());
+    EXPECT_FALSE(dlg->aboutDlg()->timerRunning());
     EXPECT_EQ(canvasGot(WM_UNDO), 1);
     choose(0, GROUP_UNDO);  // a second choice finds it closed and goes on
     EXPECT_EQ(canvasGot(WM_UNDO), 2);
 }
 
-TEST_F(MainTest, InstructionWindowPlacement) {
-    EXPECT_EQ(InstructionDlg::Placement(QSize(1024, 768)), QRect(141, 40, 738, 576));
-    EXPECT_EQ(InstructionDlg::Placement(QSize(1920, 1080)), QRect(425, 162, 1110, 612));
+TEST_F(MainTest, GreetingPlacement) {
+    EXPECT_EQ(AboutDlg::Placement(QSize(1024, 768)), QRect(141, 40, 738, 576));
+    EXPECT_EQ(AboutDlg::Placement(QSize(1920, 1080)), QRect(425, 162, 1110, 612));
 }
 
 // ---- Exit ----------------------------------------------------------------------------------
@@ -371,7 +401,7 @@ TEST_F(MainTest, ExitConfirmedByGazeEndsTheProgramEvenWithoutAGazeThread) {
     EXPECT_FALSE(dlg->gazeShared().gazeRunning.load());
     // The canvas is suspended around the question.
     int suspends = 0;
-    for (const auto& m : dlg->canvas()->messages())
+    for (const auto& m : recorder->messages())
         suspends += m.msg == WM_BUTTON_CHOSEN && m.wParam == 0 && m.lParam == GROUP_SUSPEND;
     EXPECT_EQ(suspends, 2);
 }
