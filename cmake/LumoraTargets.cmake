@@ -18,14 +18,16 @@ function(lumora_add_test name)
     target_compile_definitions(${name} PRIVATE LUMORA_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data")
     set(workdir ${CMAKE_BINARY_DIR}/testwork/${name})
     file(MAKE_DIRECTORY ${workdir})
-    set(env "LUMORA_TEST_WORKDIR=${workdir}")
+    # One value per property: the discovery passes the properties on as a flat list, which
+    # would split a list value and swallow the properties after it.
+    set(props LABELS ${T_LABEL} RESOURCE_LOCK ${name})
     if(T_GUI)
-        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+        list(APPEND props ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${workdir}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS "${T_LABEL}" ENVIRONMENT "${env}" RESOURCE_LOCK ${name})
+        PROPERTIES ${props})
     set_property(GLOBAL APPEND PROPERTY LUMORA_TESTS_${T_LABEL} ${name})
     set_property(GLOBAL APPEND PROPERTY LUMORA_TEST_LABELS ${T_LABEL})
 endfunction()

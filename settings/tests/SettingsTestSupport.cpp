@@ -22,8 +22,7 @@ public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         m_app = std::make_unique<QApplication>(g_argc, g_argv);
-        const char* workdir = std::getenv("LUMORA_TEST_WORKDIR");
-        const QString scratch = workdir ? QString::fromLocal8Bit(workdir) : QDir::currentPath();
+        const QString scratch = QDir::currentPath();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch + QStringLiteral("/profile"));
         m_app->installEventFilter(&m_enterFilter);
     }
