@@ -70,16 +70,16 @@ void CSystemHardware::CreateControls() {
         grid->addWidget(label, row, column * 2);
         grid->addWidget(field, row, column * 2 + 1);
     };
-    auto makeInt = [&](const IntFieldSpec& spec, QWidget* parent) {
+    auto makeInt = [&](const IntFieldSpec& entry, QWidget* parent) {
         auto* field = new CBRLIntField(parent);
-        m_intFields.insert(spec.id, field);
-        RegisterControl(spec.id, field);
+        m_intFields.insert(entry.id, field);
+        RegisterControl(entry.id, field);
         return field;
     };
-    auto makeFloat = [&](const FloatFieldSpec& spec, QWidget* parent) {
+    auto makeFloat = [&](const FloatFieldSpec& entry, QWidget* parent) {
         auto* field = new CBRLFloatField(parent);
-        m_floatFields.insert(spec.id, field);
-        RegisterControl(spec.id, field);
+        m_floatFields.insert(entry.id, field);
+        RegisterControl(entry.id, field);
         return field;
     };
     auto label = [](const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); };
@@ -106,11 +106,11 @@ void CSystemHardware::CreateControls() {
 
 bool CSystemHardware::OnInitDialog() {
     CBRLPropPage::OnInitDialog();
-    for (const IntFieldSpec& spec : kIntFields) {
-        m_intFields.value(spec.id)->SetRange(spec.min, spec.max, QString::fromLatin1(spec.name));
+    for (const IntFieldSpec& entry : kIntFields) {
+        m_intFields.value(entry.id)->SetRange(entry.min, entry.max, QString::fromLatin1(entry.name));
     }
-    for (const FloatFieldSpec& spec : kFloatFields) {
-        m_floatFields.value(spec.id)->SetFormat(kCameraFormat);
+    for (const FloatFieldSpec& entry : kFloatFields) {
+        m_floatFields.value(entry.id)->SetFormat(kCameraFormat);
     }
     LoadFromSettings();  // shows the values in the page's own formats
     return true;
@@ -131,11 +131,11 @@ void CSystemHardware::LoadFromSettings() {
     if (!m_pBlock || !m_progressive) {
         return;
     }
-    for (const IntFieldSpec& spec : kIntFields) {
-        m_intFields.value(spec.id)->SetValueAndDefault(m_pBlock->*spec.member, m_defaults.*spec.member);
+    for (const IntFieldSpec& entry : kIntFields) {
+        m_intFields.value(entry.id)->SetValueAndDefault(m_pBlock->*entry.member, m_defaults.*entry.member);
     }
-    for (const FloatFieldSpec& spec : kFloatFields) {
-        m_floatFields.value(spec.id)->SetValueAndDefault(m_pBlock->*spec.member, m_defaults.*spec.member);
+    for (const FloatFieldSpec& entry : kFloatFields) {
+        m_floatFields.value(entry.id)->SetValueAndDefault(m_pBlock->*entry.member, m_defaults.*entry.member);
     }
     m_bProgressive = m_pBlock->bProgressive;
     UpdateData(false);
@@ -151,14 +151,14 @@ void CSystemHardware::StoreControl(unsigned nID) {
         m_pBlock->bProgressive = m_bProgressive;
         modified = true;
     }
-    for (const IntFieldSpec& spec : kIntFields) {
-        if (spec.id == nID) {
-            m_pBlock->*spec.member = m_intFields.value(spec.id)->GetValue(&modified);
+    for (const IntFieldSpec& entry : kIntFields) {
+        if (entry.id == nID) {
+            m_pBlock->*entry.member = m_intFields.value(entry.id)->GetValue(&modified);
         }
     }
-    for (const FloatFieldSpec& spec : kFloatFields) {
-        if (spec.id == nID) {
-            m_pBlock->*spec.member = m_floatFields.value(spec.id)->GetValue(&modified);
+    for (const FloatFieldSpec& entry : kFloatFields) {
+        if (entry.id == nID) {
+            m_pBlock->*entry.member = m_floatFields.value(entry.id)->GetValue(&modified);
         }
     }
     if (modified) {
