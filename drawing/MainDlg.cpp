@@ -132,6 +132,22 @@ QRect MainLayout::canvasRect() const {
     return QRect(d, c, W - 2 * d, H - 2 * c - (3 * (H / 10)) / 2);
 }
 
+QRect MainDlg::PlaceAtStart(const MainLayout& layout, const QString& name) {
+    for (const CommandButton& entry : kCommandButtons)
+        if (name == QLatin1String(entry.captionB))
+            return entry.place.in(layout);
+    const auto slot = [&layout](std::size_t index) {
+        return index < static_cast<std::size_t>(kPaletteSlots) ? layout.paletteSlot(static_cast<int>(index)) : QRect();
+    };
+    for (std::size_t i = 0; i < kColors.size(); ++i)
+        if (name == QLatin1String(kColors[i].name))
+            return slot(i);
+    for (std::size_t i = 0; i < kStamps.size(); ++i)
+        if (name == QLatin1String(kStamps[i].name))
+            return slot(i);
+    return QRect();
+}
+
 // ---- Construction and start-up -------------------------------------------------------------
 
 MainDlg::MainDlg(const QRect& screen, bool startGaze, QWidget* parent)

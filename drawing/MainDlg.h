@@ -118,6 +118,11 @@ public:
     ~MainDlg() override;
 
     const MainLayout& layout() const { return m_layout; }
+    // Where the window puts the button of that name before any palette rotation: a command
+    // button by its caption at start ("Rectangle", "Save"), a colour or stamp by its name
+    // ("Blue", "Flower"; a stamp's slot once the stamp palette shows). Empty for a name it does
+    // not have and for palette items beyond the six shown slots.
+    static QRect PlaceAtStart(const MainLayout& layout, const QString& name);
     LumoraButton* button(int id) const;
     LM_UtilityButton* gridButton() const { return m_grid; }
     LM_UtilityButton* dotButton() const { return m_dot; }

@@ -24,8 +24,6 @@ constexpr int kOption24 = 1;
 constexpr int kOption28 = 0;
 constexpr int kEyeImageMode = 4;
 constexpr int kEyeImage = 0;
-// The screen is taken to be 338 mm wide (the single-precision value of 1/338).
-constexpr float kPixelsPerMmPerPixelOfWidth = 0.00295858f;
 
 bool IsExecutableFile(const std::string& path) {
     struct stat st {};
@@ -125,8 +123,7 @@ void GazeThread::GazeThreadProc() {
 
     const int rate = control.iSamplePerSec;
     m_shared.iSamplePerSec.store(rate);
-    const float pixelsPerMm = static_cast<float>(m_screenWidth) * kPixelsPerMmPerPixelOfWidth;
-    const float thresholdPx = m_tuning.GazeDev * pixelsPerMm;
+    const float thresholdPx = DeviationThresholdPx(m_tuning.GazeDev, m_screenWidth);
     m_shared.minimum_fix_samples.store(MinimumFixSamples(rate, m_tuning.fMinFixMs));
     GazePipeline pipeline(m_sink, m_shared, thresholdPx);
     pipeline.reset();

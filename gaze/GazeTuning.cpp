@@ -36,4 +36,11 @@ int MinimumFixSamples(int iSamplePerSec, float fMinFixMs) {
     return static_cast<int>(samples);
 }
 
+float DeviationThresholdPx(float gazeDevMm, int screenWidth) {
+    // The single-precision value of 1/338.
+    constexpr float kPixelsPerMmPerPixelOfWidth = 0.00295858f;
+    const float pixelsPerMm = static_cast<float>(screenWidth) * kPixelsPerMmPerPixelOfWidth;
+    return gazeDevMm * pixelsPerMm;
+}
+
 }  // namespace lumora

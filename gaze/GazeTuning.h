@@ -34,4 +34,8 @@ void StoreGazeTuning(IniDocument& doc, const GazeTuning& tuning);
 // (60 samples/s and 500 ms give 31). Callers that divide by it must guard against 0 and below.
 int MinimumFixSamples(int iSamplePerSec, float fMinFixMs);
 
+// The fixation deviation threshold in screen pixels for a GazeDev in millimetres, the screen
+// taken to be 338 mm wide whatever its pixel width.
+float DeviationThresholdPx(float gazeDevMm, int screenWidth);
+
 }  // namespace lumora
