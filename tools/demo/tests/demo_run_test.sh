@@ -54,9 +54,8 @@ run_inside() {
 
 case "$platform" in
     offscreen)
-        printf '{ "screens": [ { "name": "demo", "x": 0, "y": 0, "width": 1024, "height": 768,
-                 "logicalDpi": 96, "logicalBpi": 96, "dpr": 1 } ] }\n' > "$work/offscreen-screen.json"
-        export QT_QPA_PLATFORM="offscreen:configfile=$work/offscreen-screen.json"
+        # The recording's screen: 1024 x 768.
+        export QT_QPA_PLATFORM="offscreen:configfile=$(dirname "$recording")/screen-1024x768.json"
         run_inside
         ;;
     xcb)
