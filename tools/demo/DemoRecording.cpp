@@ -5,22 +5,25 @@
 
 namespace lumora::demo {
 
-DemoRecording RecordHouseSession(unsigned long long seed) {
-    const QSize screen(kScreenWidth, kScreenHeight);
+ModelSettings DemoModelSettings(bool yellow) {
     ModelSettings settings;
     settings.width = kScreenWidth;
     settings.height = kScreenHeight;
     settings.rate = kSampleRate;
     settings.fMinFixMs = kMinFixMs;
-    settings.yellow = kYellowStep;
+    settings.yellow = yellow;
     settings.gazeDevMm = kGazeDevMm;
-    settings.canvas = CanvasOnScreen(screen);
-    LumoraModel model(settings);
+    settings.canvas = CanvasOnScreen(QSize(kScreenWidth, kScreenHeight));
+    return settings;
+}
+
+DemoRecording RecordHouseSession(unsigned long long seed) {
+    LumoraModel model(DemoModelSettings());
     DemoRandom random(seed);
 
     DemoRecording recording;
     GazeUser user(model, random, recording.samples);
-    for (const Action& action : HouseSession(screen)) {
+    for (const Action& action : HouseSession(QSize(kScreenWidth, kScreenHeight))) {
         user.perform(action);
         recording.steps.push_back({action.what, recording.samples.size(), model.commits()});
     }

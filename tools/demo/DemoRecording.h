@@ -23,6 +23,10 @@ struct DemoRecording {
     int commits = 0;
 };
 
+// Lumora on the recording's screen with the recording's gaze settings (the yellow step as
+// given).
+ModelSettings DemoModelSettings(bool yellow = kYellowStep);
+
 // Throws SessionStalled when the session cannot be done on that screen.
 DemoRecording RecordHouseSession(unsigned long long seed = kDemoSeed);
 

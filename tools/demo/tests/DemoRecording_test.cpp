@@ -15,18 +15,6 @@ using namespace lumora::demo;
 
 namespace {
 
-ModelSettings DemoSettings(bool yellow) {
-    ModelSettings s;
-    s.width = kScreenWidth;
-    s.height = kScreenHeight;
-    s.rate = kSampleRate;
-    s.fMinFixMs = kMinFixMs;
-    s.yellow = yellow;
-    s.gazeDevMm = kGazeDevMm;
-    s.canvas = CanvasOnScreen(QSize(kScreenWidth, kScreenHeight));
-    return s;
-}
-
 void Hold(LumoraModel& model, const QPoint& p, int samples) {
     for (int i = 0; i < samples; ++i)
         model.feed(true, p.x(), p.y());
@@ -56,7 +44,7 @@ TEST(DemoRecording, AnotherPersonDoesTheSameSession) {
 }
 
 TEST(LumoraModel, AButtonFiresAtThe35thPointOnItAndAgainAfterThe75th) {
-    LumoraModel model(DemoSettings(true));
+    LumoraModel model(DemoModelSettings(true));
     const QRect button(100, 100, 90, 76);
     model.watchButton(button);
     // Points on the button arrive once the detector's delay has passed.
@@ -74,7 +62,7 @@ TEST(LumoraModel, AButtonFiresAtThe35thPointOnItAndAgainAfterThe75th) {
 }
 
 TEST(LumoraModel, AGlanceElsewhereStartsTheButtonsCountAgain) {
-    LumoraModel model(DemoSettings(true));
+    LumoraModel model(DemoModelSettings(true));
     const QRect button(100, 100, 90, 76);
     model.watchButton(button);
     // Twice 30 samples on the button with a glance at another place between: never 35 points in
@@ -90,8 +78,8 @@ TEST(LumoraModel, AGlanceElsewhereStartsTheButtonsCountAgain) {
 
 TEST(LumoraModel, ACommitTakesThreeDwellStepsWithTheYellowStepAndTwoWithout) {
     for (bool yellow : {true, false}) {
-        LumoraModel model(DemoSettings(yellow));
-        const QPoint onCanvas = DemoSettings(yellow).canvas.center();
+        LumoraModel model(DemoModelSettings(yellow));
+        const QPoint onCanvas = DemoModelSettings(yellow).canvas.center();
         int samples = 0;
         while (model.commits() == 0 && samples < 1000) {
             Hold(model, onCanvas, 1);
@@ -105,13 +93,13 @@ TEST(LumoraModel, ACommitTakesThreeDwellStepsWithTheYellowStepAndTwoWithout) {
 }
 
 TEST(LumoraModel, DwellStepsOffTheCanvasCommitNothing) {
-    LumoraModel model(DemoSettings(true));
+    LumoraModel model(DemoModelSettings(true));
     Hold(model, QPoint(967, 90), 600);
     EXPECT_EQ(model.commits(), 0);
 }
 
 TEST(GazeUser, ABlindSpotStallsTheSessionInsteadOfLooping) {
-    LumoraModel model(DemoSettings(true));
+    LumoraModel model(DemoModelSettings(true));
     DemoRandom random(7);
     std::vector<Sample> recording;
     GazeUser user(model, random, recording);
