@@ -2,7 +2,9 @@
 # Installs the build tree into a scratch prefix, then checks that the installed suite works from
 # there: every program finds its libraries through its run path, and Lumora, started from an
 # unrelated folder with a fresh per-user data folder, fills that folder with the shipped files
-# and runs its gaze thread (it writes its gaze data file) until it is told to stop.
+# and runs its gaze thread (it writes its gaze data file) until it is told to stop; and, in
+# another fresh per-user folder, replays the demo recording (a house drawn, saved and the program
+# ended by gaze) with the first-run settings it ships, ends by itself and leaves the house there.
 #
 # usage: install_test.sh BUILD_DIR WORK_DIR LUMORA_APP_ID QVSETTINGS_APP_ID
 set -u
@@ -96,6 +98,26 @@ if [ -x "$prefix/bin/lumora" ]; then
     done
     [ -d "$data/Lumora/Drawings" ] || fail "no drawings folder in the per-user folder"
     [ -z "$(ls -A "$work/elsewhere")" ] || fail "lumora wrote into the folder it was started from"
+fi
+
+# The demo: the shipped first-run settings must let a gaze user draw from the first start.
+recording=$(cd "$(dirname "$0")/../../data/demo" && pwd)/house.dat
+democheck=$build/tools/lumora_democheck
+if [ -x "$prefix/bin/lumora" ] && [ -x "$democheck" ]; then
+    rm -rf "$work/xdg-demo"
+    mkdir -p "$work/xdg-demo"
+    cd "$work/elsewhere" || exit 1
+    if env -u LD_LIBRARY_PATH QT_QPA_PLATFORM="offscreen:configfile=$(dirname "$recording")/screen-1024x768.json" \
+        XDG_DATA_HOME="$work/xdg-demo" HOME="$work/home" QVTRACK_SPEED=4 \
+        timeout 120 "$prefix/bin/lumora" --gaze "replay:$recording" >"$work/lumora-demo.log" 2>&1; then
+        "$democheck" "$work/xdg-demo/lumora" "$recording" >"$work/democheck.log" ||
+            { cat "$work/democheck.log"; fail "the demo did not go through in the installed Lumora"; }
+    else
+        cat "$work/lumora-demo.log"
+        fail "the installed Lumora did not end the demo by itself"
+    fi
+else
+    fail "no installed lumora or no $democheck"
 fi
 
 if [ $failures -ne 0 ]; then
