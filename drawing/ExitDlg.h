@@ -1,15 +1,13 @@
 // The exit confirmation: "Are you sure you want to Exit Lumora?" with the gaze buttons "Exit"
-// (closes with OK) and "Don't Exit" (closes with Cancel). Run modally by the main window, which
-// forwards gaze points to it while it is shown; gaze, mouse and the Escape key all work.
+// (closes with kConfirmed) and "Don't Exit" (closes with kCancelled). Run modally by the main
+// window, which forwards gaze points to it while it is shown.
 #pragma once
 
-#include "GazeDialog.h"
+#include "QuestionDlg.h"
 
 namespace lumora {
 
-class LM_UtilityButton;
-
-class ExitDlg : public GazeDialog {
+class ExitDlg : public QuestionDlg {
     Q_OBJECT
 public:
     // exec() results.
@@ -22,22 +20,13 @@ public:
     // sound must outlive the dialog.
     ExitDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent);
 
-    LM_UtilityButton* exitButton() const { return m_exit; }
-    LM_UtilityButton* stayButton() const { return m_stay; }
+    LM_UtilityButton* exitButton() const { return goOnButton(); }
+    LM_UtilityButton* stayButton() const { return turnBackButton(); }
 
     // The dialog's place on the screen and the two buttons' places in the dialog.
     static QRect Placement(const QSize& screen);
-    static QRect ExitButtonPlace(const QSize& screen);
-    static QRect StayButtonPlace(const QSize& screen);
-
-protected:
-    void showEvent(QShowEvent* e) override;
-    void drawContent(QImage& picture) override;
-    void buttonChosen(std::uintptr_t value, int group) override;
-
-private:
-    LM_UtilityButton* m_exit;
-    LM_UtilityButton* m_stay;
+    static QRect ExitButtonPlace(const QSize& screen) { return GoOnButtonPlace(screen, Placement(screen).width()); }
+    static QRect StayButtonPlace(const QSize& screen) { return TurnBackButtonPlace(screen, Placement(screen).width()); }
 };
 
 }  // namespace lumora
