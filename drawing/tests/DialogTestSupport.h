@@ -43,6 +43,14 @@ inline QApplication& App() {
     return *app;
 }
 
+// Every test program that includes this has its application before its first test.
+class AppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { App(); }
+};
+[[maybe_unused]] inline const ::testing::Environment* const kAppEnvironment =
+    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+
 inline void Pump() {
     for (int i = 0; i < 6; ++i) {
         QCoreApplication::processEvents();

@@ -11,52 +11,13 @@
 #include <memory>
 #include <vector>
 
+#include "DialogTestSupport.h"
 #include "SoundPlayer.h"
 
 using namespace lumora;
+using lumora::test::Pump;
 
 namespace {
-
-// An offscreen screen large enough for every window the tests open.
-// The application lives from before the first test to after the last, and goes before the
-// library's own globals do (an application destroyed at exit crashes in Qt's teardown).
-class AppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        // An offscreen screen large enough for every window the tests open.
-        // One file per process: test cases run in parallel.
-        m_config = QDir::temp().filePath(
-            QStringLiteral("lumora-button-test-screen-%1.json").arg(QCoreApplication::applicationPid()));
-        QFile f(m_config);
-        f.open(QIODevice::WriteOnly);
-        f.write(
-            R"({"screens":[{"name":"A","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-        f.close();
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + m_config).toLocal8Bit());
-        m_app = std::make_unique<QApplication>(m_argc, m_argv);
-    }
-    void TearDown() override {
-        m_app.reset();
-        QFile::remove(m_config);
-    }
-
-private:
-    int m_argc = 1;
-    char m_name[32] = "LumoraButton_test";
-    char* m_argv[2] = {m_name, nullptr};
-    QString m_config;
-    std::unique_ptr<QApplication> m_app;
-};
-
-[[maybe_unused]] const ::testing::Environment* const kAppEnvironment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
-
-void Pump() {
-    for (int i = 0; i < 4; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents();
-    }
-}
 
 struct Message {
     unsigned msg;

@@ -19,28 +19,13 @@
 #include "SoundPlayer.h"
 
 using namespace lumora;
+using lumora::test::Pump;
 
 namespace {
 
 constexpr int kScreenW = 1024;
 constexpr int kScreenH = 768;
 constexpr int kButtonDwell = 35;  // gaze points that choose a button
-
-void WhenShown(QWidget* w, std::function<void()> fn) {
-    QTimer::singleShot(10, w, [w, fn] {
-        if (w->isVisible())
-            fn();
-        else
-            WhenShown(w, fn);
-    });
-}
-
-void Pump() {
-    for (int i = 0; i < 4; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents();
-    }
-}
 
 class Wiring : public ::testing::Test {
 protected:
@@ -113,7 +98,7 @@ TEST_F(Wiring, ARectangleChosenByGazeLandsOnTheCanvas) {
 TEST_F(Wiring, SaveThroughTheDialogWritesTheDrawing) {
     drawRedRectangle();
     SaveDlg* save = dlg->saveDlg();
-    WhenShown(save, [&] { chooseByGaze(save->saveButton()); });
+    test::WhenVisible(save, [&] { chooseByGaze(save->saveButton()); });
     QTimer::singleShot(10000, save, [save] { save->reject(); });  // never hang the run
     chooseByGaze(dlg->button(IDC_SAVE));
     Pump();
@@ -130,7 +115,7 @@ TEST_F(Wiring, NewSavesTheOldDrawingBeforeClearingIt) {
     drawRedRectangle();
     const QImage before = dlg->canvas()->snapshot();
     SaveDlg* save = dlg->saveDlg();
-    WhenShown(save, [&] { chooseByGaze(save->saveButton()); });
+    test::WhenVisible(save, [&] { chooseByGaze(save->saveButton()); });
     QTimer::singleShot(10000, save, [save] { save->reject(); });
     chooseByGaze(dlg->button(IDC_NEW));
     Pump();
@@ -145,7 +130,7 @@ TEST_F(Wiring, NewSavesTheOldDrawingBeforeClearingIt) {
 TEST_F(Wiring, NewCancelledKeepsTheDrawing) {
     drawRedRectangle();
     SaveDlg* save = dlg->saveDlg();
-    WhenShown(save, [&] { chooseByGaze(save->cancelButton()); });
+    test::WhenVisible(save, [&] { chooseByGaze(save->cancelButton()); });
     QTimer::singleShot(10000, save, [save] { save->reject(); });
     chooseByGaze(dlg->button(IDC_NEW));
     Pump();
@@ -157,7 +142,7 @@ TEST_F(Wiring, ExitConfirmedByGazeEndsTheProgram) {
     bool closed = false;
     QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
     ExitDlg* exit = dlg->exitDlg();
-    WhenShown(exit, [&] { chooseByGaze(exit->exitButton()); });
+    test::WhenVisible(exit, [&] { chooseByGaze(exit->exitButton()); });
     QTimer::singleShot(10000, exit, [exit] { exit->reject(); });
     chooseByGaze(dlg->button(IDC_EXIT));
     Pump();

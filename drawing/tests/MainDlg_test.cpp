@@ -15,64 +15,15 @@
 
 #include "AboutDlg.h"
 #include "CPaintDlg.h"
+#include "DialogTestSupport.h"
 #include "ExitDlg.h"
 #include "LumoraButton.h"
 #include "SoundPlayer.h"
 
 using namespace lumora;
+using lumora::test::Pump;
 
 namespace {
-
-// The application lives from before the first test to after the last, and goes before the
-// library's own globals do (an application destroyed at exit crashes in Qt's teardown).
-class AppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        // An offscreen screen large enough for every window the tests open.
-        // One file per process: test cases run in parallel.
-        m_config = QDir::temp().filePath(
-            QStringLiteral("lumora-maindlg-test-screen-%1.json").arg(QCoreApplication::applicationPid()));
-        QFile f(m_config);
-        f.open(QIODevice::WriteOnly);
-        f.write(
-            R"({"screens":[{"name":"A","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-        f.close();
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + m_config).toLocal8Bit());
-        m_app = std::make_unique<QApplication>(m_argc, m_argv);
-    }
-    void TearDown() override {
-        m_app.reset();
-        QFile::remove(m_config);
-    }
-
-private:
-    int m_argc = 1;
-    char m_name[32] = "MainDlg_test";
-    char* m_argv[2] = {m_name, nullptr};
-    QString m_config;
-    std::unique_ptr<QApplication> m_app;
-};
-
-[[maybe_unused]] const ::testing::Environment* const kAppEnvironment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
-
-// Runs fn once the widget is shown (polling, since it may be shown by a nested event loop
-// that starts after the caller returns).
-void WhenShown(QWidget* w, std::function<void()> fn) {
-    QTimer::singleShot(10, w, [w, fn] {
-        if (w->isVisible())
-            fn();
-        else
-            WhenShown(w, fn);
-    });
-}
-
-void Pump() {
-    for (int i = 0; i < 4; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents();
-    }
-}
 
 // Watches the messages that reach the canvas without taking them from it.
 class CanvasRecorder : public QObject {
@@ -387,7 +338,7 @@ TEST_F(MainTest, ExitConfirmedByGazeEndsTheProgramEvenWithoutAGazeThread) {
     bool closed = false;
     QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
     ExitDlg* exit = dlg->exitDlg();
-    WhenShown(exit, [&] {
+    test::WhenVisible(exit, [&] {
         EXPECT_EQ(exit->geometry(), QRect(341, 256, 341, 192));
         // Main-window buttons cannot be chosen while the question is open.
         gazeAt(IDC_UNDO, 35);
@@ -410,7 +361,7 @@ TEST_F(MainTest, DontExitKeepsTheProgramRunning) {
     bool closed = false;
     QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
     ExitDlg* exit = dlg->exitDlg();
-    WhenShown(exit, [&] { QTest::mouseClick(exit->stayButton(), Qt::LeftButton); });
+    test::WhenVisible(exit, [&] { QTest::mouseClick(exit->stayButton(), Qt::LeftButton); });
     QTimer::singleShot(10000, exit, [exit] { exit->reject(); });
     choose(0, GROUP_EXIT);
     EXPECT_FALSE(closed);
