@@ -80,6 +80,8 @@ const char* const kVideoHardwareShot = "qvsettings-video-hardware.png";
 
 // Fixed moments name the drawings, so that a picture changes only when a widget does.
 const QDateTime kSaveMoment(QDate(2026, 5, 4), QTime(10, 30, 0));
+// The open dialog's drawings were saved this far apart, the last one before that moment.
+constexpr int kDrawingsApartSecs = 60;
 // Posted messages (button pictures) reach their widgets within a few rounds.
 constexpr int kPumpRounds = 10;
 // Flat user interface compresses well: the smallest file is worth the time.
@@ -204,9 +206,9 @@ bool PrepareLumoraFolder(const QString& work, const QString& data) {
         return false;
     QDir::setCurrent(work);
     const QImage drawings[] = {Boat(), Flowers(), House()};
-    int minutesBefore = static_cast<int>(std::size(drawings));
+    int stepsBefore = static_cast<int>(std::size(drawings));
     for (const QImage& drawing : drawings) {
-        if (!WriteDrawingFile(SaveDlg::NewFileName(kSaveMoment.addSecs(-60 * minutesBefore--)), drawing))
+        if (!WriteDrawingFile(SaveDlg::NewFileName(kSaveMoment.addSecs(-kDrawingsApartSecs * stepsBefore--)), drawing))
             return false;
     }
     return true;
