@@ -6,6 +6,7 @@ if(LUMORA_BUILD_QT AND TARGET lumora_drawing AND TARGET qvsettings_core)
     add_executable(lumora_docshots ${CMAKE_CURRENT_LIST_DIR}/docshots/docshots.cpp)
     target_link_libraries(lumora_docshots PRIVATE lumora_drawing qvsettings_core)
     target_compile_definitions(lumora_docshots PRIVATE LUMORA_DOCSHOTS_DATA_DIR="${docshots_data_dir}")
+    set_target_properties(lumora_docshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
     set(docshots_work ${CMAKE_BINARY_DIR}/testwork/docshots)
     file(MAKE_DIRECTORY ${docshots_work})

@@ -21,7 +21,7 @@ inline constexpr int kScreenHeight = 768;
 inline constexpr int kSampleRate = 60;
 inline constexpr float kMinFixMs = 500.0f;
 inline constexpr bool kYellowStep = true;
-inline constexpr float kGazeDevMm = 12.7f;
+inline constexpr float kGazeDevMm = 6.35f;
 // After the exit is chosen the recording goes on this long, without gaze: the person leans back.
 inline constexpr int kSamplesAfterExit = 120;
 
