@@ -1,11 +1,6 @@
 #include "CommunicationFile.h"
 
-#include <cstring>
-#include <memory>
-#include <vector>
-
 #include "CommunicationBlocks.h"
-#include "Languages.h"
 #include "TrackerBlocks.h"
 #include "WholeFile.h"
 
@@ -13,8 +8,7 @@ namespace qvfileio {
 
 namespace {
 
-void writeRecord(SettingsWriter& w, const QvxSettingsRecord& r) {
-    writeFileHeader(w, r.language);
+void writeBlocks(SettingsWriter& w, const QvxSettingsRecord& r) {
     writeCalConst(w, r.calibration);
     writeFonts(w, r.fonts);
     writeGazeCtrl(w, r.gazeCtrl);
@@ -48,15 +42,32 @@ int readBlocks(FileIoContext& c, QvxSettingsRecord& r) {
     readSpeech(c, r.speech, language);
     readTeach(c, r.teach, language);
     readTV(c, r.tv, language);
-    r.result = readTwoStrokeKbd(c, r.twoStrokeKbd, language);
-    endWholeFileRead(c);
-    return r.result;
+    return readTwoStrokeKbd(c, r.twoStrokeKbd, language);
 }
 
-template <typename Block>
-void copyBlock(Block& target, const void* data) {
-    std::memcpy(&target, data, sizeof target);
+void replace(QvxSettingsRecord& r, std::int32_t block, const void* data) {
+    const BlockSlot slots[] = {
+        blockSlot(QVX_BLOCK_CALCONST, r.calibration),
+        blockSlot(QVX_BLOCK_FONTS, r.fonts),
+        blockSlot(QVX_BLOCK_GAZECTRL, r.gazeCtrl),
+        blockSlot(QVX_BLOCK_IMAGEPROC, r.imageProc),
+        blockSlot(QVX_BLOCK_KEYBOARD, r.keyboard),
+        blockSlot(QVX_BLOCK_LIGHTAPPL, r.lightAppl),
+        blockSlot(QVX_BLOCK_PADDLE, r.paddle),
+        blockSlot(QVX_BLOCK_PCACCESS, r.pcAccess),
+        blockSlot(QVX_BLOCK_PHONE, r.phone),
+        blockSlot(QVX_BLOCK_PHRASES, r.phrases),
+        blockSlot(QVX_BLOCK_SCANKBD, r.scanKbd),
+        blockSlot(QVX_BLOCK_SPEECH, r.speech),
+        blockSlot(QVX_BLOCK_TEACH, r.teach),
+        blockSlot(QVX_BLOCK_TV, r.tv),
+        blockSlot(QVX_BLOCK_2STROKEKBD, r.twoStrokeKbd),
+    };
+    replaceBlock(slots, block, data);
 }
+
+constexpr RecordFile<QvxSettingsRecord> kCommunicationFile = {FileKind::Communication, writeBlocks, readBlocks,
+                                                              replace};
 
 }  // namespace
 
@@ -81,103 +92,35 @@ void setDefaultQvxSettings(QvxSettingsRecord& r) {
 }
 
 int readQvxSettings(FileIoContext& context, QvxSettingsRecord& record) {
-    record.language = resolveLanguage(record.language);
-    return readQvxSettingsFrom(context, record, settingsFileName(FileKind::Communication, record.language));
+    return readRecord(context, record, kCommunicationFile);
 }
 
 int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, std::u16string_view path) {
-    beginWholeFileRead(context, path, record.language);
-    return readBlocks(context, record);
+    return readRecordFrom(context, record, path, kCommunicationFile);
 }
 
 int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, ByteSource& source) {
-    std::vector<std::uint8_t> bytes = readAll(source);
-    beginWholeFileRead(context, std::make_unique<TextReader>(decodeFileText(bytes)), record.language);
-    return readBlocks(context, record);
+    return readRecordFrom(context, record, source, kCommunicationFile);
 }
 
 int writeQvxSettingsTo(ByteSink& sink, const QvxSettingsRecord& record) {
-    SettingsWriter writer;
-    writeRecord(writer, record);
-    return writer.writeTo(sink);
+    return writeRecordTo(sink, record, kCommunicationFile);
 }
 
 int writeQvxSettings(FileIoContext& context, QvxSettingsRecord& record) {
-    record.language = resolveLanguage(record.language);
-    return writeQvxSettingsFrom(context, record, settingsFileName(FileKind::Communication, record.language));
+    return writeRecord(context, record, kCommunicationFile);
 }
 
 int writeQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, std::u16string_view path) {
-    SettingsWriter writer;
-    writeRecord(writer, record);
-    return writeWholeFile(context, writer, path);
+    return writeRecordFrom(context, record, path, kCommunicationFile);
 }
 
 int writeQvxBlock(FileIoContext& context, std::int32_t block, const void* data, std::int32_t language) {
-    // The record is large (tens of kilobytes): kept off the stack.
-    auto record = std::make_unique<QvxSettingsRecord>();
-    record->language = language;
-    readQvxSettings(context, *record);
-    if (data != nullptr) {
-        QvxSettingsRecord& r = *record;
-        switch (block) {
-            case QVX_BLOCK_CALCONST:
-                copyBlock(r.calibration, data);
-                break;
-            case QVX_BLOCK_FONTS:
-                copyBlock(r.fonts, data);
-                break;
-            case QVX_BLOCK_GAZECTRL:
-                copyBlock(r.gazeCtrl, data);
-                break;
-            case QVX_BLOCK_IMAGEPROC:
-                copyBlock(r.imageProc, data);
-                break;
-            case QVX_BLOCK_KEYBOARD:
-                copyBlock(r.keyboard, data);
-                break;
-            case QVX_BLOCK_LIGHTAPPL:
-                copyBlock(r.lightAppl, data);
-                break;
-            case QVX_BLOCK_PADDLE:
-                copyBlock(r.paddle, data);
-                break;
-            case QVX_BLOCK_PCACCESS:
-                copyBlock(r.pcAccess, data);
-                break;
-            case QVX_BLOCK_PHONE:
-                copyBlock(r.phone, data);
-                break;
-            case QVX_BLOCK_PHRASES:
-                copyBlock(r.phrases, data);
-                break;
-            case QVX_BLOCK_SCANKBD:
-                copyBlock(r.scanKbd, data);
-                break;
-            case QVX_BLOCK_SPEECH:
-                copyBlock(r.speech, data);
-                break;
-            case QVX_BLOCK_TEACH:
-                copyBlock(r.teach, data);
-                break;
-            case QVX_BLOCK_TV:
-                copyBlock(r.tv, data);
-                break;
-            case QVX_BLOCK_2STROKEKBD:
-                copyBlock(r.twoStrokeKbd, data);
-                break;
-            default:
-                break;
-        }
-    }
-    return writeQvxSettings(context, *record);
+    return writeRecordBlock(context, block, data, language, kCommunicationFile);
 }
 
 void convertCommunicationFiles(FileIoContext& context) {
-    auto record = std::make_unique<QvxSettingsRecord>();
-    record->language = -1;
-    readQvxSettings(context, *record);
-    writeQvxSettings(context, *record);
+    convertRecordFiles(context, kCommunicationFile);
 }
 
 }  // namespace qvfileio

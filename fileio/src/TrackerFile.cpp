@@ -1,10 +1,5 @@
 #include "TrackerFile.h"
 
-#include <cstring>
-#include <memory>
-#include <vector>
-
-#include "Languages.h"
 #include "TrackerBlocks.h"
 #include "WholeFile.h"
 
@@ -12,12 +7,28 @@ namespace qvfileio {
 
 namespace {
 
-void writeRecord(SettingsWriter& writer, const QvSettingsRecord& record) {
-    writeFileHeader(writer, record.language);
+void writeBlocks(SettingsWriter& writer, const QvSettingsRecord& record) {
     writeCalConst(writer, record.calibration);
     writeHardware(writer, record.hardware);
     writeImageProc(writer, record.imageProc);
 }
+
+int readBlocks(FileIoContext& context, QvSettingsRecord& record) {
+    readCalConst(context, record.calibration, record.language, QV_FILE_KIND_TRACKER);
+    readHardware(context, record.hardware, record.language);
+    return readImageProc(context, record.imageProc, record.language, QV_FILE_KIND_TRACKER);
+}
+
+void replace(QvSettingsRecord& record, std::int32_t block, const void* data) {
+    const BlockSlot slots[] = {
+        blockSlot(QV_BLOCK_HARDWARE, record.hardware),
+        blockSlot(QV_BLOCK_IMAGEPROC, record.imageProc),
+        blockSlot(QV_BLOCK_CALCONST, record.calibration),
+    };
+    replaceBlock(slots, block, data);
+}
+
+constexpr RecordFile<QvSettingsRecord> kTrackerFile = {FileKind::Tracker, writeBlocks, readBlocks, replace};
 
 }  // namespace
 
@@ -29,77 +40,35 @@ void setDefaultQvSettings(QvSettingsRecord& record) {
 }
 
 int readQvSettings(FileIoContext& context, QvSettingsRecord& record) {
-    record.language = resolveLanguage(record.language);
-    return readQvSettingsFrom(context, record, settingsFileName(FileKind::Tracker, record.language));
+    return readRecord(context, record, kTrackerFile);
 }
-
-namespace {
-
-int readBlocks(FileIoContext& context, QvSettingsRecord& record) {
-    readCalConst(context, record.calibration, record.language, QV_FILE_KIND_TRACKER);
-    readHardware(context, record.hardware, record.language);
-    record.result = readImageProc(context, record.imageProc, record.language, QV_FILE_KIND_TRACKER);
-    endWholeFileRead(context);
-    return record.result;
-}
-
-}  // namespace
 
 int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u16string_view path) {
-    beginWholeFileRead(context, path, record.language);
-    return readBlocks(context, record);
+    return readRecordFrom(context, record, path, kTrackerFile);
 }
 
 int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, ByteSource& source) {
-    std::vector<std::uint8_t> bytes = readAll(source);
-    beginWholeFileRead(context, std::make_unique<TextReader>(decodeFileText(bytes)), record.language);
-    return readBlocks(context, record);
+    return readRecordFrom(context, record, source, kTrackerFile);
 }
 
 int writeQvSettingsTo(ByteSink& sink, const QvSettingsRecord& record) {
-    SettingsWriter writer;
-    writeRecord(writer, record);
-    return writer.writeTo(sink);
+    return writeRecordTo(sink, record, kTrackerFile);
 }
 
 int writeQvSettings(FileIoContext& context, QvSettingsRecord& record) {
-    record.language = resolveLanguage(record.language);
-    return writeQvSettingsFrom(context, record, settingsFileName(FileKind::Tracker, record.language));
+    return writeRecord(context, record, kTrackerFile);
 }
 
 int writeQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u16string_view path) {
-    SettingsWriter writer;
-    writeRecord(writer, record);
-    return writeWholeFile(context, writer, path);
+    return writeRecordFrom(context, record, path, kTrackerFile);
 }
 
 int writeQvBlock(FileIoContext& context, std::int32_t block, const void* data, std::int32_t language) {
-    QvSettingsRecord record{};
-    record.language = language;
-    readQvSettings(context, record);
-    if (data != nullptr) {
-        switch (block) {
-            case QV_BLOCK_HARDWARE:
-                std::memcpy(&record.hardware, data, sizeof record.hardware);
-                break;
-            case QV_BLOCK_IMAGEPROC:
-                std::memcpy(&record.imageProc, data, sizeof record.imageProc);
-                break;
-            case QV_BLOCK_CALCONST:
-                std::memcpy(&record.calibration, data, sizeof record.calibration);
-                break;
-            default:
-                break;
-        }
-    }
-    return writeQvSettings(context, record);
+    return writeRecordBlock(context, block, data, language, kTrackerFile);
 }
 
 void convertTrackerFiles(FileIoContext& context) {
-    QvSettingsRecord record{};
-    record.language = -1;
-    readQvSettings(context, record);
-    writeQvSettings(context, record);
+    convertRecordFiles(context, kTrackerFile);
 }
 
 }  // namespace qvfileio

@@ -1,5 +1,8 @@
 #include "WholeFile.h"
 
+#include <cstring>
+#include <vector>
+
 #include "FileStreams.h"
 #include "Languages.h"
 #include "qvfileio.h"
@@ -12,6 +15,11 @@ constexpr std::size_t kLanguageLineCapacity = 8;
 
 void beginWholeFileRead(FileIoContext& context, std::u16string_view path, std::int32_t& language) {
     beginWholeFileRead(context, openTextFile(path), language);
+}
+
+void beginWholeFileRead(FileIoContext& context, ByteSource& source, std::int32_t& language) {
+    std::vector<std::uint8_t> bytes = readAll(source);
+    beginWholeFileRead(context, std::make_unique<TextReader>(decodeFileText(bytes)), language);
 }
 
 void beginWholeFileRead(FileIoContext& context, std::unique_ptr<TextReader> file, std::int32_t& language) {
@@ -50,6 +58,15 @@ int writeWholeFile(FileIoContext& context, const SettingsWriter& writer, std::u1
     int result = writer.writeTo(*sink);
     endWholeFileRead(context);
     return result;
+}
+
+void replaceBlock(std::span<const BlockSlot> slots, std::int32_t block, const void* data) {
+    for (const BlockSlot& slot : slots) {
+        if (slot.block == block) {
+            std::memcpy(slot.target, data, slot.size);
+            return;
+        }
+    }
 }
 
 }  // namespace qvfileio
