@@ -44,18 +44,25 @@ TrackerApi QvTrackerApi() {
     return TrackerApi{&::QvInit, &::QvEyeImageInit, &::QvGetData, &::QvEyeImageDisplay, &::QvExit};
 }
 
-std::string FindCalibrationProgram() {
+std::string FindCalibrationProgram(const std::string& programDir) {
     std::string here = std::string("./") + kCalibrationProgram;
     if (IsExecutableFile(here))
         return here;
-    std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        std::string beside = (self.parent_path() / kCalibrationProgram).string();
-        if (IsExecutableFile(beside))
-            return beside;
+    if (programDir.empty())
+        return {};
+    const std::filesystem::path dir(programDir);
+    for (const std::filesystem::path& candidate :
+         {dir / kCalibrationProgram, (dir / kInstalledProgramsFromBin / kCalibrationProgram).lexically_normal()}) {
+        if (IsExecutableFile(candidate.string()))
+            return candidate.string();
     }
     return {};
+}
+
+std::string FindCalibrationProgram() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return FindCalibrationProgram(ec ? std::string() : self.parent_path().string());
 }
 
 bool RunCalibrationProgram(const std::string& path) {

@@ -28,11 +28,15 @@ struct TrackerApi {
 // libqvtrack's own functions.
 TrackerApi QvTrackerApi();
 
-// The name of the tracker's calibration program, looked for in the working directory and then
-// beside the running program.
+// The name of the tracker's calibration program, looked for in the working directory, then
+// beside the running program, then in the installed suite's private program folder (a program
+// of that plain name does not belong in the system's command path).
 inline constexpr const char* kCalibrationProgram = "Calibrate";
+inline constexpr const char* kInstalledProgramsFromBin = "../libexec/lumora";
 
-// Finds the calibration program; empty when there is none.
+// Finds the calibration program for a program that runs from programDir; empty when there is
+// none. The overload without argument takes the running program's folder.
+std::string FindCalibrationProgram(const std::string& programDir);
 std::string FindCalibrationProgram();
 // Runs it with an argument vector (no shell) and waits for it. False when it could not start.
 bool RunCalibrationProgram(const std::string& path);

@@ -198,6 +198,25 @@ TEST_F(GazeThreadTest, CalibrationProgramThatCannotRunIsSkipped) {
     EXPECT_EQ(sink.posted().back().msg, WM_CLOSE);
 }
 
+TEST_F(GazeThreadTest, CalibrationProgramIsFoundBesideTheProgramOrInTheInstalledSuite) {
+    namespace fs = std::filesystem;
+    const auto executable = [](const fs::path& path) {
+        if (path.has_parent_path())
+            fs::create_directories(path.parent_path());
+        std::ofstream(path) << "#!/bin/sh\n";
+        fs::permissions(path, fs::perms::owner_all);
+    };
+    const fs::path root = fs::absolute("suite");
+    EXPECT_EQ(FindCalibrationProgram((root / "bin").string()), "");
+    executable(root / "libexec/lumora/Calibrate");
+    EXPECT_EQ(FindCalibrationProgram((root / "bin").string()), (root / "libexec/lumora/Calibrate").string());
+    // Beside the program comes first (the build tree), the working folder before both.
+    executable(root / "bin/Calibrate");
+    EXPECT_EQ(FindCalibrationProgram((root / "bin").string()), (root / "bin/Calibrate").string());
+    executable("Calibrate");
+    EXPECT_EQ(FindCalibrationProgram((root / "bin").string()), "./Calibrate");
+}
+
 TEST_F(GazeThreadTest, FirstPostsCarryTheEmptyDelayedEntry) {
     run(Steady(1023, 767, 3));
     EXPECT_EQ(gazePosts(), (std::vector<Posted>(3, Posted{WM_GAZE_POINT, 0, 0})));

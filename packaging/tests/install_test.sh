@@ -33,7 +33,7 @@ if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
     exit 1
 fi
 
-for f in bin/lumora bin/qvsettings bin/gazemon bin/Calibrate lib/libqvtrack.so lib/libqvfileio.so \
+for f in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate lib/libqvtrack.so lib/libqvfileio.so \
     share/applications/$lumora_id.desktop share/applications/$qvsettings_id.desktop \
     share/metainfo/$lumora_id.metainfo.xml share/metainfo/$qvsettings_id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$lumora_id.svg share/icons/hicolor/scalable/apps/$qvsettings_id.svg; do
@@ -43,9 +43,10 @@ done
 [ -d "$prefix/share/lumora/Lumora/Sounds" ] || fail "shipped sounds not installed"
 
 # The build tree's own library folder must not be what the installed programs find.
-for p in lumora qvsettings gazemon Calibrate; do
-    [ -x "$prefix/bin/$p" ] || continue
-    out=$(env -u LD_LIBRARY_PATH ldd "$prefix/bin/$p" 2>&1)
+[ -e "$prefix/bin/Calibrate" ] && fail "the calibration program is in the command path"
+for p in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate; do
+    [ -x "$prefix/$p" ] || continue
+    out=$(env -u LD_LIBRARY_PATH ldd "$prefix/$p" 2>&1)
     if echo "$out" | grep -q "not found"; then
         echo "$out"
         fail "$p: a library is not found"
