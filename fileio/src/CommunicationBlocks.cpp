@@ -121,9 +121,7 @@ void setFontsDefaults(FontsSettings& block) {
 
 int readFonts(FileIoContext& context, FontsSettings& block, std::int32_t language) {
     setFontsDefaults(block);
-    int version = context.openBlock(kFontsSection, u"Fonts.size", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
             for (FontEntry& font : block.fonts) {
                 in.readText(font.szFaceName, kFontNameRead);
@@ -139,9 +137,8 @@ int readFonts(FileIoContext& context, FontsSettings& block, std::int32_t languag
                 }
             }
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kFontsSection, u"Fonts.size", language, FileKind::Communication, decode);
 }
 
 void writeFonts(SettingsWriter& w, const FontsSettings& block) {
@@ -167,9 +164,7 @@ void setGazeCtrlDefaults(GazeCtrlSettings& block) {
 
 int readGazeCtrl(FileIoContext& context, GazeCtrlSettings& block, std::int32_t language) {
     setGazeCtrlDefaults(block);
-    int version = context.openBlock(kGazeCtrlSection, u"ikeys.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         std::int32_t unused = 0;
         in.readHundredths(block.fGazeDuration);
         if (version < kGazeCtrlCurrentVersion) {
@@ -195,9 +190,8 @@ int readGazeCtrl(FileIoContext& context, GazeCtrlSettings& block, std::int32_t l
             in.readHex(block.crLocatorDotColor);
         }
         in.readInt(block.iLocatorDotResponse);
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kGazeCtrlSection, u"ikeys.key", language, FileKind::Communication, decode);
 }
 
 void writeGazeCtrl(SettingsWriter& w, const GazeCtrlSettings& block) {
@@ -224,9 +218,7 @@ void setKeyboardDefaults(KeyboardSettings& block) {
 
 int readKeyboard(FileIoContext& context, KeyboardSettings& block, std::int32_t language) {
     setKeyboardDefaults(block);
-    int version = context.openBlock(kKeyboardSection, u"Kbd.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
             in.readInt(block.iRegDefault);
             in.readInt(block.iPcDefault);
@@ -240,9 +232,8 @@ int readKeyboard(FileIoContext& context, KeyboardSettings& block, std::int32_t l
             readHundredthsPair(in, block.fRegGazeDuration, block.fPcGazeDuration);
             readTwoIntLine(in, block.iRegSpeechMode, block.iPcSpeechMode);
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kKeyboardSection, u"Kbd.key", language, FileKind::Communication, decode);
 }
 
 void writeKeyboard(SettingsWriter& w, const KeyboardSettings& block) {
@@ -270,9 +261,7 @@ void setLightApplDefaults(LightApplSettings& block) {
 
 int readLightAppl(FileIoContext& context, LightApplSettings& block, std::int32_t language) {
     setLightApplDefaults(block);
-    int version = context.openBlock(kLightApplSection, u"la.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         for (LightApplDevice& device : block.devices) {
             in.readText(device.szTopLabel, kDeviceLabelRead);
             in.readText(device.szBottomLabel, kDeviceLabelRead);
@@ -286,9 +275,8 @@ int readLightAppl(FileIoContext& context, LightApplSettings& block, std::int32_t
             in.skipLines(kLightApplLegacySkip);
             readIntWordIntLine(in, block.iInterfaceType, block.szPortName, kPortNameRead, block.iPortSpeed);
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kLightApplSection, u"la.key", language, FileKind::Communication, decode);
 }
 
 void writeLightAppl(SettingsWriter& w, const LightApplSettings& block) {
@@ -312,13 +300,11 @@ void setPaddleDefaults(PaddleSettings& block) {
 
 int readPaddle(FileIoContext& context, PaddleSettings& block, std::int32_t language) {
     setPaddleDefaults(block);
-    int version = context.openBlock(kPaddleSection, u"Paddle.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        context.file()->readInt(block.iPaddleWidth);
-        context.file()->readInt(block.iActivationThreshold);
-    }
-    context.closeUnlessShared();
-    return version;
+    auto decode = [&](TextReader& in, int) {
+        in.readInt(block.iPaddleWidth);
+        in.readInt(block.iActivationThreshold);
+    };
+    return context.readBlock(kPaddleSection, u"Paddle.key", language, FileKind::Communication, decode);
 }
 
 void writePaddle(SettingsWriter& w, const PaddleSettings& block) {
@@ -338,9 +324,7 @@ void setPCAccessDefaults(PCAccessSettings& block) {
 
 int readPCAccess(FileIoContext& context, PCAccessSettings& block, std::int32_t language) {
     setPCAccessDefaults(block);
-    int version = context.openBlock(kPCAccessSection, u"Hardware.cfg", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
             in.readInt(block.iDeviceType);
             in.readText(block.szPortName, kPortNameRead);
@@ -354,9 +338,8 @@ int readPCAccess(FileIoContext& context, PCAccessSettings& block, std::int32_t l
             in.skipLines(kPCAccessLegacySkip);
             readIntWordIntLine(in, block.iDeviceType, block.szPortName, kPortNameRead, block.iPortSpeed);
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kPCAccessSection, u"Hardware.cfg", language, FileKind::Communication, decode);
 }
 
 void writePCAccess(SettingsWriter& w, const PCAccessSettings& block) {
@@ -389,9 +372,7 @@ void setScanKbdDefaults(ScanKbdSettings& block) {
 
 int readScanKbd(FileIoContext& context, ScanKbdSettings& block, std::int32_t language) {
     setScanKbdDefaults(block);
-    int version = context.openBlock(kScanKbdSection, u"sk.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version == 1) {
             in.skipLines(kScanKbdLegacySkip);
         }
@@ -407,9 +388,8 @@ int readScanKbd(FileIoContext& context, ScanKbdSettings& block, std::int32_t lan
         in.readInt(block.iKeyboardFont);
         in.readInt(block.iTextFont);
         in.readInt(block.iLocatorDot);
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kScanKbdSection, u"sk.key", language, FileKind::Communication, decode);
 }
 
 void writeScanKbd(SettingsWriter& w, const ScanKbdSettings& block) {
@@ -438,9 +418,7 @@ void setTVDefaults(TVSettings& block) {
 
 int readTV(FileIoContext& context, TVSettings& block, std::int32_t language) {
     setTVDefaults(block);
-    int version = context.openBlock(kTVSection, u"telvor.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
             in.readInt(block.iNumChannels);
             block.iNumChannels = clampCount(block.iNumChannels, QVX_MAX_TV_CHANNELS);
@@ -459,9 +437,8 @@ int readTV(FileIoContext& context, TVSettings& block, std::int32_t language) {
             }
             block.iNumChannels = count;
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kTVSection, u"telvor.key", language, FileKind::Communication, decode);
 }
 
 void writeTV(SettingsWriter& w, const TVSettings& block) {
@@ -487,9 +464,7 @@ void setTwoStrokeKbdDefaults(TwoStrokeKbdSettings& block) {
 
 int readTwoStrokeKbd(FileIoContext& context, TwoStrokeKbdSettings& block, std::int32_t language) {
     setTwoStrokeKbdDefaults(block);
-    int version = context.openBlock(kTwoStrokeSection, u"tsk.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int) {
         in.readInt(block.iDefaultLayout);
         in.readFloat(block.fScanDuration);
         in.readInt(block.iTextLocation);
@@ -497,9 +472,8 @@ int readTwoStrokeKbd(FileIoContext& context, TwoStrokeKbdSettings& block, std::i
         in.readInt(block.iKeyboardFont);
         in.readInt(block.iTextFont);
         in.readInt(block.iLocatorDot);
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kTwoStrokeSection, u"tsk.key", language, FileKind::Communication, decode);
 }
 
 void writeTwoStrokeKbd(SettingsWriter& w, const TwoStrokeKbdSettings& block) {

@@ -349,9 +349,7 @@ void readLegacyPhone(PhoneSettings& block, TextReader& announcement) {
 int readPhone(FileIoContext& context, PhoneSettings& block, std::int32_t language) {
     block.iNumEntries = 0;
     setPhoneDefaults(block);
-    int version = context.openBlock(kPhoneSection, u"Phoneann.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
             readGreeting(in, block.szGreeting);
             in.readInt(block.iDialingMode);
@@ -367,9 +365,8 @@ int readPhone(FileIoContext& context, PhoneSettings& block, std::int32_t languag
         } else if (version == 1) {
             readLegacyPhone(block, in);
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kPhoneSection, u"Phoneann.key", language, FileKind::Communication, decode);
 }
 
 void writePhone(SettingsWriter& w, const PhoneSettings& block) {
@@ -416,9 +413,7 @@ void setPhrasesDefaults(PhrasesSettings& block, std::int32_t which) {
 
 int readPhrases(FileIoContext& context, PhrasesSettings& block, std::int32_t language) {
     setPhrasesDefaults(block, -1);
-    int version = context.openBlock(kPhrasesSection, u"Phrases.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         in.readInt(block.iNumCategories);
         block.iNumCategories = clampCount(block.iNumCategories, QVX_MAX_PHRASE_CATEGORIES);
         in.readText(block.szTitle, kPhraseTitleRead);
@@ -435,9 +430,8 @@ int readPhrases(FileIoContext& context, PhrasesSettings& block, std::int32_t lan
             }
             in.skipLine();
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kPhrasesSection, u"Phrases.key", language, FileKind::Communication, decode);
 }
 
 void writePhrases(SettingsWriter& w, const PhrasesSettings& block) {
@@ -472,9 +466,7 @@ void setSpeechDefaults(SpeechSettings& block) {
 
 int readSpeech(FileIoContext& context, SpeechSettings& block, std::int32_t language) {
     setSpeechDefaults(block);
-    int version = context.openBlock(kSpeechSection, u"Speech.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (in.scanInt(block.iVoice)) {
             if (block.iVoice == kVoiceByIdentifier) {
                 std::u16string_view rest;
@@ -501,8 +493,8 @@ int readSpeech(FileIoContext& context, SpeechSettings& block, std::int32_t langu
             in.readText(block.szPortName, kPortNameRead);
             in.readInt(block.iPortSpeed);
         }
-    }
-    context.closeUnlessShared();
+    };
+    int version = context.readBlock(kSpeechSection, u"Speech.key", language, FileKind::Communication, decode);
     if (version == 1 || (version == 0 && !context.sharedRead())) {
         readHardwarePort(block.iSynthType, block.szPortName, block.iPortSpeed, kSpeechHardwareSkip);
     }
@@ -550,9 +542,7 @@ void setTeachDefaults(TeachSettings& block, std::int32_t which) {
 
 int readTeach(FileIoContext& context, TeachSettings& block, std::int32_t language) {
     setTeachDefaults(block, -1);
-    int version = context.openBlock(kTeachSection, u"Teach.key", language, FileKind::Communication);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         for (TeachGroup& group : block.groups) {
             if (version >= 2) {
                 in.readInt(group.iNumButtons);
@@ -564,9 +554,8 @@ int readTeach(FileIoContext& context, TeachSettings& block, std::int32_t languag
             }
             in.skipLine();
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kTeachSection, u"Teach.key", language, FileKind::Communication, decode);
 }
 
 void writeTeach(SettingsWriter& w, const TeachSettings& block) {

@@ -46,6 +46,18 @@ public:
     // 1 its older file (legacy may be empty: no older file), 2 and above the settings file's.
     // Settings blocks that fall back to their older file start the conversion of their kind.
     int openBlock(std::u16string_view section, std::u16string_view legacy, std::int32_t language, FileKind kind);
+    // A block's whole read: openBlock, then decode(TextReader& file, int version) when the block
+    // was found in an open file, then closeUnlessShared. Returns the block's version.
+    template <typename Decode>
+    int readBlock(std::u16string_view section, std::u16string_view legacy, std::int32_t language, FileKind kind,
+                  Decode&& decode) {
+        int version = openBlock(section, legacy, language, kind);
+        if (version != 0 && m_file) {
+            decode(*m_file, version);
+        }
+        closeUnlessShared();
+        return version;
+    }
 
     bool conversionDone(FileKind kind) const;
     // Marks a conversion as already run (for callers that want none to happen).

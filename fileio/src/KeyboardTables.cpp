@@ -185,9 +185,7 @@ void skipSpaces(std::u16string_view& text) {
 
 int readKeyLocations(FileIoContext& context, KeyLocationTable& table, std::int32_t language) {
     setKeyLocDefaults(table);
-    int version = context.openBlock(kKeyLocationsSection, kKeyLocationsLegacy, language, FileKind::Labels);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         for (int l = 0; l < QVX_NUM_KEY_LAYOUTS; ++l) {
             in.skipLines(2);
             std::u16string_view line;
@@ -231,9 +229,8 @@ int readKeyLocations(FileIoContext& context, KeyLocationTable& table, std::int32
                 in.skipLine();
             }
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kKeyLocationsSection, kKeyLocationsLegacy, language, FileKind::Labels, decode);
 }
 
 int readKeyboardAsciiCodes(FileIoContext& context, KeyboardAsciiCodes& table, std::int32_t language) {
@@ -294,9 +291,7 @@ int readScanningKeyboard(FileIoContext& context, ScanningKeyboardLayout& layout,
                          std::int32_t language) {
     layout.kind = kind;
     setScanningKeyboardDefaults(layout);
-    int version = context.openBlock(kScanningSection, u"", language, FileKind::Labels);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int) {
         std::u16string_view line;
         if (kind == kSecondKind) {
             // Past the first layout: up to its first empty line or a line whose number is out
@@ -318,9 +313,8 @@ int readScanningKeyboard(FileIoContext& context, ScanningKeyboardLayout& layout,
         in.skipLine();
         while (in.readWholeLine(line) && !line.empty() && applyScanLine(layout, line)) {
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kScanningSection, u"", language, FileKind::Labels, decode);
 }
 
 }  // namespace qvfileio

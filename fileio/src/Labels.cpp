@@ -145,12 +145,8 @@ template <typename Group, std::size_t N>
 int readPlainGroup(FileIoContext& context, Group& group, const Labels<N>& defaults, std::u16string_view section,
                    std::u16string_view legacy, std::int32_t language) {
     setAll(group.labels, defaults);
-    int version = context.openBlock(section, legacy, language, FileKind::Labels);
-    if (version != 0 && context.file()) {
-        readRange(*context.file(), group.labels, 0, N, kLabelRead);
-    }
-    context.closeUnlessShared();
-    return version;
+    auto decode = [&](TextReader& in, int) { readRange(in, group.labels, 0, N, kLabelRead); };
+    return context.readBlock(section, legacy, language, FileKind::Labels, decode);
 }
 
 }  // namespace
@@ -161,9 +157,7 @@ void setCalLabelDefaults(QvxCalLabels& group) {
 
 int readCalLabels(FileIoContext& context, QvxCalLabels& group, std::int32_t language) {
     setCalLabelDefaults(group);
-    int version = context.openBlock(u"Calibration", u"calibrat.lab", language, FileKind::Labels);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         readRange(in, group.labels, 0, kCalFirst, kLabelRead);
         if (version >= kCalSecondVersion) {
             readRange(in, group.labels, kCalFirst, kCalSecond, kLabelRead);
@@ -171,9 +165,8 @@ int readCalLabels(FileIoContext& context, QvxCalLabels& group, std::int32_t lang
         if (version >= kCalThirdVersion) {
             readRange(in, group.labels, kCalSecond, kCal.size(), kLabelRead);
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(u"Calibration", u"calibrat.lab", language, FileKind::Labels, decode);
 }
 
 void setKbdLabelDefaults(QvxKbdLabels& group) {
@@ -226,15 +219,12 @@ void setReadLabelDefaults(QvxReadLabels& group) {
 
 int readReadLabels(FileIoContext& context, QvxReadLabels& group, std::int32_t language) {
     setReadLabelDefaults(group);
-    int version = context.openBlock(u"Read", u"read.lab", language, FileKind::Labels);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int) {
         readRange(in, group.labels, 0, kRead.size(), kShortRead);
         readRange(in, group.longTexts, 0, kReadLong.size(), kLongRead);
         readRange(in, group.moreLabels, 0, kReadMore.size(), kShortRead);
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(u"Read", u"read.lab", language, FileKind::Labels, decode);
 }
 
 void setMenuLabelDefaults(QvxMenuLabels& group) {

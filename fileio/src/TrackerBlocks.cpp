@@ -239,9 +239,7 @@ void setCalConstDefaults(CalConstSettings& block, std::int32_t fileKind) {
 
 int readCalConst(FileIoContext& context, CalConstSettings& block, std::int32_t language, std::int32_t fileKind) {
     setCalConstDefaults(block, fileKind);
-    int version = context.openBlock(kCalibrationSection, kCalConstLegacy, language, fileOf(fileKind));
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         for (CalResSettings& set : block.calRes) {
             readCalRes(in, set, version);
         }
@@ -263,8 +261,8 @@ int readCalConst(FileIoContext& context, CalConstSettings& block, std::int32_t l
             in.readHex(block.crPass2Foreground);
             in.readHex(block.crPass2Background);
         }
-    }
-    context.closeUnlessShared();
+    };
+    int version = context.readBlock(kCalibrationSection, kCalConstLegacy, language, fileOf(fileKind), decode);
     if (version == 0 && !context.sharedRead()) {
         applyCalibrationEnvironment(block);
     }
@@ -333,9 +331,7 @@ void setHardwareDefaults(HardwareSettings& block, bool full) {
 
 int readHardware(FileIoContext& context, HardwareSettings& block, std::int32_t language) {
     setHardwareDefaults(block, true);
-    int version = context.openBlock(kHardwareSection, kHardwareLegacy, language, FileKind::Tracker);
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version == 1) {
             in.skipLine();
             float* monitor[] = {&block.fMonitorWidth, &block.fMonitorHeight, &block.fHorizDepth, &block.fVertDepth};
@@ -394,9 +390,8 @@ int readHardware(FileIoContext& context, HardwareSettings& block, std::int32_t l
                 *field = static_cast<float>(*field * kMillimetresPerInch);
             }
         }
-    }
-    context.closeUnlessShared();
-    return version;
+    };
+    return context.readBlock(kHardwareSection, kHardwareLegacy, language, FileKind::Tracker, decode);
 }
 
 void writeHardware(SettingsWriter& w, const HardwareSettings& block) {
@@ -432,9 +427,7 @@ void setImageProcDefaults(ImageProcSettings& block) {
 
 int readImageProc(FileIoContext& context, ImageProcSettings& block, std::int32_t language, std::int32_t fileKind) {
     setImageProcDefaults(block);
-    int version = context.openBlock(kImageProcSection, kImageProcLegacy, language, fileOf(fileKind));
-    if (version != 0 && context.file()) {
-        TextReader& in = *context.file();
+    auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
             in.readInt(block.bDroopyEyelidComp);
             in.readInt(block.bRangeComp);
@@ -443,8 +436,8 @@ int readImageProc(FileIoContext& context, ImageProcSettings& block, std::int32_t
             in.skipLine();
             in.readInt(block.bDroopyEyelidComp);
         }
-    }
-    context.closeUnlessShared();
+    };
+    int version = context.readBlock(kImageProcSection, kImageProcLegacy, language, fileOf(fileKind), decode);
     if (version == 0 && !context.sharedRead()) {
         applyImageProcEnvironment(block);
     }
