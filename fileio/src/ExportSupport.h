@@ -44,4 +44,28 @@ void guardedVoid(F&& f) noexcept {
     }
 }
 
+// The shapes of most exports. A null record, block or group is refused with 0 and nothing is
+// touched; a call that throws reports onFailure.
+template <typename Target, typename Call>
+std::int32_t callOn(Target* target, std::int32_t onFailure, Call&& call) noexcept {
+    if (target == nullptr) {
+        return 0;
+    }
+    return guarded([&] { return call(*target); }, onFailure);
+}
+
+// read(context, target, language) on the process-wide context.
+template <typename Target, typename Read>
+std::int32_t readInto(Target* target, std::int32_t language, Read read) noexcept {
+    return callOn(target, 0, [&](Target& t) { return read(libraryContext(), t, language); });
+}
+
+// set(target): a default setter, nothing for a null target.
+template <typename Target, typename Set>
+void setDefaults(Target* target, Set set) {
+    if (target != nullptr) {
+        set(*target);
+    }
+}
+
 }  // namespace qvfileio

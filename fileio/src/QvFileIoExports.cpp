@@ -34,37 +34,25 @@ QVFILEIO_EXPORT void GetQVFileIOVersion(int32_t* major, int32_t* minor) {
 // ---- tracker settings file
 
 QVFILEIO_EXPORT void vSetDefaultQvSettings(QvSettingsRecord* record) {
-    if (record != nullptr) {
-        setDefaultQvSettings(*record);
-    }
+    setDefaults(record, setDefaultQvSettings);
 }
 
 QVFILEIO_EXPORT int32_t vReadQvSettings(QvSettingsRecord* record) {
-    if (record == nullptr) {
-        return 0;
-    }
-    return guarded([&] { return readQvSettings(libraryContext(), *record); }, 0);
+    return callOn(record, 0, [&](auto& target) { return readQvSettings(libraryContext(), target); });
 }
 
 QVFILEIO_EXPORT int32_t vReadQvSettingsHelper(QvSettingsRecord* record, const char16_t* path) {
-    if (record == nullptr) {
-        return 0;
-    }
-    return guarded([&] { return readQvSettingsFrom(libraryContext(), *record, pathView(path)); }, 0);
+    return callOn(record, 0,
+                  [&](auto& target) { return readQvSettingsFrom(libraryContext(), target, pathView(path)); });
 }
 
 QVFILEIO_EXPORT int32_t vWriteQvSettings(QvSettingsRecord* record) {
-    if (record == nullptr) {
-        return 0;
-    }
-    return guarded([&] { return writeQvSettings(libraryContext(), *record); }, kWriteFailed);
+    return callOn(record, kWriteFailed, [&](auto& target) { return writeQvSettings(libraryContext(), target); });
 }
 
 QVFILEIO_EXPORT int32_t vWriteQvSettingsHelper(QvSettingsRecord* record, const char16_t* path) {
-    if (record == nullptr) {
-        return 0;
-    }
-    return guarded([&] { return writeQvSettingsFrom(libraryContext(), *record, pathView(path)); }, kWriteFailed);
+    return callOn(record, kWriteFailed,
+                  [&](auto& target) { return writeQvSettingsFrom(libraryContext(), target, pathView(path)); });
 }
 
 QVFILEIO_EXPORT int32_t vWriteQvBlock(int32_t block, const void* data, int32_t language) {
@@ -74,42 +62,27 @@ QVFILEIO_EXPORT int32_t vWriteQvBlock(int32_t block, const void* data, int32_t l
 // ---- tracker blocks
 
 QVFILEIO_EXPORT void vSetCalConstDefaults(CalConstSettings* block, int32_t fileKind) {
-    if (block != nullptr) {
-        setCalConstDefaults(*block, fileKind);
-    }
+    setDefaults(block, [&](auto& target) { setCalConstDefaults(target, fileKind); });
 }
 
 QVFILEIO_EXPORT int32_t vReadCalConstSettings(CalConstSettings* block, int32_t language, int32_t fileKind) {
-    if (block == nullptr) {
-        return 0;
-    }
-    return guarded([&] { return readCalConst(libraryContext(), *block, language, fileKind); }, 0);
+    return callOn(block, 0, [&](auto& target) { return readCalConst(libraryContext(), target, language, fileKind); });
 }
 
 QVFILEIO_EXPORT void vSetHardwareDefaults(HardwareSettings* block, int32_t full) {
-    if (block != nullptr) {
-        setHardwareDefaults(*block, full != 0);
-    }
+    setDefaults(block, [&](auto& target) { setHardwareDefaults(target, full != 0); });
 }
 
 QVFILEIO_EXPORT int32_t vReadHardwareSettings(HardwareSettings* block, int32_t language) {
-    if (block == nullptr) {
-        return 0;
-    }
-    return guarded([&] { return readHardware(libraryContext(), *block, language); }, 0);
+    return callOn(block, 0, [&](auto& target) { return readHardware(libraryContext(), target, language); });
 }
 
 QVFILEIO_EXPORT void vSetImageProcDefaults(ImageProcSettings* block) {
-    if (block != nullptr) {
-        setImageProcDefaults(*block);
-    }
+    setDefaults(block, setImageProcDefaults);
 }
 
 QVFILEIO_EXPORT int32_t vReadImageProcSettings(ImageProcSettings* block, int32_t language, int32_t fileKind) {
-    if (block == nullptr) {
-        return 0;
-    }
-    return guarded([&] { return readImageProc(libraryContext(), *block, language, fileKind); }, 0);
+    return callOn(block, 0, [&](auto& target) { return readImageProc(libraryContext(), target, language, fileKind); });
 }
 
 // ---- languages

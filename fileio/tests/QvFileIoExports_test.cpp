@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "ScratchDir.h"
 #include "qvfileio.h"
@@ -85,6 +86,54 @@ TEST(Exports, EveryFamilyRefusesNullPointers) {
     vSetPhrasesDefaults(nullptr, -1);
     BuildTTAMArray(101, nullptr);
     SetQVXKeyLocDefaults(nullptr);
+}
+
+TEST(Exports, EveryReaderAndWriterRefusesANullTarget) {
+    const std::pair<const char*, int32_t (*)()> calls[] = {
+        {"vReadQvSettingsHelper", [] { return vReadQvSettingsHelper(nullptr, nullptr); }},
+        {"vWriteQvSettingsHelper", [] { return vWriteQvSettingsHelper(nullptr, u"x"); }},
+        {"vReadHardwareSettings", [] { return vReadHardwareSettings(nullptr, 0); }},
+        {"vReadImageProcSettings", [] { return vReadImageProcSettings(nullptr, 0, 1); }},
+        {"vReadQVXSettingsHelper", [] { return vReadQVXSettingsHelper(nullptr, u"x"); }},
+        {"vWriteQVXSettings", [] { return vWriteQVXSettings(nullptr); }},
+        {"vReadFontsSettings", [] { return vReadFontsSettings(nullptr, 0); }},
+        {"vReadGazeCtrlSettings", [] { return vReadGazeCtrlSettings(nullptr, 0); }},
+        {"vReadKeyboardSettings", [] { return vReadKeyboardSettings(nullptr, 0); }},
+        {"vReadLightApplSettings", [] { return vReadLightApplSettings(nullptr, 0); }},
+        {"vReadPaddleSettings", [] { return vReadPaddleSettings(nullptr, 0); }},
+        {"vReadPCAccessSettings", [] { return vReadPCAccessSettings(nullptr, 0); }},
+        {"vReadPhrasesSettings", [] { return vReadPhrasesSettings(nullptr, 0); }},
+        {"vReadScanKbdSettings", [] { return vReadScanKbdSettings(nullptr, 0); }},
+        {"vReadSpeechSettings", [] { return vReadSpeechSettings(nullptr, 0); }},
+        {"vReadTeachSettings", [] { return vReadTeachSettings(nullptr, 0); }},
+        {"vReadTVSettings", [] { return vReadTVSettings(nullptr, 0); }},
+        {"vRead2StrokeKbdSettings", [] { return vRead2StrokeKbdSettings(nullptr, 0); }},
+        {"ReadQVXKeyLocations", [] { return ReadQVXKeyLocations(nullptr, 0); }},
+        {"ReadQVXKeyboardAsciiCodes", [] { return ReadQVXKeyboardAsciiCodes(nullptr, 0); }},
+        {"ReadQVXLabelsHelper", [] { return ReadQVXLabelsHelper(nullptr, u"x"); }},
+        {"ReadQVXCalLabels", [] { return ReadQVXCalLabels(nullptr, 0); }},
+        {"ReadQVXKbdLabels", [] { return ReadQVXKbdLabels(nullptr, 0); }},
+        {"ReadQVXLALabels", [] { return ReadQVXLALabels(nullptr, 0); }},
+        {"ReadQVXPaddleLabels", [] { return ReadQVXPaddleLabels(nullptr, 0); }},
+        {"ReadQVXPCAccessLabels", [] { return ReadQVXPCAccessLabels(nullptr, 0); }},
+        {"ReadQVXPhoneLabels", [] { return ReadQVXPhoneLabels(nullptr, 0); }},
+        {"ReadQVXPhrasesLabels", [] { return ReadQVXPhrasesLabels(nullptr, 0); }},
+        {"ReadQVXReadLabels", [] { return ReadQVXReadLabels(nullptr, 0); }},
+    };
+    for (const auto& [name, call] : calls) {
+        EXPECT_EQ(call(), 0) << name;
+    }
+    vSetCalConstDefaults(nullptr, 1);
+    vSetHardwareDefaults(nullptr, 1);
+    vSetImageProcDefaults(nullptr);
+    vSetDefaultQVXSettings(nullptr);
+    vSetFontsDefaults(nullptr);
+    vSetTeachDefaults(nullptr, -1);
+    vSet2StrokeKbdDefaults(nullptr);
+    SetQVXCalLabelDefaults(nullptr);
+    SetQVXReadLabelDefaults(nullptr);
+    SetQVXKeyboardAsciiCodesDefaults(nullptr);
+    SetQVXScanningKeyboardDefaults(nullptr);
 }
 
 TEST_F(ExportsTest, LabelsAndKeyboardTablesThroughTheLibrary) {
