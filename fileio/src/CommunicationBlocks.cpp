@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "NumberFields.h"
+
 namespace qvfileio {
 
 namespace {
@@ -49,6 +51,45 @@ constexpr std::array<std::u16string_view, QVX_NUM_DEVICES> kDeviceBottomLabels =
 constexpr int kMomentaryDevice = 1;
 constexpr std::array<std::int32_t, QVX_NUM_MOUSE_STEPS> kMouseSteps = {1, 3, 10, 30, 100, 300};
 constexpr std::array<std::int32_t, 3> kDefaultChannels = {56, 26, 32};
+
+constexpr auto kKeyboardFields = std::to_array<NumberField<KeyboardSettings>>({
+    intField(&KeyboardSettings::iRegDefault, u"Reg Keybrd, default"),
+    intField(&KeyboardSettings::iPcDefault, u"PC Access Keybrd, default"),
+    hundredthsField(&KeyboardSettings::fRegGazeDuration, u"Reg Keybrd, Gaze Dur * 100"),
+    hundredthsField(&KeyboardSettings::fPcGazeDuration, u"PC Access Keybrd, Gaze Dur * 100"),
+    intField(&KeyboardSettings::iRegSpeechMode, u"Reg Keybrd, speech mode"),
+    intField(&KeyboardSettings::iPcSpeechMode, u"PC Access Keybrd, speech mode"),
+});
+
+constexpr auto kPaddleFields = std::to_array<NumberField<PaddleSettings>>({
+    intField(&PaddleSettings::iPaddleWidth, u"Paddle Width, in pixels"),
+    intField(&PaddleSettings::iActivationThreshold, u"Activation Threshold, in fields"),
+});
+
+constexpr auto kScanKbdFields = std::to_array<NumberField<ScanKbdSettings>>({
+    intField(&ScanKbdSettings::iDefaultLayout, u"Default Layout"),
+    floatField(&ScanKbdSettings::fScanDuration, u"Scan Duration"),
+    floatField(&ScanKbdSettings::fFirstRowTime, u"%Time added to 1st row duration"),
+    floatField(&ScanKbdSettings::fFirstColTime, u"%Time added to 1st col duration"),
+    floatField(&ScanKbdSettings::fFirstEltTime, u"%Time added to 1st elt duration"),
+    intField(&ScanKbdSettings::iTriggerLocation, u"Trigger location, 0=top, 1=bottom, 2=left, 3=right"),
+    intField(&ScanKbdSettings::iTextLocation, u"Text location, 0=top/left, 1=bottom/right"),
+    floatField(&ScanKbdSettings::fGazeBorderWidth, u"Gaze border width"),
+    floatField(&ScanKbdSettings::fSmoothingTime, u"Gaze point smoothing time const"),
+    intField(&ScanKbdSettings::iKeyboardFont, u"Keyboard font num"),
+    intField(&ScanKbdSettings::iTextFont, u"text font num"),
+    intField(&ScanKbdSettings::iLocatorDot, u"Gaze point locator dot control"),
+});
+
+constexpr auto kTwoStrokeFields = std::to_array<NumberField<TwoStrokeKbdSettings>>({
+    intField(&TwoStrokeKbdSettings::iDefaultLayout, u"Default keyboard layout"),
+    floatField(&TwoStrokeKbdSettings::fScanDuration, u"Default gaze scan duration"),
+    intField(&TwoStrokeKbdSettings::iTextLocation, u"Text location WRT kbd, 0=top, 1=bottom, 2=left, 3=right"),
+    floatField(&TwoStrokeKbdSettings::fSmoothingTime, u"Gaze point smoothing time constant"),
+    intField(&TwoStrokeKbdSettings::iKeyboardFont, u"Keyboard font number"),
+    intField(&TwoStrokeKbdSettings::iTextFont, u"Text font number"),
+    intField(&TwoStrokeKbdSettings::iLocatorDot, u"Gaze point locator dot control, 0=On, 1=In key, 2=off"),
+});
 
 // Reads the integers of one "%i %i" line of an older file.
 void readTwoIntLine(TextReader& in, std::int32_t& a, std::int32_t& b) {
@@ -220,12 +261,7 @@ int readKeyboard(FileIoContext& context, KeyboardSettings& block, std::int32_t l
     setKeyboardDefaults(block);
     auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
-            in.readInt(block.iRegDefault);
-            in.readInt(block.iPcDefault);
-            in.readHundredths(block.fRegGazeDuration);
-            in.readHundredths(block.fPcGazeDuration);
-            in.readInt(block.iRegSpeechMode);
-            in.readInt(block.iPcSpeechMode);
+            readNumberFields(in, block, kKeyboardFields, version);
         } else if (version == 1) {
             in.skipLine();
             readTwoIntLine(in, block.iRegDefault, block.iPcDefault);
@@ -238,12 +274,7 @@ int readKeyboard(FileIoContext& context, KeyboardSettings& block, std::int32_t l
 
 void writeKeyboard(SettingsWriter& w, const KeyboardSettings& block) {
     w.sectionHeader(kKeyboardSection);
-    w.intLine(block.iRegDefault, u"Reg Keybrd, default");
-    w.intLine(block.iPcDefault, u"PC Access Keybrd, default");
-    w.hundredthsLine(block.fRegGazeDuration, u"Reg Keybrd, Gaze Dur * 100");
-    w.hundredthsLine(block.fPcGazeDuration, u"PC Access Keybrd, Gaze Dur * 100");
-    w.intLine(block.iRegSpeechMode, u"Reg Keybrd, speech mode");
-    w.intLine(block.iPcSpeechMode, u"PC Access Keybrd, speech mode");
+    writeNumberFields(w, block, kKeyboardFields);
 }
 
 // ---- lights and appliances
@@ -300,17 +331,13 @@ void setPaddleDefaults(PaddleSettings& block) {
 
 int readPaddle(FileIoContext& context, PaddleSettings& block, std::int32_t language) {
     setPaddleDefaults(block);
-    auto decode = [&](TextReader& in, int) {
-        in.readInt(block.iPaddleWidth);
-        in.readInt(block.iActivationThreshold);
-    };
+    auto decode = [&](TextReader& in, int version) { readNumberFields(in, block, kPaddleFields, version); };
     return context.readBlock(kPaddleSection, u"Paddle.key", language, FileKind::Communication, decode);
 }
 
 void writePaddle(SettingsWriter& w, const PaddleSettings& block) {
     w.sectionHeader(kPaddleSection);
-    w.intLine(block.iPaddleWidth, u"Paddle Width, in pixels");
-    w.intLine(block.iActivationThreshold, u"Activation Threshold, in fields");
+    writeNumberFields(w, block, kPaddleFields);
 }
 
 // ---- PC access
@@ -376,36 +403,14 @@ int readScanKbd(FileIoContext& context, ScanKbdSettings& block, std::int32_t lan
         if (version == 1) {
             in.skipLines(kScanKbdLegacySkip);
         }
-        in.readInt(block.iDefaultLayout);
-        in.readFloat(block.fScanDuration);
-        in.readFloat(block.fFirstRowTime);
-        in.readFloat(block.fFirstColTime);
-        in.readFloat(block.fFirstEltTime);
-        in.readInt(block.iTriggerLocation);
-        in.readInt(block.iTextLocation);
-        in.readFloat(block.fGazeBorderWidth);
-        in.readFloat(block.fSmoothingTime);
-        in.readInt(block.iKeyboardFont);
-        in.readInt(block.iTextFont);
-        in.readInt(block.iLocatorDot);
+        readNumberFields(in, block, kScanKbdFields, version);
     };
     return context.readBlock(kScanKbdSection, u"sk.key", language, FileKind::Communication, decode);
 }
 
 void writeScanKbd(SettingsWriter& w, const ScanKbdSettings& block) {
     w.sectionHeader(kScanKbdSection);
-    w.intLine(block.iDefaultLayout, u"Default Layout");
-    w.floatLine(block.fScanDuration, u"Scan Duration");
-    w.floatLine(block.fFirstRowTime, u"%Time added to 1st row duration");
-    w.floatLine(block.fFirstColTime, u"%Time added to 1st col duration");
-    w.floatLine(block.fFirstEltTime, u"%Time added to 1st elt duration");
-    w.intLine(block.iTriggerLocation, u"Trigger location, 0=top, 1=bottom, 2=left, 3=right");
-    w.intLine(block.iTextLocation, u"Text location, 0=top/left, 1=bottom/right");
-    w.floatLine(block.fGazeBorderWidth, u"Gaze border width");
-    w.floatLine(block.fSmoothingTime, u"Gaze point smoothing time const");
-    w.intLine(block.iKeyboardFont, u"Keyboard font num");
-    w.intLine(block.iTextFont, u"text font num");
-    w.intLine(block.iLocatorDot, u"Gaze point locator dot control");
+    writeNumberFields(w, block, kScanKbdFields);
 }
 
 // ---- TV
@@ -464,27 +469,13 @@ void setTwoStrokeKbdDefaults(TwoStrokeKbdSettings& block) {
 
 int readTwoStrokeKbd(FileIoContext& context, TwoStrokeKbdSettings& block, std::int32_t language) {
     setTwoStrokeKbdDefaults(block);
-    auto decode = [&](TextReader& in, int) {
-        in.readInt(block.iDefaultLayout);
-        in.readFloat(block.fScanDuration);
-        in.readInt(block.iTextLocation);
-        in.readFloat(block.fSmoothingTime);
-        in.readInt(block.iKeyboardFont);
-        in.readInt(block.iTextFont);
-        in.readInt(block.iLocatorDot);
-    };
+    auto decode = [&](TextReader& in, int version) { readNumberFields(in, block, kTwoStrokeFields, version); };
     return context.readBlock(kTwoStrokeSection, u"tsk.key", language, FileKind::Communication, decode);
 }
 
 void writeTwoStrokeKbd(SettingsWriter& w, const TwoStrokeKbdSettings& block) {
     w.sectionHeader(kTwoStrokeSection);
-    w.intLine(block.iDefaultLayout, u"Default keyboard layout");
-    w.floatLine(block.fScanDuration, u"Default gaze scan duration");
-    w.intLine(block.iTextLocation, u"Text location WRT kbd, 0=top, 1=bottom, 2=left, 3=right");
-    w.floatLine(block.fSmoothingTime, u"Gaze point smoothing time constant");
-    w.intLine(block.iKeyboardFont, u"Keyboard font number");
-    w.intLine(block.iTextFont, u"Text font number");
-    w.intLine(block.iLocatorDot, u"Gaze point locator dot control, 0=On, 1=In key, 2=off");
+    writeNumberFields(w, block, kTwoStrokeFields);
 }
 
 }  // namespace qvfileio

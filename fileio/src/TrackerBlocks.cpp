@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "NumberFields.h"
+
 namespace qvfileio {
 
 namespace {
@@ -113,6 +115,67 @@ constexpr std::int32_t kPass1Background = 0x000000;
 constexpr std::int32_t kPass2Foreground = 0xAA0000;
 constexpr std::int32_t kPass2Background = 0xFFFFFF;
 
+constexpr auto kCalResFields = std::to_array<NumberField<CalResSettings>>({
+    intField(&CalResSettings::iNumCalPoints, u"Num Cal Points"),
+    intField(&CalResSettings::iFixationTimeCounts, u"Fixation Time Counts"),
+    floatField(&CalResSettings::fMaxEyeMotion, u"Max Eye Motion"),
+    floatField(&CalResSettings::fMaxPointError, u"Max Point Error"),
+    floatField(&CalResSettings::fMaxRmsError, u"Max RMS Error"),
+    intField(&CalResSettings::iCursorDiameter, u"Cursor Diameter"),
+    floatField(&CalResSettings::fDiGlPuMaxCamera, u"DiGlPu Max Camera"),
+    floatField(&CalResSettings::fDjGlPuMaxCamera, u"DjGlPu Max Camera"),
+    floatField(&CalResSettings::fPrevCalAvoid, u"Prev Cal Avoid"),
+    intField(&CalResSettings::iMaxRetries, u"Max Retries"),
+    intField(&CalResSettings::iPointPauseCount, u"Point Pause Count"),
+    intField(&CalResSettings::iDisplayTimeCounts, u"Display Time Counts"),
+    intField(&CalResSettings::bDisplayAccuracy, u"Flag to display the accuracy data", kCalAccuracyVersion),
+    intField(&CalResSettings::iMaxBadTracks, u"Max number of bad QV tracks to allow", kCalAccuracyVersion),
+});
+
+// The calibration block's lines after the current resolution (which is checked on its own).
+constexpr auto kCalConstFields = std::to_array<NumberField<CalConstSettings>>({
+    intField(&CalConstSettings::bMsgsOff, u"flag, Msgs Off"),
+    intField(&CalConstSettings::bBypassAcceptance, u"flag - Bypass Acceptance"),
+    intField(&CalConstSettings::bBrightBackgrounds, u"flag - Bright backgrounds"),
+    hexField(&CalConstSettings::crPass1Foreground, u"1st Pass Foreground"),
+    hexField(&CalConstSettings::crPass1Background, u"1st Pass Background"),
+    hexField(&CalConstSettings::crPass2Foreground, u"2nd Pass Foreground"),
+    hexField(&CalConstSettings::crPass2Background, u"2nd Pass Background"),
+});
+
+// In the order of the current files. Before kHardwareMetricVersion an unused line follows the
+// four monitor lines.
+constexpr std::size_t kMonitorFieldCount = 4;
+constexpr auto kHardwareFields = std::to_array<NumberField<HardwareSettings>>({
+    floatField(&HardwareSettings::fMonitorWidth, u"Monitor Width, millimeters"),
+    floatField(&HardwareSettings::fMonitorHeight, u"Monitor Height, millimeters"),
+    floatField(&HardwareSettings::fHorizDepth, u"Horiz Depth, millimeters"),
+    floatField(&HardwareSettings::fVertDepth, u"Vert Depth, millimeters"),
+    intField(&HardwareSettings::iVideoGain, u"Video Gain"),
+    intField(&HardwareSettings::iVideoOffset, u"Video Offset"),
+    intField(&HardwareSettings::bProgressive, u"Progressive, 0/1", kHardwareMetricVersion),
+    intField(&HardwareSettings::iCameraHorizPixels, u"Camera horiz size, pixels", kHardwareMetricVersion),
+    intField(&HardwareSettings::iCameraVertPixels, u"Camera vert size, pixels", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fCameraHorizSensor, u"Camera horiz sensor size, mm", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fCameraVertSensor, u"Camera vert sensor size, mm", kHardwareMetricVersion),
+    intField(&HardwareSettings::iCameraFieldRate, u"Camera field rate, Hz", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fLensFocalLength, u"Camera lens focla lenth, mm", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fLensNodalSeparation, u"Camera lens nodal separation, mm", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fFixedLensExtension, u"Fixed lens extension, mm", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fLensExtensionTravel, u"Lens extension travel, mm", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fLensApertureDiameter, u"Lens aperture diameter, mm", kHardwareMetricVersion),
+    floatField(&HardwareSettings::fIrFilterThickness, u"IR Filter thickness, mm", kHardwareFilterVersion),
+    floatField(&HardwareSettings::fIrFilterRefractiveIndex, u"IR Filter Refractive Index", kHardwareFilterVersion),
+    intField(&HardwareSettings::iNumVisionSystems, u"Number of vision systems", kHardwareMetricVersion),
+    intField(&HardwareSettings::iNumEyesToCalibrate, u"Number of eyes to calibrate", kHardwareMetricVersion),
+});
+
+constexpr auto kImageProcFields = std::to_array<NumberField<ImageProcSettings>>({
+    intField(&ImageProcSettings::bDroopyEyelidComp, u"flag, Droopy eyelid compensation"),
+    intField(&ImageProcSettings::bRangeComp, u"flag, Range compensation"),
+    intField(&ImageProcSettings::bPupilComp, u"flag, Pupil size/center offset compensation"),
+});
+
 bool isTrackerKind(std::int32_t fileKind) {
     return fileKind == QV_FILE_KIND_TRACKER;
 }
@@ -164,25 +227,10 @@ void applyImageProcEnvironment(ImageProcSettings& block) {
 }
 
 void readCalRes(TextReader& in, CalResSettings& set, int version) {
-    in.readInt(set.iNumCalPoints);
-    // More points than the target arrays can hold would make every later read (and the
+    readNumberFields(in, set, kCalResFields, version);
+    // More points than the target arrays can hold would make the target reads (and the
     // caller's use of the count) run past the arrays.
     set.iNumCalPoints = std::min(set.iNumCalPoints, QV_MAX_CAL_POINTS);
-    in.readInt(set.iFixationTimeCounts);
-    in.readFloat(set.fMaxEyeMotion);
-    in.readFloat(set.fMaxPointError);
-    in.readFloat(set.fMaxRmsError);
-    in.readInt(set.iCursorDiameter);
-    in.readFloat(set.fDiGlPuMaxCamera);
-    in.readFloat(set.fDjGlPuMaxCamera);
-    in.readFloat(set.fPrevCalAvoid);
-    in.readInt(set.iMaxRetries);
-    in.readInt(set.iPointPauseCount);
-    in.readInt(set.iDisplayTimeCounts);
-    if (version >= kCalAccuracyVersion) {
-        in.readInt(set.bDisplayAccuracy);
-        in.readInt(set.iMaxBadTracks);
-    }
     int targets = calTargetCount(set.iNumCalPoints);
     for (int p = 0; p < targets; ++p) {
         in.readFloat(set.fX[p]);
@@ -253,13 +301,7 @@ int readCalConst(FileIoContext& context, CalConstSettings& block, std::int32_t l
             std::int32_t resolution = block.iCurCalRes;
             in.readInt(resolution);
             keepResolutionIfValid(block, resolution);
-            in.readInt(block.bMsgsOff);
-            in.readInt(block.bBypassAcceptance);
-            in.readInt(block.bBrightBackgrounds);
-            in.readHex(block.crPass1Foreground);
-            in.readHex(block.crPass1Background);
-            in.readHex(block.crPass2Foreground);
-            in.readHex(block.crPass2Background);
+            readNumberFields(in, block, kCalConstFields, version);
         }
     };
     int version = context.readBlock(kCalibrationSection, kCalConstLegacy, language, fileOf(fileKind), decode);
@@ -272,20 +314,7 @@ int readCalConst(FileIoContext& context, CalConstSettings& block, std::int32_t l
 void writeCalConst(SettingsWriter& w, const CalConstSettings& block) {
     w.sectionHeader(kCalibrationSection);
     for (const CalResSettings& set : block.calRes) {
-        w.intLine(set.iNumCalPoints, u"Num Cal Points");
-        w.intLine(set.iFixationTimeCounts, u"Fixation Time Counts");
-        w.floatLine(set.fMaxEyeMotion, u"Max Eye Motion");
-        w.floatLine(set.fMaxPointError, u"Max Point Error");
-        w.floatLine(set.fMaxRmsError, u"Max RMS Error");
-        w.intLine(set.iCursorDiameter, u"Cursor Diameter");
-        w.floatLine(set.fDiGlPuMaxCamera, u"DiGlPu Max Camera");
-        w.floatLine(set.fDjGlPuMaxCamera, u"DjGlPu Max Camera");
-        w.floatLine(set.fPrevCalAvoid, u"Prev Cal Avoid");
-        w.intLine(set.iMaxRetries, u"Max Retries");
-        w.intLine(set.iPointPauseCount, u"Point Pause Count");
-        w.intLine(set.iDisplayTimeCounts, u"Display Time Counts");
-        w.intLine(set.bDisplayAccuracy, u"Flag to display the accuracy data");
-        w.intLine(set.iMaxBadTracks, u"Max number of bad QV tracks to allow");
+        writeNumberFields(w, set, kCalResFields);
         int targets = calTargetCount(set.iNumCalPoints);
         for (int p = 0; p < targets; ++p) {
             w.floatLine(set.fX[p], u"X");
@@ -293,13 +322,7 @@ void writeCalConst(SettingsWriter& w, const CalConstSettings& block) {
         }
     }
     w.intLine(block.iCurCalRes, u"Current Cal Res");
-    w.intLine(block.bMsgsOff, u"flag, Msgs Off");
-    w.intLine(block.bBypassAcceptance, u"flag - Bypass Acceptance");
-    w.intLine(block.bBrightBackgrounds, u"flag - Bright backgrounds");
-    w.hexLine(block.crPass1Foreground, u"1st Pass Foreground");
-    w.hexLine(block.crPass1Background, u"1st Pass Background");
-    w.hexLine(block.crPass2Foreground, u"2nd Pass Foreground");
-    w.hexLine(block.crPass2Background, u"2nd Pass Background");
+    writeNumberFields(w, block, kCalConstFields);
 }
 
 void setHardwareDefaults(HardwareSettings& block, bool full) {
@@ -353,37 +376,13 @@ int readHardware(FileIoContext& context, HardwareSettings& block, std::int32_t l
                 block.iVideoOffset = values[3];
             }
         } else if (version >= 2) {
-            in.readFloat(block.fMonitorWidth);
-            in.readFloat(block.fMonitorHeight);
-            in.readFloat(block.fHorizDepth);
-            in.readFloat(block.fVertDepth);
+            const NumberFields<HardwareSettings> fields = kHardwareFields;
+            readNumberFields(in, block, fields.first(kMonitorFieldCount), version);
             if (version < kHardwareMetricVersion) {
                 std::int32_t unused;
                 in.readInt(unused);
             }
-            in.readInt(block.iVideoGain);
-            in.readInt(block.iVideoOffset);
-            if (version >= kHardwareMetricVersion) {
-                in.readInt(block.bProgressive);
-                in.readInt(block.iCameraHorizPixels);
-                in.readInt(block.iCameraVertPixels);
-                in.readFloat(block.fCameraHorizSensor);
-                in.readFloat(block.fCameraVertSensor);
-                in.readInt(block.iCameraFieldRate);
-                in.readFloat(block.fLensFocalLength);
-                in.readFloat(block.fLensNodalSeparation);
-                in.readFloat(block.fFixedLensExtension);
-                in.readFloat(block.fLensExtensionTravel);
-                in.readFloat(block.fLensApertureDiameter);
-            }
-            if (version >= kHardwareFilterVersion) {
-                in.readFloat(block.fIrFilterThickness);
-                in.readFloat(block.fIrFilterRefractiveIndex);
-            }
-            if (version >= kHardwareMetricVersion) {
-                in.readInt(block.iNumVisionSystems);
-                in.readInt(block.iNumEyesToCalibrate);
-            }
+            readNumberFields(in, block, fields.subspan(kMonitorFieldCount), version);
         }
         if (version >= 1 && version < kHardwareMetricVersion) {
             for (float* field : {&block.fMonitorWidth, &block.fMonitorHeight, &block.fHorizDepth, &block.fVertDepth}) {
@@ -396,27 +395,7 @@ int readHardware(FileIoContext& context, HardwareSettings& block, std::int32_t l
 
 void writeHardware(SettingsWriter& w, const HardwareSettings& block) {
     w.sectionHeader(kHardwareSection);
-    w.floatLine(block.fMonitorWidth, u"Monitor Width, millimeters");
-    w.floatLine(block.fMonitorHeight, u"Monitor Height, millimeters");
-    w.floatLine(block.fHorizDepth, u"Horiz Depth, millimeters");
-    w.floatLine(block.fVertDepth, u"Vert Depth, millimeters");
-    w.intLine(block.iVideoGain, u"Video Gain");
-    w.intLine(block.iVideoOffset, u"Video Offset");
-    w.intLine(block.bProgressive, u"Progressive, 0/1");
-    w.intLine(block.iCameraHorizPixels, u"Camera horiz size, pixels");
-    w.intLine(block.iCameraVertPixels, u"Camera vert size, pixels");
-    w.floatLine(block.fCameraHorizSensor, u"Camera horiz sensor size, mm");
-    w.floatLine(block.fCameraVertSensor, u"Camera vert sensor size, mm");
-    w.intLine(block.iCameraFieldRate, u"Camera field rate, Hz");
-    w.floatLine(block.fLensFocalLength, u"Camera lens focla lenth, mm");
-    w.floatLine(block.fLensNodalSeparation, u"Camera lens nodal separation, mm");
-    w.floatLine(block.fFixedLensExtension, u"Fixed lens extension, mm");
-    w.floatLine(block.fLensExtensionTravel, u"Lens extension travel, mm");
-    w.floatLine(block.fLensApertureDiameter, u"Lens aperture diameter, mm");
-    w.floatLine(block.fIrFilterThickness, u"IR Filter thickness, mm");
-    w.floatLine(block.fIrFilterRefractiveIndex, u"IR Filter Refractive Index");
-    w.intLine(block.iNumVisionSystems, u"Number of vision systems");
-    w.intLine(block.iNumEyesToCalibrate, u"Number of eyes to calibrate");
+    writeNumberFields(w, block, kHardwareFields);
 }
 
 void setImageProcDefaults(ImageProcSettings& block) {
@@ -429,9 +408,7 @@ int readImageProc(FileIoContext& context, ImageProcSettings& block, std::int32_t
     setImageProcDefaults(block);
     auto decode = [&](TextReader& in, int version) {
         if (version >= 2) {
-            in.readInt(block.bDroopyEyelidComp);
-            in.readInt(block.bRangeComp);
-            in.readInt(block.bPupilComp);
+            readNumberFields(in, block, kImageProcFields, version);
         } else if (version == 1) {
             in.skipLine();
             in.readInt(block.bDroopyEyelidComp);
@@ -446,9 +423,7 @@ int readImageProc(FileIoContext& context, ImageProcSettings& block, std::int32_t
 
 void writeImageProc(SettingsWriter& w, const ImageProcSettings& block) {
     w.sectionHeader(kImageProcSection);
-    w.intLine(block.bDroopyEyelidComp, u"flag, Droopy eyelid compensation");
-    w.intLine(block.bRangeComp, u"flag, Range compensation");
-    w.intLine(block.bPupilComp, u"flag, Pupil size/center offset compensation");
+    writeNumberFields(w, block, kImageProcFields);
 }
 
 }  // namespace qvfileio
