@@ -6,6 +6,7 @@
 #include "KeyboardTables.h"
 #include "Languages.h"
 #include "TextReader.h"
+#include "WholeFile.h"
 
 namespace qvfileio {
 
@@ -282,9 +283,7 @@ int readLabelsFrom(FileIoContext& context, QvxLabelsRecord& record, std::u16stri
     readReadLabels(context, record.read, language);
     readKeyLocations(context, record.keyLocations, language);
     readKeyboardAsciiCodes(context, record.keyCodes, language);
-    if (context.sharedRead()) {
-        context.endSharedRead();
-    }
+    endWholeFileRead(context);
     return record.result;
 }
 
