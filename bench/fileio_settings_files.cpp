@@ -1,11 +1,15 @@
 // Write plus read back of a whole tracker settings file: through memory streams (the format
 // work alone) and through the exported functions on a real file (with the safe replace,
-// including its sync to disk).
+// including its sync to disk). The same in memory for the much larger communication settings
+// file, and a read of the label file with its keyboard tables.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
+#include <string>
 
 #include "ByteStream.h"
+#include "CommunicationFile.h"
 #include "FileIoContext.h"
 #include "TrackerBlocks.h"
 #include "TrackerFile.h"
@@ -48,6 +52,34 @@ void TrackerFileRoundTripOnDisk(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(TrackerFileRoundTripOnDisk)->Unit(benchmark::kMicrosecond);
+
+void CommunicationFileRoundTripInMemory(benchmark::State& state) {
+    qvfileio::FileIoContext context;
+    // Tens of kilobytes: off the stack.
+    auto record = std::make_unique<QvxSettingsRecord>();
+    qvfileio::setDefaultQvxSettings(*record);
+    auto back = std::make_unique<QvxSettingsRecord>();
+    for (auto _ : state) {
+        qvfileio::MemorySink sink;
+        qvfileio::writeQvxSettingsTo(sink, *record);
+        qvfileio::MemorySource source(sink.bytes());
+        *back = QvxSettingsRecord{};
+        benchmark::DoNotOptimize(qvfileio::readQvxSettingsFrom(context, *back, source));
+    }
+}
+BENCHMARK(CommunicationFileRoundTripInMemory)->Unit(benchmark::kMicrosecond);
+
+void LabelFileRead(benchmark::State& state) {
+    // A whole version-7 label file: the nine label groups and the keyboard tables.
+    const std::string path = std::string(LUMORA_FILEIO_TEST_DATA) + "/fuzz_qvxlabels/v7.qvx";
+    const std::u16string path16(path.begin(), path.end());
+    auto record = std::make_unique<QvxLabelsRecord>();
+    for (auto _ : state) {
+        *record = QvxLabelsRecord{};
+        benchmark::DoNotOptimize(ReadQVXLabelsHelper(record.get(), path16.c_str()));
+    }
+}
+BENCHMARK(LabelFileRead)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
