@@ -1,0 +1,89 @@
+#include "RegularFile.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+using support::ReadRegularFile;
+using support::ReadStatus;
+
+namespace {
+
+std::string FreshFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const fs::path dir = fs::path("cases") / info->name();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+constexpr std::uint64_t kBound = 4 * 1024 * 1024;
+
+}  // namespace
+
+TEST(RegularFile, ReadsARegularFileWhole) {
+    const std::string file = FreshFolder() + "/a.ini";
+    std::ofstream(file, std::ios::binary) << std::string("x\0y", 3);
+    const auto read = ReadRegularFile(file, kBound);
+    ASSERT_EQ(read.status, ReadStatus::Ok);
+    EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), std::string("x\0y", 3));
+    EXPECT_TRUE(support::IsRegularFile(file));
+}
+
+TEST(RegularFile, RefusesWhatIsNotAReasonableRegularFile) {
+    const std::string dir = FreshFolder();
+    fs::create_directories(dir + "/folder.bmp");
+    ::mkfifo((dir + "/fifo.bmp").c_str(), 0666);  // would block a plain open for ever
+    fs::create_symlink("/dev/zero", dir + "/zero.bmp");
+    fs::create_symlink("self.bmp", dir + "/self.bmp");
+    {
+        // Sparse: gigabytes long, no space taken.
+        const int fd = ::open((dir + "/sparse.bmp").c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, off_t{8} << 30), 0);
+        ::close(fd);
+    }
+    std::ofstream(dir + "/over.bmp", std::ios::binary) << std::string(kBound + 1, 'b');
+    const struct {
+        const char* name;
+        ReadStatus expected;
+    } cases[] = {
+        {"/missing.bmp", ReadStatus::Missing}, {"/self.bmp", ReadStatus::Missing},
+        {"/folder.bmp", ReadStatus::NotRegular}, {"/fifo.bmp", ReadStatus::NotRegular},
+        {"/zero.bmp", ReadStatus::NotRegular}, {"/sparse.bmp", ReadStatus::TooLarge},
+        {"/over.bmp", ReadStatus::TooLarge},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto read = ReadRegularFile(dir + c.name, kBound);
+        EXPECT_EQ(read.status, c.expected);
+        EXPECT_TRUE(read.bytes.empty());
+        EXPECT_FALSE(support::IsRegularFile(dir + c.name) && c.expected == ReadStatus::NotRegular);
+    }
+    EXPECT_EQ(ReadRegularFile("", kBound).status, ReadStatus::Missing);
+}
+
+TEST(RegularFile, AFileExactlyAtTheBoundIsRead) {
+    const std::string file = FreshFolder() + "/edge.bin";
+    std::ofstream(file, std::ios::binary) << std::string(1000, 'e');
+    EXPECT_EQ(ReadRegularFile(file, 1000).status, ReadStatus::Ok);
+    EXPECT_EQ(ReadRegularFile(file, 999).status, ReadStatus::TooLarge);
+    EXPECT_EQ(ReadRegularFile(file, 1000).bytes.size(), 1000u);
+}
+
+TEST(RegularFile, OpenLeavesTheDescriptorBlockingAndAtTheStart) {
+    const std::string file = FreshFolder() + "/s.dat";
+    std::ofstream(file, std::ios::binary) << "abc";
+    auto opened = support::OpenRegularFile(file, kBound);
+    ASSERT_EQ(opened.status, ReadStatus::Ok);
+    EXPECT_EQ(opened.size, 3u);
+    EXPECT_EQ(::fcntl(opened.fd.get(), F_GETFL) & O_NONBLOCK, 0);
+    char buffer[4] = {};
+    EXPECT_EQ(::read(opened.fd.get(), buffer, sizeof buffer), 3);
+}
