@@ -18,10 +18,15 @@ GazeTuning ReadGazeTuning(IniDocument& doc) {
     return t;
 }
 
-void StoreGazeTuning(IniDocument& doc, const GazeTuning& tuning) {
+void SetGazeTuning(IniDocument& doc, const GazeTuning& tuning) {
     doc.setNumber(kFixTimeSection, kFixTimeKey, tuning.fMinFixMs);
     doc.setNumber(kCursorColorSection, kCursorColorKey, tuning.Yellow ? 1.0 : 0.0);
     doc.setNumber(kGazeDevSection, kGazeDevKey, tuning.GazeDev);
+}
+
+support::WriteStatus StoreGazeTuning(IniDocument& doc, const GazeTuning& tuning) {
+    SetGazeTuning(doc, tuning);
+    return doc.write();
 }
 
 int MinimumFixSamples(int iSamplePerSec, float fMinFixMs) {

@@ -26,8 +26,11 @@ inline constexpr std::string_view kGazeDevKey = "Thresh";
 // file leaves the values at 0 / false) and takes the three values.
 GazeTuning ReadGazeTuning(IniDocument& doc);
 
-// Sets the three keys in the document (sections created when missing); the caller writes it.
-void StoreGazeTuning(IniDocument& doc, const GazeTuning& tuning);
+// Sets the three keys in the document (sections created when missing); nothing is written.
+void SetGazeTuning(IniDocument& doc, const GazeTuning& tuning);
+
+// Sets the three keys and writes the document to its path; what the settings command does.
+support::WriteStatus StoreGazeTuning(IniDocument& doc, const GazeTuning& tuning);
 
 // ceil(iSamplePerSec x fMinFixMs x 0.001f), the product taken in extended precision: because
 // 0.001f is a little above 1/1000, a duration that is a whole number of samples gets one more

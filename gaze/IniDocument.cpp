@@ -109,13 +109,10 @@ bool IniDocument::read(LineSource& source) {
     return !m_sections.empty();
 }
 
-bool IniDocument::write() const {
-    FilePtr file(std::fopen(m_path.c_str(), "wb"));
-    if (!file)
-        return false;
-    FileSink sink(std::move(file));
-    const bool written = write(sink);
-    return sink.close() && written;
+support::WriteStatus IniDocument::write() const {
+    StringSink text;
+    write(text);
+    return support::WriteFileAtomically(m_path, text.text());
 }
 
 bool IniDocument::write(TextSink& sink) const {

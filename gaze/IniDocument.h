@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "TextStreams.h"
 
 namespace lumora {
@@ -42,9 +43,11 @@ public:
     bool read();
     bool read(LineSource& source);
 
-    // Replaces the file at the path with the document. False when the file cannot be opened or
-    // not everything could be written.
-    bool write() const;
+    // Replaces the file at the path with the document, atomically: a kill or a full disk leaves
+    // the old file whole. The status tells a full disk (NoSpace) from a path that cannot be
+    // written (CannotOpen) or another failure, so the user can be told which.
+    support::WriteStatus write() const;
+    // The text of the file; false once the sink failed.
     bool write(TextSink& sink) const;
 
     // Linear, case-insensitive, first match; -1 when missing.

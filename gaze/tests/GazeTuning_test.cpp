@@ -61,8 +61,7 @@ TEST(GazeTuning, FirstRunStoreCreatesTheFile) {
     IniDocument doc;
     ReadGazeTuning(doc);
     std::filesystem::create_directories("Lumora");
-    StoreGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
-    ASSERT_TRUE(doc.write());
+    ASSERT_EQ(StoreGazeTuning(doc, GazeTuning{500.0f, true, 12.7f}), support::WriteStatus::Ok);
     EXPECT_EQ(test::ReadFile(std::string(kGazeSettingsPath)),
               test::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/first_run.ini"));
 }
@@ -73,8 +72,7 @@ TEST(GazeTuning, RewriteKeepsOtherContent) {
     IniDocument doc;
     GazeTuning t = ReadGazeTuning(doc);
     t.Yellow = true;
-    StoreGazeTuning(doc, t);
-    ASSERT_TRUE(doc.write());
+    ASSERT_EQ(StoreGazeTuning(doc, t), support::WriteStatus::Ok);
     EXPECT_EQ(test::ReadFile(std::string(kGazeSettingsPath)),
               "; mine\n\n[Other]\nx=1\n\n[FixTime]\nfMinFixMs=300.000000\n\n[CursorColor]\nYellow=1.000000\n\n"
               "[GazeDev]\nThresh=0.000000\n\n");

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniRoundTrip, ::testing::ValuesIn(kRoundTrips),
 
 TEST(IniDocument, FirstRunFileMatchesTheGoldenFile) {
     IniDocument doc;
-    StoreGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
+    SetGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
     StringSink sink;
     ASSERT_TRUE(doc.write(sink));
     EXPECT_EQ(sink.text(), test::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/first_run.ini"));
@@ -100,7 +100,7 @@ TEST(IniDocument, KeyWithBlankIsNotTheTuningKey) {
     ReadAndWrite(doc, "[FixTime]\nfMinFixMs = 500\n");
     EXPECT_EQ(doc.getNumber("FixTime", "fMinFixMs", 0.0), 0.0);
     EXPECT_EQ(doc.getText("FixTime", "fMinFixMs ", "-"), " 500");
-    StoreGazeTuning(doc, GazeTuning{500.0f, false, 6.35f});
+    SetGazeTuning(doc, GazeTuning{500.0f, false, 6.35f});
     StringSink sink;
     doc.write(sink);
     EXPECT_EQ(sink.text(),
@@ -110,7 +110,7 @@ TEST(IniDocument, KeyWithBlankIsNotTheTuningKey) {
 
 TEST(IniDocument, DwellSizeSurvivesTheRoundTrip) {
     IniDocument doc;
-    StoreGazeTuning(doc, GazeTuning{600.0f, false, 19.05f});
+    SetGazeTuning(doc, GazeTuning{600.0f, false, 19.05f});
     EXPECT_EQ(doc.getText("GazeDev", "Thresh", ""), "19.049999");
     EXPECT_EQ(static_cast<float>(doc.getNumber("GazeDev", "Thresh", 0.0)), 19.05f);
 }
@@ -216,7 +216,7 @@ TEST(IniDocument, FailedReadKeepsEarlierSectionsButReportsFalse) {
 
 TEST(IniDocument, WriteReportsAFailingSink) {
     IniDocument doc;
-    StoreGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
+    SetGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
     for (std::size_t limit : {0u, 1u, 20u, 70u}) {
         StringSink sink(limit);
         EXPECT_FALSE(doc.write(sink)) << limit;
@@ -230,9 +230,9 @@ TEST(IniDocument, FilesOnDisk) {
     EXPECT_FALSE(doc.read());
     EXPECT_TRUE(doc.sections().empty());
 
-    StoreGazeTuning(doc, GazeTuning{300.0f, false, 6.35f});
+    SetGazeTuning(doc, GazeTuning{300.0f, false, 6.35f});
     doc.setPath("settings.ini");
-    ASSERT_TRUE(doc.write());
+    ASSERT_EQ(doc.write(), support::WriteStatus::Ok);
     IniDocument again;
     again.setPath("settings.ini");
     EXPECT_TRUE(again.read());
@@ -241,19 +241,40 @@ TEST(IniDocument, FilesOnDisk) {
     // A folder where the file should be: nothing can be opened either way.
     std::filesystem::create_directory("folder.ini");
     doc.setPath("folder.ini");
-    EXPECT_FALSE(doc.write());
+    EXPECT_EQ(doc.write(), support::WriteStatus::CannotOpen);
     IniDocument fresh;
     fresh.setPath("folder.ini");
     EXPECT_FALSE(fresh.read());
     doc.setPath("no/such/dir/settings.ini");
-    EXPECT_FALSE(doc.write());
+    EXPECT_EQ(doc.write(), support::WriteStatus::CannotOpen);
 }
 
-TEST(IniDocument, WriteToAFullDeviceFails) {
+TEST(IniDocument, WriteToADeviceIsRefused) {
     IniDocument doc;
-    StoreGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
+    SetGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
     doc.setPath("/dev/full");
-    EXPECT_FALSE(doc.write());
+    EXPECT_EQ(doc.write(), support::WriteStatus::CannotOpen);
+}
+
+// A write that fails half way (here the process's file size limit stands in for a full disk
+// or a kill) must leave the settings the user had, not an empty file.
+TEST(IniDocument, FailedWriteKeepsTheOldFile) {
+    test::ScratchDir dir;
+    const std::string old = "[FixTime]\nfMinFixMs=400.000000\n\n";
+    std::ofstream("settings.ini", std::ios::binary) << old;
+    IniDocument doc;
+    doc.setPath("settings.ini");
+    ASSERT_TRUE(doc.read());
+    SetGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
+    for (int i = 0; i < 40; ++i)
+        doc.addHeaderComment("a long comment line that makes the file larger than the limit below");
+    support::WriteStatus status;
+    {
+        test::FileSizeLimit limit(64);
+        status = doc.write();
+    }
+    EXPECT_NE(status, support::WriteStatus::Ok);
+    EXPECT_EQ(test::ReadFile("settings.ini"), old);
 }
 
 }  // namespace
