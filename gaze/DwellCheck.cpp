@@ -12,7 +12,10 @@ bool DwellCheck::onFixating(float x, float y, int minimumFixSamples, float thres
         return false;
     const float dx = x - m_checkX;
     const float dy = y - m_checkY;
-    const int distance = static_cast<int>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
+    // Truncated to whole pixels as the check has always been, but kept in floating point: gaze
+    // far off the screen (a tracker at its integer limits) is billions of pixels away, which no
+    // int holds, and such a distance must never pass as a dwell.
+    const double distance = std::trunc(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
     m_checkX = x;
     m_checkY = y;
     if (distance <= thresholdPx)

@@ -8,7 +8,8 @@ class DwellCheck {
 public:
     // A fixating sample at the detector's delayed position. True when a dwell message is due:
     // the counter reached a whole multiple of `minimumFixSamples` and the position is within
-    // `thresholdPx` (whole pixels, truncated) of the last check's position. A check that finds
+    // `thresholdPx` (whole pixels, truncated) of the last check's position; any distance, however
+    // large or infinite, compares as the number it is. A check that finds
     // the gaze moved restarts the count. Every check remembers the position. A minimum count of
     // 0 or less (no settings file yet) counts as 1.
     bool onFixating(float x, float y, int minimumFixSamples, float thresholdPx);

@@ -45,6 +45,27 @@ TEST(DwellCheck, DistanceIsTruncatedBeforeTheComparison) {
     EXPECT_FALSE(e.onFixating(11.0f, 0, 1, 10.9f));
 }
 
+// Gaze at the integer limits (a udp: or replay: source can send them) lies billions of pixels
+// from the last check: that is no dwell, and no undefined conversion on the way.
+TEST(DwellCheck, GazeFarBeyondAnyIntDistanceNeverDwells) {
+    constexpr float kMin = -2147483648.0f;
+    constexpr float kMax = 2147483647.0f;
+    constexpr float kHuge = 3.0e38f;
+    const struct {
+        float x, y;
+    } far[] = {{kMin, kMin}, {kMax, kMax}, {kMin, kMax}, {kMax, 0}, {kHuge, kHuge}, {-kHuge, 0}};
+    for (const auto& p : far) {
+        DwellCheck d;
+        EXPECT_FALSE(d.onFixating(p.x, p.y, 1, 38.0f)) << p.x << "," << p.y;
+        EXPECT_EQ(d.dwellCounter(), 0);
+        // Held there, the gaze dwells as anywhere else.
+        EXPECT_TRUE(d.onFixating(p.x, p.y, 1, 38.0f)) << p.x << "," << p.y;
+    }
+    DwellCheck back;
+    back.onFixating(kMax, kMax, 1, 38.0f);
+    EXPECT_FALSE(back.onFixating(kMin, kMin, 1, 38.0f));
+}
+
 TEST(DwellCheck, CountOfZeroOrLessChecksEverySample) {
     for (int n : {0, -1, -31}) {
         DwellCheck d;
