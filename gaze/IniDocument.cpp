@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::string_view kLineKindChars = ";#[=";
 constexpr char kCommentChar = ';';
+// Editors on some desktops start a UTF-8 file with this mark; it is no part of the first line.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -53,10 +55,12 @@ double IniDocument::ParseNumber(std::string_view text) {
 }
 
 bool IniDocument::read() {
-    FilePtr file(std::fopen(m_path.c_str(), "rb"));
-    if (!file)
+    const support::FileBytes file = support::ReadRegularFile(m_path, kMaxFileBytes);
+    m_fileStatus = file.status;
+    if (file.status != support::ReadStatus::Ok)
         return false;
-    FileLineSource source(std::move(file));
+    StringLineSource source(
+        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
     return read(source);
 }
 
@@ -65,7 +69,11 @@ bool IniDocument::read(LineSource& source) {
     bool haveSection = false;
     std::string currentSection;
     std::string line;
+    bool firstLine = true;
     while (source.nextLine(line)) {
+        if (firstLine && std::string_view(line).substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+            line.erase(0, kUtf8ByteOrderMark.size());
+        firstLine = false;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.empty())

@@ -10,11 +10,13 @@
 // Used on the user-interface thread only.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "AtomicFile.h"
+#include "RegularFile.h"
 #include "TextStreams.h"
 
 namespace lumora {
@@ -36,12 +38,19 @@ public:
     void setPath(std::string path) { m_path = std::move(path); }
     const std::string& path() const { return m_path; }
 
-    // Parses the file at the path, adding to what the document holds. False when the file cannot
-    // be opened, a line is refused (a non-empty line starting with a non-printable byte: the line
-    // "Failing on char N" goes to standard output and reading stops, keeping what came before),
-    // or the document holds no section afterwards.
+    // Settings files are small; a larger file is no settings file and is not read.
+    static constexpr std::uint64_t kMaxFileBytes = 64 * 1024;
+
+    // Parses the file at the path, adding to what the document holds. A UTF-8 byte order mark
+    // at the start of the text is skipped. False when the file cannot be read, a line is refused
+    // (a non-empty line starting with a non-printable byte: the line "Failing on char N" goes to
+    // standard output and reading stops, keeping what came before), or the document holds no
+    // section afterwards. Only a regular file of at most kMaxFileBytes is read: a FIFO, folder
+    // or device at the path is refused at once, never waited on; fileStatus() tells why.
     bool read();
     bool read(LineSource& source);
+    // How the last read() found the file (Ok when it could be read, whatever its content).
+    support::ReadStatus fileStatus() const { return m_fileStatus; }
 
     // Replaces the file at the path with the document, atomically: a kill or a full disk leaves
     // the old file whole. The status tells a full disk (NoSpace) from a path that cannot be
@@ -75,6 +84,7 @@ public:
 
 private:
     std::string m_path;
+    support::ReadStatus m_fileStatus = support::ReadStatus::Missing;
     std::vector<std::string> m_headerComments;
     std::vector<Section> m_sections;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +58,11 @@ const RoundTripCase kRoundTrips[] = {
     {"KeepsNameCase", "[gazedev]\nTHRESH=12.7\n", true, "[gazedev]\nTHRESH=12.7\n\n", ""},
     {"BlanksAroundEqualsStay", "[FixTime]\nfMinFixMs = 500\n", true, "[FixTime]\nfMinFixMs = 500\n\n", ""},
     {"EarliestKindCharDecides", "[S]\na=b;c\n;x=1\nk#v=1\n", true, "[S]\n;x=1\n;v=1\na=b;c\n\n", ""},
+    // The byte order mark some editors write is skipped at the start, and only there.
+    {"Utf8ByteOrderMark", "\xEF\xBB\xBF[FixTime]\r\nfMinFixMs=400\r\n", true, "[FixTime]\nfMinFixMs=400\n\n", ""},
+    {"ByteOrderMarkBeforeAComment", "\xEF\xBB\xBF; mine\n[S]\n", true, "; mine\n\n[S]\n\n", ""},
+    {"ByteOrderMarkLaterIsRefused", "[S]\n\xEF\xBB\xBFk=1\n", false, "[S]\n\n", "Failing on char 239\n"},
+    {"HalfAByteOrderMarkIsRefused", "\xEF\xBB[S]\n", false, "", "Failing on char 239\n"},
     {"CommentsBeforeKeysAndHeaderComments", "# top\n;  second\n[S]\nk=1\n;late\n", true,
      "; top\n;  second\n\n[S]\n;late\nk=1\n\n", ""},
     {"RepeatedSectionCollectsInTheFirst", "[FixTime]\na=1\n[FixTime]\nb=2\n;c\n", true,
@@ -247,6 +254,35 @@ TEST(IniDocument, FilesOnDisk) {
     EXPECT_FALSE(fresh.read());
     doc.setPath("no/such/dir/settings.ini");
     EXPECT_EQ(doc.write(), support::WriteStatus::CannotOpen);
+}
+
+// Whatever stands at the settings path, the read neither blocks nor takes more than a settings
+// file's size, and says why it read nothing.
+TEST(IniDocument, OnlyARegularFileOfSettingsSizeIsRead) {
+    namespace fs = std::filesystem;
+    test::ScratchDir dir;
+    fs::create_directory("folder.ini");
+    ASSERT_EQ(::mkfifo("fifo.ini", 0600), 0);
+    fs::create_symlink("self.ini", "self.ini");
+    fs::create_symlink("/dev/zero", "zero.ini");
+    std::ofstream("huge.ini", std::ios::binary) << "[FixTime]\nfMinFixMs=500\n" << std::string(70 * 1024, ';');
+    std::ofstream("good.ini", std::ios::binary) << "\xEF\xBB\xBF[FixTime]\nfMinFixMs=500\n";
+    const struct {
+        const char* path;
+        support::ReadStatus status;
+    } cases[] = {
+        {"missing.ini", support::ReadStatus::Missing},    {"folder.ini", support::ReadStatus::NotRegular},
+        {"fifo.ini", support::ReadStatus::NotRegular},    {"self.ini", support::ReadStatus::Missing},
+        {"zero.ini", support::ReadStatus::NotRegular},    {"huge.ini", support::ReadStatus::TooLarge},
+        {"good.ini", support::ReadStatus::Ok},
+    };
+    for (const auto& c : cases) {
+        IniDocument doc;
+        doc.setPath(c.path);
+        EXPECT_EQ(doc.read(), c.status == support::ReadStatus::Ok) << c.path;
+        EXPECT_EQ(doc.fileStatus(), c.status) << c.path;
+        EXPECT_EQ(doc.getNumber("FixTime", "fMinFixMs", 0.0), c.status == support::ReadStatus::Ok ? 500.0 : 0.0);
+    }
 }
 
 TEST(IniDocument, WriteToADeviceIsRefused) {
