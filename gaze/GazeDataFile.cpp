@@ -1,5 +1,7 @@
 #include "GazeDataFile.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -29,6 +31,17 @@ bool GazeDataFile::openPath(const std::string& path) {
     m_path = path;
     m_file.reset(std::fopen(path.c_str(), "a+"));
     m_failed = !m_file;
+    if (m_failed)
+        return false;
+    // A run that was killed mid-line leaves the file without a line end; the next run's first
+    // line must not be glued to that fragment.
+    std::FILE* f = m_file.get();
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 && std::fseek(f, -1, SEEK_END) == 0) {
+        const int last = std::fgetc(f);
+        if (last != '\n' && last != EOF && (std::fputc('\n', f) == EOF || std::fflush(f) != 0))
+            m_failed = true;
+    }
     return !m_failed;
 }
 

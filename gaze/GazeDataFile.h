@@ -38,7 +38,8 @@ public:
     static std::string PathFor(std::time_t startTime);
 
     // Creates the data folder when missing and opens the file of the start time. False when
-    // the file cannot be opened (writes then do nothing).
+    // the file cannot be opened (writes then do nothing). An existing file whose last line has no
+    // line end gets one first, so the new lines start on a line of their own.
     bool open(std::time_t startTime);
     // The same for a given path; its folder must exist.
     bool openPath(const std::string& path);

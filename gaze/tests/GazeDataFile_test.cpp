@@ -54,6 +54,28 @@ TEST_F(GazeDataFileTest, AppendsToAnExistingFile) {
     EXPECT_EQ(test::ReadFile(GazeDataFile::PathFor(t)), "first\nsecond\n");
 }
 
+// A run killed in mid-line leaves a fragment without a line end; the next run starts on a line
+// of its own. Files that end properly, and empty ones, get nothing added.
+TEST_F(GazeDataFileTest, NextRunStartsOnANewLine) {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"[1,2]\n[3,", "[1,2]\n[3,\nLumora version: 2.7\n"},
+        {"[1,2]\n", "[1,2]\nLumora version: 2.7\n"},
+        {"", "Lumora version: 2.7\n"},
+        {"x\r", "x\r\nLumora version: 2.7\n"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream("run.dat", std::ios::binary | std::ios::trunc) << c.before;
+        GazeDataFile f;
+        ASSERT_TRUE(f.openPath("run.dat"));
+        f.writeLine("Lumora version: 2.7");
+        f.close();
+        EXPECT_EQ(test::ReadFile("run.dat"), c.after) << c.before;
+    }
+}
+
 TEST_F(GazeDataFileTest, LinesReachTheFileAtOnce) {
     GazeDataFile f;
     ASSERT_TRUE(f.openPath("flushed.dat"));
