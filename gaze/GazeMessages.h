@@ -21,6 +21,27 @@ constexpr std::intptr_t MakePointLParam(int x, int y) {
     return static_cast<std::intptr_t>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
                                       static_cast<std::uint32_t>(x & 0xFFFF));
 }
+
+// A gaze coordinate brought within one screen size of the screen: [-side, 2 * side - 1] for a
+// screen side of `side` pixels (no change when side is 0 or less). Packed into 16 bits, a
+// coordinate 65536 beyond the screen would read as one on it; within this reach it never does,
+// for any screen side up to 32768, so gaze far off the screen cannot choose a button. Points
+// near the screen keep their value.
+constexpr int ClampToScreenReach(int v, int side) {
+    if (side <= 0)
+        return v;
+    if (v < -side)
+        return -side;
+    if (v > 2 * side - 1)
+        return 2 * side - 1;
+    return v;
+}
+
+// A point of a screen of width x height pixels, clamped as above and packed.
+constexpr std::intptr_t MakeScreenPointLParam(int x, int y, int width, int height) {
+    return MakePointLParam(ClampToScreenReach(x, width), ClampToScreenReach(y, height));
+}
+
 constexpr unsigned PointLParamX(std::intptr_t lParam) {
     return static_cast<std::uint32_t>(lParam) & 0xFFFFu;
 }

@@ -37,8 +37,13 @@ std::string_view FormatSampleLine(SampleLineBuffer& buf, int x, int y) {
 
 }  // namespace
 
-GazePipeline::GazePipeline(GazeMessageSink& sink, GazeShared& shared, float thresholdPx)
-    : m_sink(sink), m_shared(shared), m_thresholdPx(thresholdPx) {}
+GazePipeline::GazePipeline(GazeMessageSink& sink, GazeShared& shared, float thresholdPx, int screenWidth,
+                           int screenHeight)
+    : m_sink(sink),
+      m_shared(shared),
+      m_thresholdPx(thresholdPx),
+      m_screenWidth(screenWidth),
+      m_screenHeight(screenHeight) {}
 
 void GazePipeline::reset() {
     m_detector.ResetFixationDetector(m_shared.minimum_fix_samples.load(std::memory_order_relaxed));
@@ -61,16 +66,16 @@ void GazePipeline::onSample(int found, int x, int y) {
 
     if (state == FixationDetector::Fixating) {
         const GazePoint s = m_smoother.SmoothGazePoint(kValidSample, dx, dy, GazeSmoother::FIXATING_WINDOW);
-        m_sink.post(WM_GAZE_POINT, kFixating, MakePointLParam(s.x, s.y));
+        m_sink.post(WM_GAZE_POINT, kFixating, point(s.x, s.y));
         if (m_dwell.onFixating(delayed.x, delayed.y, minimum, m_thresholdPx))
-            m_sink.post(WM_GAZE_DWELL, kFixating, MakePointLParam(dx, dy));
+            m_sink.post(WM_GAZE_DWELL, kFixating, point(dx, dy));
     } else if (state == FixationDetector::FixationCompleted) {
         m_dwell.reset();
-        m_sink.post(WM_GAZE_FIXATION_END, kFixating, MakePointLParam(dx, dy));
+        m_sink.post(WM_GAZE_FIXATION_END, kFixating, point(dx, dy));
     } else {
         m_dwell.reset();
         const GazePoint s = m_smoother.SmoothGazePoint(kValidSample, dx, dy, GazeSmoother::MOVING_WINDOW);
-        m_sink.post(WM_GAZE_POINT, kNotFixating, MakePointLParam(s.x, s.y));
+        m_sink.post(WM_GAZE_POINT, kNotFixating, point(s.x, s.y));
     }
 }
 

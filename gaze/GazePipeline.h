@@ -24,7 +24,10 @@ using SampleLineBuffer = std::array<char, 32>;
 class GazePipeline {
 public:
     // `thresholdPx` is the fixation deviation threshold in screen pixels, fixed for the run.
-    GazePipeline(GazeMessageSink& sink, GazeShared& shared, float thresholdPx);
+    // Posted points are clamped to within one screen size of the screen of screenWidth x
+    // screenHeight pixels (0: no screen known, points go as they are).
+    GazePipeline(GazeMessageSink& sink, GazeShared& shared, float thresholdPx, int screenWidth = 0,
+                 int screenHeight = 0);
 
     // Clears the detector, the smoothing ring and the dwell check.
     void reset();
@@ -32,9 +35,13 @@ public:
     void onSample(int found, int x, int y);
 
 private:
+    std::intptr_t point(int x, int y) const { return MakeScreenPointLParam(x, y, m_screenWidth, m_screenHeight); }
+
     GazeMessageSink& m_sink;
     GazeShared& m_shared;
     float m_thresholdPx;
+    int m_screenWidth;
+    int m_screenHeight;
     FixationDetector m_detector;
     GazeSmoother m_smoother;
     DwellCheck m_dwell;
