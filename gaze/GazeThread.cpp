@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -65,16 +67,39 @@ std::string FindCalibrationProgram() {
     return FindCalibrationProgram(ec ? std::string() : self.parent_path().string());
 }
 
-bool RunCalibrationProgram(const std::string& path) {
+bool RunCalibrationProgram(const std::string& path, const std::atomic<bool>* keepWaiting) {
     std::string arg0(kCalibrationProgram);
     char* argv[] = {arg0.data(), nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0)
         return false;
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    if (!keepWaiting) {
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return true;
     }
-    return true;
+    // Polled rather than blocked on, so that a stop request is seen while the program runs.
+    constexpr auto kPoll = std::chrono::milliseconds(20);
+    constexpr auto kGraceBeforeKill = std::chrono::seconds(3);
+    bool terminated = false;
+    std::chrono::steady_clock::time_point killAt{};
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done < 0 && errno != EINTR))
+            return true;
+        if (!terminated && !keepWaiting->load()) {
+            ::kill(pid, SIGTERM);
+            terminated = true;
+            killAt = std::chrono::steady_clock::now() + kGraceBeforeKill;
+        } else if (terminated && std::chrono::steady_clock::now() >= killAt) {
+            ::kill(pid, SIGKILL);
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+            return true;
+        }
+        std::this_thread::sleep_for(kPoll);
+    }
 }
 
 GazeThread::GazeThread(GazeMessageSink& sink, GazeShared& shared, GazeTuning tuning, int screenWidth, int screenHeight,
@@ -111,7 +136,7 @@ void GazeThread::join() {
 void GazeThread::GazeThreadProc() {
     const std::string calibrate = FindCalibrationProgram();
     if (!calibrate.empty())
-        RunCalibrationProgram(calibrate);
+        RunCalibrationProgram(calibrate, &m_shared.gazeRunning);
 
     m_sink.post(WM_TRACKER_READY, 0, 0);
 
@@ -132,7 +157,7 @@ void GazeThread::GazeThreadProc() {
     m_shared.iSamplePerSec.store(rate);
     const float thresholdPx = DeviationThresholdPx(m_tuning.GazeDev, m_screenWidth);
     m_shared.minimum_fix_samples.store(MinimumFixSamples(rate, m_tuning.fMinFixMs));
-    GazePipeline pipeline(m_sink, m_shared, thresholdPx);
+    GazePipeline pipeline(m_sink, m_shared, thresholdPx, m_screenWidth, m_screenHeight);
     pipeline.reset();
 
     // A user who works only with the eyes must not lose all input over a log file: without the

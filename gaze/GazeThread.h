@@ -5,6 +5,7 @@
 // through the message sink and never waits for them.
 #pragma once
 
+#include <atomic>
 #include <ctime>
 #include <string>
 #include <thread>
@@ -39,7 +40,10 @@ inline constexpr const char* kInstalledProgramsFromBin = "../libexec/lumora";
 std::string FindCalibrationProgram(const std::string& programDir);
 std::string FindCalibrationProgram();
 // Runs it with an argument vector (no shell) and waits for it. False when it could not start.
-bool RunCalibrationProgram(const std::string& path);
+// With `keepWaiting`, the wait ends as soon as that flag clears: the program is then asked to
+// end (SIGTERM, SIGKILL when it has not ended a few seconds later) and reaped, so a stop request
+// is never held up by a calibration waiting on a silent tracker.
+bool RunCalibrationProgram(const std::string& path, const std::atomic<bool>* keepWaiting = nullptr);
 
 class GazeThread {
 public:

@@ -190,6 +190,27 @@ TEST_F(GazeThreadTest, RunsTheCalibrationProgramFirstAndWaits) {
     EXPECT_TRUE(fake.calibratedBeforeInit);
 }
 
+// A calibration waiting on a silent tracker must not hold up a stop: the program is ended and
+// the thread shuts down the normal way at once.
+TEST_F(GazeThreadTest, StopDuringCalibrationEndsTheCalibrationProgram) {
+    {
+        std::ofstream script("Calibrate");
+        script << "#!/bin/sh\ntouch started\nsleep 5\ntouch calibrated\n";
+    }
+    std::filesystem::permissions("Calibrate", std::filesystem::perms::owner_all);
+    fake.script = Steady(1, 1, 1);
+    GazeThread thread(sink, shared, {kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
+    thread.start();
+    for (int i = 0; i < 1000 && !std::filesystem::exists("started"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(std::filesystem::exists("started"));
+    thread.requestStop();
+    thread.join();
+    EXPECT_FALSE(std::filesystem::exists("calibrated"));
+    EXPECT_FALSE(fake.calibratedBeforeInit);
+    EXPECT_EQ(sink.posted().back().msg, WM_CLOSE);
+}
+
 TEST_F(GazeThreadTest, CalibrationProgramThatCannotRunIsSkipped) {
     std::ofstream("Calibrate") << "#!/bin/sh\ntouch calibrated\n";  // not executable
     std::filesystem::permissions("Calibrate", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
@@ -263,6 +284,41 @@ TEST_F(GazeThreadTest, PointsOffTheScreenArriveAsLargeUnsignedHalves) {
     EXPECT_EQ(last.msg, WM_GAZE_POINT);
     EXPECT_EQ(last.x(), 65531u);
     EXPECT_EQ(last.y(), 65526u);
+}
+
+// 65536 pixels beyond the screen packs to the same 16 bits as a point on it; such gaze must not
+// arrive on the screen (here, where the Exit button of a 1024 x 768 screen is).
+TEST_F(GazeThreadTest, GazeFarOffTheScreenDoesNotWrapOntoIt) {
+    const struct {
+        int x, y;
+        unsigned arrivesX, arrivesY;
+    } cases[] = {
+        {970 + 65536, 500, 2047, 500},
+        {970 - 65536, 500, 65536 - 1024, 500},
+        {970, 500 + 65536, 970, 1535},
+        {970, 500 - 3 * 65536, 970, 65536 - 768},
+        {2147483647, -2147483647 - 1, 2047, 65536 - 768},
+    };
+    for (const auto& c : cases) {
+        test::RecordingSink caseSink;
+        GazeShared caseShared;
+        fake.shared = &caseShared;
+        fake.script = Steady(c.x, c.y, 30);
+        fake.next = 0;
+        GazeThread thread(caseSink, caseShared, {kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
+        thread.setStartTime(kStart);
+        thread.start();
+        thread.join();
+        for (const Posted& p : caseSink.posted()) {
+            if (p.msg != WM_GAZE_POINT && p.msg != WM_GAZE_DWELL)
+                continue;
+            EXPECT_FALSE(p.x() < unsigned(kWidth) && p.y() < unsigned(kHeight) && p.lParam != 0)
+                << c.x << "," << c.y << " arrived at " << p.x() << "," << p.y();
+        }
+        const Posted last = caseSink.posted()[caseSink.posted().size() - 2];
+        EXPECT_EQ(last.x(), c.arrivesX) << c.x;
+        EXPECT_EQ(last.y(), c.arrivesY) << c.y;
+    }
 }
 
 TEST_F(GazeThreadTest, LookingAwayEndsTheFixation) {

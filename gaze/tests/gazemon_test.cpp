@@ -1,7 +1,10 @@
 // The gaze monitor as a user runs it: a recording replayed through the tracker library, every
 // message printed, and an interrupt that ends it through the normal shutdown.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -112,6 +115,81 @@ TEST(Gazemon, PrintsEveryMessageAndStopsOnInterrupt) {
     EXPECT_EQ(std::count(r.lines.begin(), r.lines.end(), "WM_GAZE_POINT 0 0 0"), 7);
     // It records like Lumora does.
     EXPECT_TRUE(std::filesystem::is_directory("Lumora/Data"));
+}
+
+// An Open Gaze server that takes connections (the kernel completes them) and never says a word.
+class SilentServer {
+public:
+    SilentServer() : m_fd(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof addr;
+        if (bind(m_fd, reinterpret_cast<sockaddr*>(&addr), len) == 0 && listen(m_fd, 8) == 0 &&
+            getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
+            m_port = ntohs(addr.sin_port);
+    }
+    ~SilentServer() { close(m_fd); }
+    int port() const { return m_port; }
+    // True once a client has connected (within the bound).
+    bool waitForClient(int ms) const {
+        pollfd p{m_fd, POLLIN, 0};
+        return poll(&p, 1, ms) > 0;
+    }
+
+private:
+    int m_fd;
+    int m_port = 0;
+};
+
+// The calibration program waits up to two minutes for a silent server; an interrupt must still
+// end the monitor at once, through the normal shutdown.
+TEST(Gazemon, InterruptDuringCalibrationEndsIt) {
+    lumora::test::ScratchDir dir;
+    SilentServer server;
+    ASSERT_NE(server.port(), 0);
+    const std::string source = "opengaze:127.0.0.1:" + std::to_string(server.port());
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("QVTRACK_SOURCE", source.c_str(), 1);
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        std::string program = GAZEMON_PATH;
+        char* argv[] = {program.data(), nullptr};
+        execv(program.c_str(), argv);
+        _exit(127);
+    }
+    close(out[1]);
+    // The calibration program (beside gazemon) connects first; then it waits for the server.
+    ASSERT_TRUE(server.waitForClient(20000));
+    kill(pid, SIGINT);
+    std::string printed;
+    char buf[4096];
+    bool ended = false;
+    for (;;) {
+        pollfd wait{out[0], POLLIN, 0};
+        if (poll(&wait, 1, 20000) <= 0)
+            break;  // a guard against a monitor that keeps waiting, not a measurement
+        const ssize_t n = read(out[0], buf, sizeof buf);
+        if (n <= 0) {
+            ended = true;
+            break;
+        }
+        printed.append(buf, static_cast<std::size_t>(n));
+    }
+    close(out[0]);
+    if (!ended)
+        kill(pid, SIGKILL);
+    int status = -1;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(ended) << "gazemon still waiting for the calibration program";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(printed.find("WM_TRACKER_READY 0 0 0\n"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("WM_CLOSE 0 0 0\n"), std::string::npos) << printed;
 }
 
 TEST(Gazemon, RefusesABadScreenSize) {
