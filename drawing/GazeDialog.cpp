@@ -20,8 +20,12 @@ void GazeDialog::addGazeButton(LumoraButton* button) {
 
 void GazeDialog::place(const QRect& rect) {
     m_place = rect;
-    const QWidget* owner = parentWidget();
-    setGeometry(QRect(owner ? owner->mapToGlobal(rect.topLeft()) : rect.topLeft(), rect.size()));
+    // Screen points are the main window's pixels, whoever runs the dialog: a question asked by
+    // the open dialog stands where the main window's coordinates say, not offset by its owner.
+    const QWidget* mainWindow = parentWidget();
+    while (mainWindow && mainWindow->parentWidget())
+        mainWindow = mainWindow->parentWidget();
+    setGeometry(QRect(mainWindow ? mainWindow->mapToGlobal(rect.topLeft()) : rect.topLeft(), rect.size()));
     m_cursor.create(rect.size(), COLOR_BACKGROUND);
     m_cursor.setColor(COLOR_GAZE_CURSOR);
     m_cursorShown = false;
