@@ -43,10 +43,15 @@ QString CBRLFloatField::Formatted() const {
 }
 
 float CBRLFloatField::GetValue(bool* modified) {
-    const float old = m_value;
     if (modified) {
         *modified = isModified();
     }
+    if (!isModified()) {
+        // The shown text is the value rounded to the format and unit; read back, 300 mm shown
+        // as 11.81 inches would become 299.974 mm although nobody typed a thing.
+        return m_value;
+    }
+    const float old = m_value;
     m_value = ParseLeadingFloat(text().toStdString()).value_or(0.0f) / m_scale;
     std::optional<float> candidate;
     if (m_value < m_min) {

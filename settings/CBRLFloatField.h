@@ -22,7 +22,8 @@ public:
     void SetValueAndDefault(float value, float defaultValue);
     void SetValue(float value);
     // Reads the typed number, divides it by the scale, checks the range (in the block's unit) and
-    // re-shows it; see CBRLIntField::GetValue for the question and *modified.
+    // re-shows it; see CBRLIntField::GetValue for the question, *modified and untyped text (whose
+    // value is returned exactly, never the rounded number shown).
     float GetValue(bool* modified);
 
     // Exact comparison: a value that differs from the default only by rounding is non-default.

@@ -30,10 +30,15 @@ QString CBRLIntField::Format(int value) {
 }
 
 int CBRLIntField::GetValue(bool* modified) {
-    const int old = m_value;
     if (modified) {
         *modified = isModified();
     }
+    if (!isModified()) {
+        // Nothing typed: the value stays as it was loaded, without a range question about a
+        // value the user never entered.
+        return m_value;
+    }
+    const int old = m_value;
     m_value = ParseLeadingInt(text().toStdString()).value_or(0);
     std::optional<int> candidate;
     if (m_value < m_min) {

@@ -17,8 +17,9 @@ public:
     // Sets the value and shows it.
     void SetValue(int value);
     // Reads, validates and re-shows the typed text. *modified (may be null) tells whether the
-    // user typed since the text was last set. Text without a number counts as 0; a value out of
-    // range asks: OK takes the bound, Cancel brings back the previous value with the focus here.
+    // user typed since the text was last set; when not, the value is returned as it is, without
+    // reading the text. Text without a number counts as 0; a value out of range asks: OK takes
+    // the bound, Cancel brings back the previous value with the focus here.
     int GetValue(bool* modified);
 
     bool IsNonDefault() const override { return m_value != m_default; }

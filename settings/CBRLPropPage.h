@@ -98,6 +98,17 @@ protected:
     void AddStandardButtons(QBoxLayout* layout);
     // Shows the defaults warning; true when the user pressed OK.
     virtual bool ConfirmDefaults();
+    // Copies what was typed into a validated field to its block member; a field whose text was
+    // not edited leaves the member untouched. Returns whether the field was edited.
+    template <class Field, class Value>
+    static bool StoreField(Field& field, Value& member) {
+        bool modified = false;
+        const auto value = field.GetValue(&modified);
+        if (modified) {
+            member = value;
+        }
+        return modified;
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -297,10 +297,10 @@ void CCalConstPpg::StoreControl(unsigned nID) {
                 LoadFromSettings();
                 break;
             case kIdX:
-                m_pBlock->calRes[res].fX[m_nPosition] = m_x->GetValue(&modified);
+                modified = StoreField(*m_x, m_pBlock->calRes[res].fX[m_nPosition]);
                 break;
             case kIdY:
-                m_pBlock->calRes[res].fY[m_nPosition] = m_y->GetValue(&modified);
+                modified = StoreField(*m_y, m_pBlock->calRes[res].fY[m_nPosition]);
                 break;
             default:
                 break;

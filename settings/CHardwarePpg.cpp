@@ -127,16 +127,16 @@ void CHardwarePpg::StoreControl(unsigned nID) {
     bool modified = false;
     switch (nID) {
         case kIdWidth:
-            m_pBlock->fMonitorWidth = m_width->GetValue(&modified);
+            modified = StoreField(*m_width, m_pBlock->fMonitorWidth);
             break;
         case kIdHeight:
-            m_pBlock->fMonitorHeight = m_height->GetValue(&modified);
+            modified = StoreField(*m_height, m_pBlock->fMonitorHeight);
             break;
         case kIdHorizDepth:
-            m_pBlock->fHorizDepth = m_horizDepth->GetValue(&modified);
+            modified = StoreField(*m_horizDepth, m_pBlock->fHorizDepth);
             break;
         case kIdVertDepth:
-            m_pBlock->fVertDepth = m_vertDepth->GetValue(&modified);
+            modified = StoreField(*m_vertDepth, m_pBlock->fVertDepth);
             break;
         case kIdInches:
         case kIdMillimetres:

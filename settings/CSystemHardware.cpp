@@ -153,12 +153,12 @@ void CSystemHardware::StoreControl(unsigned nID) {
     }
     for (const IntFieldSpec& entry : kIntFields) {
         if (entry.id == nID) {
-            m_pBlock->*entry.member = m_intFields.value(entry.id)->GetValue(&modified);
+            modified = StoreField(*m_intFields.value(entry.id), m_pBlock->*entry.member);
         }
     }
     for (const FloatFieldSpec& entry : kFloatFields) {
         if (entry.id == nID) {
-            m_pBlock->*entry.member = m_floatFields.value(entry.id)->GetValue(&modified);
+            modified = StoreField(*m_floatFields.value(entry.id), m_pBlock->*entry.member);
         }
     }
     if (modified) {

@@ -83,6 +83,21 @@ TEST_F(FieldTest, LeavingAFieldWithoutTypingMarksNothing) {
     EXPECT_FALSE(page.IsModified());
 }
 
+TEST_F(FieldTest, LeavingUntypedFieldsKeepsTheirExactValuesAndAsksNothing) {
+    block.count = 40;         // out of range, as a hand-edited file may hold it
+    block.length = 123.456f;  // shown as 12.346, which would read back as 123.46
+    page.OnSetActive();
+    page.count->setFocus(Qt::TabFocusReason);
+    page.offset->setFocus(Qt::TabFocusReason);
+    page.length->setFocus(Qt::TabFocusReason);
+    page.count->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(boxes.asked.isEmpty());
+    EXPECT_EQ(block.count, 40);
+    EXPECT_EQ(block.length, 123.456f);
+    EXPECT_EQ(page.length->Value(), 123.456f);
+    EXPECT_FALSE(page.IsModified());
+}
+
 TEST_F(FieldTest, FloatRangeIsCheckedInTheBlocksUnit) {
     page.length->SetRange(0.0f, 1000.0f, QStringLiteral("Length"));
     TypeAndLeave(page.length, QStringLiteral("150"), page.count);  // 1500 in the block's unit
@@ -159,6 +174,7 @@ TEST(FieldParsing, HugeTypedFloatMeetsTheRangeCheck) {
     CBRLFloatField field;
     field.SetRange(0.0f, 10.0f, QStringLiteral("Size"));
     field.setText(QStringLiteral("1e60"));
+    field.setModified(true);  // as typing it would
     EXPECT_EQ(field.GetValue(nullptr), 10.0f);
     EXPECT_EQ(boxes.asked.size(), 1);
 }

@@ -8,12 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 
 #include "CAboutDlg.h"
 #include "CBRLFloatField.h"
 #include "CBRLIntField.h"
+#include "CCalConstPpg.h"
 #include "CHardwarePpg.h"
 #include "CSystemHardware.h"
 #include "SettingsTestSupport.h"
@@ -231,6 +235,101 @@ TEST_F(SheetTest, MakerPagesShareTheHardwareBlock) {
     sheet->Tabs()->setCurrentWidget(sheet->SystemHardwarePage());
     EXPECT_EQ(sheet->SystemHardwarePage()->IntField(CSystemHardware::kIdCameraWidthPixels)->text(),
               QStringLiteral(" 800"));
+}
+
+// Values that the shown text can only round: 300 mm is 11.81 inches, which reads back as
+// 299.974 mm; a calibration point at 0.125 shows as 0.13.
+class UntypedValuesTest : public SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        QSettings(QStringLiteral("Brelnic"), QStringLiteral("QvSettings"))
+            .setValue(QStringLiteral("Preferences/Units"), CHardwarePpg::kInches);
+    }
+    // Writes the file the sheet starts from and returns its bytes.
+    static QByteArray WriteStartFile() {
+        QvSettingsRecord record{};
+        vSetDefaultQvSettings(&record);
+        record.language = 0;
+        record.hardware.fMonitorWidth = 300.0f;
+        record.calibration.iCurCalRes = 0;
+        record.calibration.calRes[0].fX[0] = 0.125f;
+        EXPECT_EQ(vWriteQvSettings(&record), 0);
+        return FileBytes();
+    }
+    static QByteArray FileBytes() {
+        QFile file(TrackerSettingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The lines of the file's text that differ, so that a failure names them.
+    static QStringList ChangedLines(const QByteArray& before, const QByteArray& after) {
+        auto lines = [](const QByteArray& bytes) {
+            return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2)
+                .split(QStringLiteral("\r\n"));
+        };
+        const QStringList old = lines(before);
+        const QStringList now = lines(after);
+        QStringList changed;
+        for (qsizetype i = 0; i < std::max(old.size(), now.size()); ++i) {
+            if (old.value(i) != now.value(i)) {
+                changed << old.value(i) + QStringLiteral(" -> ") + now.value(i);
+            }
+        }
+        return changed;
+    }
+};
+
+TEST_F(UntypedValuesTest, FieldsFocusedAndLeftWithoutTypingLeaveTheFileByteIdentical) {
+    struct Case {
+        const char* what;
+        // Visits the field; returns whether it had the focus.
+        std::function<bool(CQvSettingsDlg*)> visit;
+    };
+    const Case cases[] = {
+        {"width focused and left with Tab",
+         [](CQvSettingsDlg* shown) {
+             shown->Tabs()->setCurrentWidget(shown->HardwarePage());
+             CBRLFloatField* width = shown->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+             QTest::mouseClick(width, Qt::LeftButton);
+             const bool focused = width->hasFocus();
+             QTest::keyClick(width, Qt::Key_Tab);
+             return focused;
+         }},
+        {"width focused by the page switch, then OK",
+         [](CQvSettingsDlg* shown) {
+             shown->Tabs()->setCurrentWidget(shown->CalConstPage());
+             shown->CalConstPage()->Control(CCalConstPpg::kIdBypass)->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(shown->Tabs(), Qt::Key_Tab, Qt::ControlModifier);
+             QCoreApplication::processEvents();
+             return shown->HardwarePage()->Field(CHardwarePpg::kIdWidth)->hasFocus();
+         }},
+        {"calibration point focused and left",
+         [](CQvSettingsDlg* shown) {
+             shown->Tabs()->setCurrentWidget(shown->CalConstPage());
+             CBRLFloatField* x = shown->CalConstPage()->XField();
+             QTest::mouseClick(x, Qt::LeftButton);
+             const bool focused = x->hasFocus();
+             QTest::keyClick(x, Qt::Key_Tab);
+             return focused;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray before = WriteStartFile();
+        ASSERT_FALSE(before.isEmpty());
+        library.writes = 0;
+        bool focused = false;
+        WhenDialogOpens<CQvSettingsDlg>([&c, &focused](CQvSettingsDlg* shown) {
+            ShowActive(shown);
+            focused = c.visit(shown);
+            QTest::mouseClick(shown->OkButton(), Qt::LeftButton);
+        });
+        EXPECT_EQ(RunQvSettings(library), 0);
+        EXPECT_TRUE(focused);
+        EXPECT_EQ(library.writes, 1);
+        const QByteArray after = FileBytes();
+        EXPECT_TRUE(after == before) << ChangedLines(before, after).join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 }  // namespace

@@ -30,11 +30,11 @@ public:
     void StoreControl(unsigned nID) override {
         bool modified = false;
         if (nID == kIdCount) {
-            m_pBlock->count = count->GetValue(&modified);
+            modified = StoreField(*count, m_pBlock->count);
         } else if (nID == kIdOffset) {
-            m_pBlock->offset = offset->GetValue(&modified);
+            modified = StoreField(*offset, m_pBlock->offset);
         } else if (nID == kIdLength) {
-            m_pBlock->length = length->GetValue(&modified);
+            modified = StoreField(*length, m_pBlock->length);
         }
         if (modified) {
             SetModified(true);
