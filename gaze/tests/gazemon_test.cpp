@@ -8,7 +8,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <thread>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +24,12 @@
 #include <string>
 #include <vector>
 
+#include "FakeServers.h"
 #include "GazeTestSupport.h"
+#include "GazeTuning.h"
+#ifdef QVTRACK_HAVE_PUPIL
+#include "FakePupil.h"
+#endif
 
 namespace {
 
@@ -67,6 +79,64 @@ Result RunGazemon(std::vector<std::string> args, std::size_t interruptAfter) {
             pending.erase(0, nl + 1);
         }
         if (!interrupted && r.lines.size() >= interruptAfter) {
+            kill(pid, SIGINT);
+            interrupted = true;
+        }
+    }
+    close(out[0]);
+    waitpid(pid, &r.status, 0);
+    return r;
+}
+
+// Runs gazemon (standard input closed, so a fatal stop cannot wait for a key) until `count`
+// lines starting with `marker` were printed, then interrupts it; a guard interrupts it after 60 s.
+Result RunGazemonUntil(std::vector<std::string> args, const std::string& marker, int count) {
+    int out[2];
+    if (pipe(out) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int devNull = open("/dev/null", O_RDONLY);
+        dup2(devNull, STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        std::vector<char*> argv;
+        std::string program = GAZEMON_PATH;
+        argv.push_back(program.data());
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(out[1]);
+    Result r;
+    std::string pending;
+    char buf[4096];
+    bool interrupted = false;
+    int seen = 0;
+    const auto guard = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    for (;;) {
+        pollfd wait{out[0], POLLIN, 0};
+        const int ready = poll(&wait, 1, 500);
+        if (!interrupted && std::chrono::steady_clock::now() > guard) {
+            kill(pid, SIGINT);
+            interrupted = true;
+        }
+        if (ready <= 0)
+            continue;
+        const ssize_t n = read(out[0], buf, sizeof buf);
+        if (n <= 0)
+            break;
+        pending.append(buf, static_cast<std::size_t>(n));
+        for (std::size_t nl; (nl = pending.find('\n')) != std::string::npos;) {
+            r.lines.push_back(pending.substr(0, nl));
+            if (r.lines.back().rfind(marker, 0) == 0)
+                ++seen;
+            pending.erase(0, nl + 1);
+        }
+        if (!interrupted && seen >= count) {
             kill(pid, SIGINT);
             interrupted = true;
         }
@@ -191,6 +261,127 @@ TEST(Gazemon, InterruptDuringCalibrationEndsIt) {
     EXPECT_NE(printed.find("WM_TRACKER_READY 0 0 0\n"), std::string::npos) << printed;
     EXPECT_NE(printed.find("WM_CLOSE 0 0 0\n"), std::string::npos) << printed;
 }
+
+// A tracker that sends gaze at a fixed rate, steady on one point, until stopped.
+class FastTracker {
+public:
+    enum class Kind { Udp, Pupil };
+    FastTracker(Kind kind, int rate) : m_kind(kind), m_rate(rate) {
+        if (kind == Kind::Udp) {
+            // A port the OS chose, free when asked; gazemon binds it right after.
+            const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+            sockaddr_in addr{};
+            addr.sin_family = AF_INET;
+            addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            socklen_t len = sizeof addr;
+            bind(fd, reinterpret_cast<sockaddr*>(&addr), len);
+            getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+            close(fd);
+            m_source = "udp:" + std::to_string(ntohs(addr.sin_port));
+            m_port = ntohs(addr.sin_port);
+        } else {
+#ifdef QVTRACK_HAVE_PUPIL
+            m_pupil = std::make_unique<qvtrack::testing::FakePupil>();
+            m_source = "pupil:127.0.0.1:" + std::to_string(m_pupil->remotePort());
+#endif
+        }
+        m_thread = std::thread([this] { send(); });
+    }
+    ~FastTracker() {
+        m_stop = true;
+        m_thread.join();
+    }
+    const std::string& source() const { return m_source; }
+
+private:
+    void send() {
+        const auto period = std::chrono::nanoseconds(1'000'000'000LL / m_rate);
+        auto due = std::chrono::steady_clock::now();
+        // 500, 400 on a 1000 x 800 screen, with a pixel of noise.
+        for (long i = 0; !m_stop; ++i) {
+            const int x = 500 + static_cast<int>(i % 3) - 1;
+            const int y = 400 + static_cast<int>(i % 2);
+            if (m_kind == Kind::Udp) {
+                qvtrack::testing::SendUdp(m_port, std::to_string(x) + " " + std::to_string(y));
+            } else {
+#ifdef QVTRACK_HAVE_PUPIL
+                m_pupil->publish("surfaces.screen",
+                                 qvtrack::testing::SurfaceMessage({{x / 1000.0, 1.0 - y / 800.0, 0.95, true}}));
+#endif
+            }
+            due += period;
+            std::this_thread::sleep_until(due);
+        }
+    }
+
+    Kind m_kind;
+    int m_rate;
+    int m_port = 0;
+    std::string m_source;
+#ifdef QVTRACK_HAVE_PUPIL
+    std::unique_ptr<qvtrack::testing::FakePupil> m_pupil;
+#endif
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+struct FastCase {
+    const char* name;
+    FastTracker::Kind kind;
+    int rate;
+};
+
+class GazemonFastTracker : public ::testing::TestWithParam<FastCase> {};
+
+// A tracker faster than the program takes (here told by QVTRACK_RATE, as a user sets it to the
+// tracker's rate) must neither end the monitor nor change the dwell timing in milliseconds: the
+// library hands out at most 120 samples a second and says so.
+TEST_P(GazemonFastTracker, KeepsRunningAndDwellsOnTime) {
+    const FastCase& c = GetParam();
+#if !defined(QVTRACK_HAVE_PUPIL)
+    if (c.kind == FastTracker::Kind::Pupil)
+        GTEST_SKIP() << "built without the pupil source";
+#endif
+#if defined(__SANITIZE_THREAD__)
+    if (c.kind == FastTracker::Kind::Pupil)
+        GTEST_SKIP() << "libzmq is not built with ThreadSanitizer";
+#endif
+    lumora::test::ScratchDir dir;
+    std::filesystem::create_directories("Lumora");
+    std::ofstream("Lumora/LMSettings.ini") << "[FixTime]\nfMinFixMs=500\n[GazeDev]\nThresh=12.7\n";
+    FastTracker tracker(c.kind, c.rate);
+    setenv("QVTRACK_SOURCE", tracker.source().c_str(), 1);
+    setenv("QVTRACK_RATE", std::to_string(c.rate).c_str(), 1);
+    // Stops once three dwells were printed (a few seconds), or at the guard.
+    const Result r = RunGazemonUntil({"--screen", "1000x800"}, "WM_GAZE_DWELL", 3);
+    unsetenv("QVTRACK_SOURCE");
+    unsetenv("QVTRACK_RATE");
+    ASSERT_TRUE(WIFEXITED(r.status));
+    EXPECT_EQ(WEXITSTATUS(r.status), 0);
+    EXPECT_GE(std::count_if(r.lines.begin(), r.lines.end(),
+                            [](const std::string& l) { return l.rfind("WM_GAZE_DWELL 1 ", 0) == 0; }),
+              3);
+    EXPECT_EQ(r.lines.back(), "WM_CLOSE 0 0 0");
+    // The rate the program was told, and so its dwell timing, from the run's data file.
+    int rate = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("Lumora/Data"))
+        for (const std::string& line : lumora::test::ReadLines(entry.path()))
+            if (line.rfind("iSamplePerSec:", 0) == 0)
+                rate = std::stoi(line.substr(14));
+    EXPECT_EQ(rate, std::min(c.rate, 120));
+    ASSERT_GT(rate, 0);
+    const double dwellMs = 1000.0 * lumora::MinimumFixSamples(rate, 500.0f) / rate;
+    const double dwellMsAt60 = 1000.0 * lumora::MinimumFixSamples(60, 500.0f) / 60;
+    EXPECT_LE(std::abs(dwellMs - dwellMsAt60), 1000.0 / 60) << dwellMs << " ms against " << dwellMsAt60;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, GazemonFastTracker,
+                         ::testing::Values(FastCase{"Udp60", FastTracker::Kind::Udp, 60},
+                                           FastCase{"Udp250", FastTracker::Kind::Udp, 250},
+                                           FastCase{"Udp1000", FastTracker::Kind::Udp, 1000},
+                                           FastCase{"Pupil250", FastTracker::Kind::Pupil, 250},
+                                           FastCase{"Pupil1000", FastTracker::Kind::Pupil, 1000}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Gazemon, RefusesABadScreenSize) {
     lumora::test::ScratchDir dir;

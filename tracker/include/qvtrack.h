@@ -16,12 +16,25 @@
  *                   | pupil[:HOST[:PORT]] (port 50020) | udp:PORT | udp:ADDRESS:PORT
  *                   (HOST defaults to 127.0.0.1; udp:PORT listens on 127.0.0.1 only)
  *   QVTRACK_RATE    samples per second (default 60; for opengaze the server's rate when it
- *                   reports one, unless QVTRACK_RATE is set)
- *   QVTRACK_SPEED   pacing multiplier of pointer and replay (default 1; 0 = no pacing)
+ *                   reports one, unless QVTRACK_RATE is set); for replay the rate the file
+ *                   was recorded at
+ *   QVTRACK_SPEED   pacing multiplier of pointer and replay (default 1; 0 = no pacing until a
+ *                   replay has ended, then 1)
  *   QVTRACK_SURFACE pupil: the name of the screen surface (default "screen")
- * A bad value writes one line to standard error and the pointer source is used instead.
- * Network sources connect and reconnect in the background; while no sample arrives,
- * QvGetData returns after one sample period with the last position and found 0.
+ * A bad value, or a source that cannot be used (a replay file that is missing, unreadable or
+ * not a regular file), writes one line to standard error and the pointer source is used instead.
+ * Network sources connect and reconnect in the background (Open Gaze also after 3 s without a
+ * record); while no sample arrives, QvGetData returns after one sample period with the last
+ * position and found 0.
+ *
+ * Rate: QvGetData hands out at most 120 samples a second, and no more than QVTRACK_RATE when
+ * that is set lower; iSamplePerSec reports that delivered rate. A tracker that delivers faster
+ * (a 250 Hz UDP bridge, Pupil at 200 Hz, a 150 Hz Open Gaze server) is decimated in the library:
+ * each sample handed out is the average of the samples that came in since the previous one
+ * (over those with the eye found, rounded to the nearest pixel; found 0 only when none had it).
+ * A slower tracker has each sample handed out as it comes. A replay recorded faster than that
+ * is decimated the same way in recorded time (each sample the average of the lines of one
+ * delivered period), so a file replays alike at any speed.
  */
 #ifndef QVTRACK_H
 #define QVTRACK_H

@@ -27,15 +27,21 @@ OpenGazeSource::OpenGazeSource(const SourceConfig& config, HostScreen screen, Tr
                                std::chrono::milliseconds rateWait)
     : host_(config.host), port_(config.port), screen_(screen), stats_(stats), queue_(stats), rate_(config.rate) {
     loop_.start([this] { run(); });
+    int rate = config.rate;
     if (!config.rateGiven) {
         auto deadline = std::chrono::steady_clock::now() + rateWait;
         while (serverRate_.load() == 0 && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         if (serverRate_.load() > 0) {
-            rate_ = serverRate_.load();
+            rate = serverRate_.load();
         }
     }
+    rate_ = DeliveredRate(rate, config);
+    period_ = std::chrono::nanoseconds(1'000'000'000LL / rate_);
+    // Records that came while QvInit waited for the rate are up to half a second old: the
+    // program starts with the current gaze, not with a replay of that wait.
+    queue_.discardOlderThan(period_);
 }
 
 OpenGazeSource::~OpenGazeSource() {
@@ -43,7 +49,7 @@ OpenGazeSource::~OpenGazeSource() {
 }
 
 void OpenGazeSource::next(GazeSample& out) {
-    queue_.take(out, std::chrono::nanoseconds(1'000'000'000LL / rate_));
+    queue_.next(out, period_);
 }
 
 void OpenGazeSource::handle(const OpenGazeRecord& record) {
@@ -59,22 +65,30 @@ void OpenGazeSource::handle(const OpenGazeRecord& record) {
     }
 }
 
-bool OpenGazeSource::readConnection(OpenGazeConnection& connection) {
+OpenGazeSource::ConnectionEnd OpenGazeSource::readConnection(OpenGazeConnection& connection) {
     OpenGazeRecord record;
-    bool heard = false;
+    ConnectionEnd end;
+    auto lastHeard = std::chrono::steady_clock::now();
     while (!loop_.stopping()) {
         switch (connection.next(record, kReadWait)) {
             case OpenGazeConnection::Read::Record:
                 handle(record);
-                heard = true;
+                end.heard = true;
+                lastHeard = std::chrono::steady_clock::now();
                 break;
             case OpenGazeConnection::Read::Nothing:
+                // A server that hangs keeps the connection open and says nothing; a new
+                // connection is the only way back to its data.
+                if (std::chrono::steady_clock::now() - lastHeard > kSilenceBeforeReconnect) {
+                    end.silent = true;
+                    return end;
+                }
                 break;
             case OpenGazeConnection::Read::Closed:
-                return heard;
+                return end;
         }
     }
-    return heard;
+    return end;
 }
 
 void OpenGazeSource::run() {
@@ -91,17 +105,18 @@ void OpenGazeSource::run() {
         }
         if (started) {
             stats_.connected = 1;
-            bool heard = readConnection(*connection);
+            const ConnectionEnd end = readConnection(*connection);
             stats_.connected = 0;
             if (loop_.stopping()) {
                 break;
             }
-            if (heard) {
+            if (end.heard) {
                 retry = kFirstRetry;
                 reported = false;
             }
             if (!reported) {
-                std::cerr << "qvtrack: the Open Gaze server at " << where << " closed the connection; reconnecting"
+                std::cerr << "qvtrack: the Open Gaze server at " << where
+                          << (end.silent ? " sent nothing for 3 s" : " closed the connection") << "; reconnecting"
                           << std::endl;
                 reported = true;
             }

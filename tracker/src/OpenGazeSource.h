@@ -1,5 +1,7 @@
 // Gaze from an Open Gaze server (TCP): enables the fixation point of gaze and the data stream,
-// turns REC records into samples on the host screen and reconnects in the background.
+// turns REC records into samples on the host screen and reconnects in the background, also when
+// a connected server falls silent for 3 s. Samples are handed out at the server's rate (or
+// QVTRACK_RATE), never above 120 a second: a faster server is averaged down to it.
 #pragma once
 
 #include <atomic>
@@ -19,9 +21,12 @@ class OpenGazeSource : public GazeSource {
 public:
     // How long QvInit waits for the server to tell its rate before it assumes the default.
     static constexpr std::chrono::milliseconds kRateWait{500};
+    // A connection that brings no record for this long is closed and made anew.
+    static constexpr std::chrono::seconds kSilenceBeforeReconnect{3};
 
     // Starts connecting at once. With `rateGiven` the configured rate is the nominal one;
-    // otherwise the server's, when it reports one within kRateWait.
+    // otherwise the server's, when it reports one within kRateWait. Records received during
+    // that wait and older than one period are dropped.
     OpenGazeSource(const SourceConfig& config, HostScreen screen, TrackStats& stats,
                    std::chrono::milliseconds rateWait = kRateWait);
     ~OpenGazeSource() override;
@@ -34,8 +39,11 @@ public:
 
 private:
     void run();
-    // True when the connection brought at least one record before it ended.
-    bool readConnection(class OpenGazeConnection& connection);
+    struct ConnectionEnd {
+        bool heard = false;   // the connection brought at least one record
+        bool silent = false;  // it ended because the server said nothing for too long
+    };
+    ConnectionEnd readConnection(class OpenGazeConnection& connection);
     void handle(const OpenGazeRecord& record);
 
     std::string host_;
@@ -45,6 +53,7 @@ private:
     SampleQueue queue_;
     std::atomic<int> serverRate_{0};
     int rate_;
+    std::chrono::nanoseconds period_{};
     BackgroundLoop loop_;  // last: joined before the members above go
 };
 

@@ -59,7 +59,7 @@ PupilSource::PupilSource(const SourceConfig& config, HostScreen screen, TrackSta
       topic_(kTopicPrefix + config.surface),
       screen_(screen),
       stats_(stats),
-      rate_(config.rate),
+      rate_(DeliveredRate(config.rate, config)),
       queue_(stats),
       context_(zmq_ctx_new()) {
     loop_.start([this] { run(); });
@@ -73,7 +73,7 @@ PupilSource::~PupilSource() {
 }
 
 void PupilSource::next(GazeSample& out) {
-    queue_.take(out, std::chrono::nanoseconds(1'000'000'000LL / rate_));
+    queue_.next(out, std::chrono::nanoseconds(1'000'000'000LL / rate_));
 }
 
 int PupilSource::askSubscriptionPort() {

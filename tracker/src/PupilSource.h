@@ -1,6 +1,8 @@
 // Gaze from Pupil Capture's network interface: asks Pupil Remote (a ZeroMQ request socket) for
 // the subscription port, subscribes to the gaze mapped on the named screen surface and turns
-// each gaze point into a sample. Reconnects in the background.
+// each gaze point into a sample, handed out at the configured rate at most (QVTRACK_RATE,
+// default 60, never above 120 a second; Pupil's 200 Hz and faster gaze is averaged down to it).
+// Reconnects in the background.
 #pragma once
 
 #include <string>

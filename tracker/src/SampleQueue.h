@@ -1,9 +1,15 @@
-// Hands samples from a network source's receiving thread to QvGetData.
+// Hands samples from a network source's receiving thread to QvGetData, at no more than the rate
+// the program was told (iSamplePerSec).
 //
-// Every sample is kept in order, up to a bound: when the program falls behind by more than the
-// bound, the oldest samples go, since a stale gaze is worth less than a current one. take()
-// waits at most the given time; when nothing came, it repeats the last position with found 0,
-// as a tracker does when it loses the eye.
+// next() delivers at most one sample per period. A tracker slower than that has each of its
+// samples delivered as it comes, in order. A faster one is decimated: each delivery is the
+// average of every sample that arrived since the previous delivery (rounded to the nearest
+// pixel, over the samples with the eye found; found 0 only when none had it). When nothing
+// arrives for a period, next() repeats the last position with found 0, as a tracker does when
+// it loses the eye.
+//
+// Samples waiting are bounded: when the program falls behind by more than the bound, the oldest
+// go, since a stale gaze is worth less than a current one. One thread pushes, one takes.
 #pragma once
 
 #include <chrono>
@@ -20,24 +26,39 @@ namespace qvtrack {
 class SampleQueue {
 public:
     static constexpr std::size_t kDefaultCapacity = 1024;
+    using Clock = std::chrono::steady_clock;
 
     // `stats` must outlive the queue; push() counts every sample received.
     explicit SampleQueue(TrackStats& stats, std::size_t capacity = kDefaultCapacity);
 
     void push(const GazeSample& sample);
-    // Returns true when `out` is a received sample, false when the wait ran out.
-    bool take(GazeSample& out, std::chrono::nanoseconds maxWait);
+    // The next delivery for a program that takes one sample per `period`: returns no sooner than
+    // one period after the previous delivery's due time, and at most one period after that when
+    // nothing comes. True when `out` holds received samples, false when it is the not-found
+    // repeat.
+    bool next(GazeSample& out, std::chrono::nanoseconds period);
+    // Forgets the samples that arrived more than `age` ago (received while nobody took them).
+    void discardOlderThan(std::chrono::nanoseconds age);
     std::size_t dropped() const;
+    std::size_t waiting() const;
 
 private:
+    struct Entry {
+        GazeSample sample;
+        Clock::time_point arrived;
+    };
+
     TrackStats& stats_;
     mutable std::mutex mutex_;
     std::condition_variable arrived_;
-    std::vector<GazeSample> ring_;
+    std::vector<Entry> ring_;
     std::size_t head_ = 0;
     std::size_t count_ = 0;
     std::size_t dropped_ = 0;
     GazeSample last_{};
+    // Only the taking thread uses these.
+    Clock::time_point due_{};
+    bool haveDue_ = false;
 };
 
 }  // namespace qvtrack

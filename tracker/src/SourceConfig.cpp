@@ -100,6 +100,15 @@ bool ReadSource(std::string_view value, SourceConfig& config, std::string& error
 
 }  // namespace
 
+int DeliveredRate(int sourceRate, const SourceConfig& config) {
+    int rate = sourceRate > 0 ? sourceRate : SourceConfig::kDefaultRate;
+    if (rate > SourceConfig::kMaxDeliveredRate)
+        rate = SourceConfig::kMaxDeliveredRate;
+    if (config.rateGiven && config.rate > 0 && config.rate < rate)
+        rate = config.rate;
+    return rate;
+}
+
 ConfigResult ReadSourceConfig(const EnvLookup& env) {
     ConfigResult result;
     SourceConfig& config = result.config;

@@ -13,6 +13,10 @@ enum class SourceKind { Pointer, Replay, OpenGaze, Pupil, Udp };
 struct SourceConfig {
     static constexpr int kDefaultRate = 60;
     static constexpr int kMaxRate = 10000;
+    // The most samples a second the library hands to the program. The program's fixation
+    // detector keeps 100 samples, so at 200 and more a second a dwell timing of 500 ms no longer
+    // fits in it; faster trackers are decimated to this.
+    static constexpr int kMaxDeliveredRate = 120;
     static constexpr double kMaxSpeed = 1000.0;
     static constexpr int kOpenGazePort = 4242;
     static constexpr int kPupilPort = 50020;
@@ -38,5 +42,10 @@ struct ConfigResult {
 };
 
 ConfigResult ReadSourceConfig(const EnvLookup& env);
+
+// The rate at which samples of a source delivering `sourceRate` a second are handed out (and
+// reported as iSamplePerSec): the source's own rate, but no more than kMaxDeliveredRate and no
+// more than QVTRACK_RATE when that is set lower.
+int DeliveredRate(int sourceRate, const SourceConfig& config);
 
 }  // namespace qvtrack

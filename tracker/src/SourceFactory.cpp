@@ -14,7 +14,9 @@ std::unique_ptr<GazeSource> CreateSource(const SourceConfig& config, HostScreen 
                                          std::string& error) {
     switch (config.kind) {
         case SourceKind::Pointer:
-            return std::make_unique<PointerSource>(clock, PointerFeed::instance(), stats, config.rate, config.speed);
+            // The pointer is read, not received: a lower rate loses nothing.
+            return std::make_unique<PointerSource>(clock, PointerFeed::instance(), stats,
+                                                   DeliveredRate(config.rate, config), config.speed);
         case SourceKind::Replay: {
             auto stream = FileTextStream::open(config.path);
             if (!stream) {
@@ -22,7 +24,7 @@ std::unique_ptr<GazeSource> CreateSource(const SourceConfig& config, HostScreen 
                 return nullptr;
             }
             return std::make_unique<ReplaySource>(std::move(stream), screen.width, screen.height, clock, stats,
-                                                  config.rate, config.speed);
+                                                  config.rate, config.speed, DeliveredRate(config.rate, config));
         }
         case SourceKind::OpenGaze:
             return std::make_unique<OpenGazeSource>(config, screen, stats);

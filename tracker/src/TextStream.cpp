@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "RegularFile.h"
+
 namespace qvtrack {
 
 std::size_t MemoryTextStream::read(char* buffer, std::size_t size) {
@@ -14,16 +16,17 @@ std::size_t MemoryTextStream::read(char* buffer, std::size_t size) {
 }
 
 std::unique_ptr<FileTextStream> FileTextStream::open(const std::string& path) {
-    // A folder opens fine with fopen on Linux and then fails on every read: refuse it here so
-    // the caller can report it at start instead of replaying nothing.
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    // Only a regular file: a folder fails on every read, and a FIFO or device would block
+    // QvInit or never end; refused here, the caller reports it at start.
+    support::OpenedFile opened = support::OpenRegularFile(path, kMaxFileBytes);
+    if (opened.status != support::ReadStatus::Ok) {
         return nullptr;
     }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = ::fdopen(opened.fd.get(), "rb");
     if (!file) {
         return nullptr;
     }
+    opened.fd.release();
     return std::unique_ptr<FileTextStream>(new FileTextStream(file));
 }
 

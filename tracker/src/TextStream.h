@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -32,7 +33,10 @@ private:
 // A file opened for reading in binary mode (CR LF stays as it is; the line reader drops the CR).
 class FileTextStream : public TextStream {
 public:
-    // Returns null when the file cannot be opened.
+    // Longer recordings are no recordings (a day at 120 samples a second is about 150 MB).
+    static constexpr std::uint64_t kMaxFileBytes = 1ULL << 30;
+    // Returns null when the path is not a regular file of at most kMaxFileBytes or cannot be
+    // opened; never blocks (a FIFO is refused).
     static std::unique_ptr<FileTextStream> open(const std::string& path);
     ~FileTextStream() override;
     FileTextStream(const FileTextStream&) = delete;

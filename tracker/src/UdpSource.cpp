@@ -57,11 +57,12 @@ std::unique_ptr<UdpSource> UdpSource::open(const SourceConfig& config, TrackStat
     }
     socklen_t len = sizeof addr;
     ::getsockname(fd.get(), reinterpret_cast<sockaddr*>(&addr), &len);
-    return std::unique_ptr<UdpSource>(new UdpSource(std::move(fd), ntohs(addr.sin_port), config.rate, stats));
+    return std::unique_ptr<UdpSource>(
+        new UdpSource(std::move(fd), ntohs(addr.sin_port), DeliveredRate(config.rate, config), stats));
 }
 
 UdpSource::UdpSource(UniqueFd fd, int port, int rate, TrackStats& stats)
-    : fd_(std::move(fd)), port_(port), rate_(rate), queue_(stats) {
+    : fd_(std::move(fd)), port_(port), rate_(rate), period_(std::chrono::nanoseconds(1'000'000'000LL / rate)), queue_(stats) {
     stats.connected = 1;
     loop_.start([this] { run(); });
 }
@@ -71,7 +72,7 @@ UdpSource::~UdpSource() {
 }
 
 void UdpSource::next(GazeSample& out) {
-    queue_.take(out, std::chrono::nanoseconds(1'000'000'000LL / rate_));
+    queue_.next(out, period_);
 }
 
 void UdpSource::run() {

@@ -1,5 +1,6 @@
 // Gaze from any bridge program as UDP datagrams "x y" in screen pixels, or "- -" when the
-// tracker has no gaze, at whatever rate they come.
+// tracker has no gaze, at whatever rate they come; handed out at the configured rate at most
+// (QVTRACK_RATE, default 60, never above 120 a second), faster senders averaged down to it.
 #pragma once
 
 #include <string_view>
@@ -36,6 +37,7 @@ private:
     UniqueFd fd_;
     int port_;
     int rate_;
+    std::chrono::nanoseconds period_;
     SampleQueue queue_;
     BackgroundLoop loop_;  // last: joined before the members above go
 };

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -52,6 +56,25 @@ TEST(SourceConfig, GoodValues) {
     EXPECT_EQ(r.config.kind, SourceKind::Udp);
     EXPECT_EQ(r.config.host, "127.0.0.1");
     EXPECT_EQ(r.config.port, 7000);
+}
+
+TEST(SourceConfig, DeliveredRateIsCappedAndNeverAboveAGivenRate) {
+    const struct {
+        int sourceRate;
+        int rate;
+        bool rateGiven;
+        int delivered;
+    } cases[] = {
+        {60, 60, false, 60},    {120, 60, false, 120},  {121, 60, false, 120}, {150, 60, false, 120},
+        {250, 250, true, 120},  {1000, 1000, true, 120}, {150, 90, true, 90},  {150, 200, true, 120},
+        {30, 100, true, 30},    {0, 60, false, 60},      {10000, 1, true, 1},
+    };
+    for (const auto& c : cases) {
+        SourceConfig config;
+        config.rate = c.rate;
+        config.rateGiven = c.rateGiven;
+        EXPECT_EQ(DeliveredRate(c.sourceRate, config), c.delivered) << c.sourceRate << " " << c.rate;
+    }
 }
 
 TEST(SourceConfig, BadValuesGiveOneLineAndThePointerDefaults) {
@@ -107,6 +130,89 @@ TEST(TrackerStart, MissingReplayFileFallsBack) {
     std::ostringstream err2;
     t = Tracker::start(Env({{"QVTRACK_SOURCE", "replay:."}}), {1024, 768}, clock, stats, err2);  // a folder
     EXPECT_NE(err2.str().find("cannot read"), std::string::npos);
+}
+
+// Whatever is at the replay path, QvInit neither blocks nor replays nothing silently: one line,
+// then the pointer.
+TEST(TrackerStart, ReplayOfAnythingButARegularFileFallsBack) {
+    std::filesystem::remove_all("odd");
+    std::filesystem::create_directories("odd/folder.dat");
+    ASSERT_EQ(::mkfifo("odd/fifo.dat", 0600), 0);
+    std::filesystem::create_symlink("self.dat", "odd/self.dat");
+    std::filesystem::create_symlink("/dev/zero", "odd/zero.dat");
+    for (const char* path : {"odd/folder.dat", "odd/fifo.dat", "odd/self.dat", "odd/zero.dat", "/dev/null"}) {
+        FakeClock clock;
+        TrackStats stats;
+        std::ostringstream err;
+        auto t = Tracker::start(Env({{"QVTRACK_SOURCE", std::string("replay:") + path}}), {1024, 768}, clock, stats,
+                                err);
+        ASSERT_TRUE(t);
+        EXPECT_EQ(err.str(), std::string("qvtrack: cannot read the gaze data file \"") + path +
+                                 "\"; using the pointer source\n");
+    }
+    std::filesystem::remove_all("odd");
+}
+
+// A recording faster than the program takes is decimated in recorded time: 250 lines a second
+// become 120 samples a second, each the average of the lines of its period.
+TEST(TrackerStart, FastRecordingIsDecimatedInRecordedTime) {
+    {
+        std::ofstream f("fast.dat");
+        f << "iScreenWidth:1000\niScreenHeight:1000\n";
+        for (int i = 0; i < 250; ++i)
+            f << '[' << i << ",7]\n";
+    }
+    FakeClock clock;
+    TrackStats stats;
+    std::ostringstream err;
+    auto t = Tracker::start(Env({{"QVTRACK_SOURCE", "replay:fast.dat"}, {"QVTRACK_RATE", "250"}}), {1000, 1000}, clock,
+                            stats, err);
+    EXPECT_TRUE(err.str().empty()) << err.str();
+    EXPECT_EQ(t->samplesPerSecond(), 120);
+    GazeSample s{};
+    int valid = 0;
+    long long lines = 0;
+    for (int i = 0; i < 120; ++i) {
+        t->next(s);
+        ASSERT_EQ(s.found, 1) << i;
+        ++valid;
+        // Delivery i covers lines [floor(i * 250 / 120), floor((i + 1) * 250 / 120)).
+        const long long from = i * 250LL / 120;
+        const long long to = (i + 1) * 250LL / 120;
+        EXPECT_EQ(s.x, std::llround((from + to - 1) / 2.0)) << i;
+        EXPECT_EQ(s.y, 7);
+        lines = to;
+    }
+    EXPECT_EQ(lines, 250);
+    EXPECT_EQ(clock.sleeps.back(), std::chrono::nanoseconds(8333333));  // 120 a second
+    t->next(s);
+    EXPECT_EQ(s.found, 0);
+    EXPECT_EQ(stats.snapshot().validReceived, 250u);
+}
+
+// Unpaced, a replay runs as fast as the program takes it; once it has ended, the not-found
+// samples come at the rate of the recording, not millions a second.
+TEST(TrackerStart, UnpacedReplayIsPacedAfterItsEnd) {
+    {
+        std::ofstream f("short.dat");
+        f << "[1,1]\n[2,2]\n[3,3]\n";
+    }
+    FakeClock clock;
+    TrackStats stats;
+    std::ostringstream err;
+    auto t = Tracker::start(Env({{"QVTRACK_SOURCE", "replay:short.dat"}, {"QVTRACK_SPEED", "0"}}), {1024, 768}, clock,
+                            stats, err);
+    GazeSample s{};
+    for (int i = 0; i < 4; ++i)
+        t->next(s);
+    EXPECT_TRUE(clock.sleeps.empty());
+    EXPECT_EQ(s.found, 0);
+    for (int i = 0; i < 5; ++i) {
+        t->next(s);
+        EXPECT_EQ(s.found, 0);
+    }
+    ASSERT_EQ(clock.sleeps.size(), 5u);
+    EXPECT_EQ(clock.sleeps.back(), std::chrono::nanoseconds(16666667));
 }
 
 TEST(TrackerStart, ReplayFileIsPacedAndCounted) {

@@ -53,20 +53,22 @@ TEST(UdpSource, TakesDatagramsInOrderAndRefusesBadOnes) {
     std::string error;
     auto source = UdpSource::open(config, stats, error);
     ASSERT_TRUE(source) << error;
-    ASSERT_TRUE(testing::SendUdp(source->port(), "10 20"));
-    ASSERT_TRUE(testing::SendUdp(source->port(), "junk"));
-    ASSERT_TRUE(testing::SendUdp(source->port(), std::string(1000, '1') + " 2"));
-    ASSERT_TRUE(testing::SendUdp(source->port(), "- -"));
-    ASSERT_TRUE(testing::SendUdp(source->port(), "30 40\n"));
-    ASSERT_TRUE(testing::WaitFor([&] { return stats.received.load() >= 3; }, 5s));
+    // Each datagram is taken before the next is sent, as a tracker slower than the program.
     GazeSample s{};
-    source->next(s);
+    const auto sendAndTake = [&](const std::string& datagram, std::uint64_t receivedAfter) {
+        ASSERT_TRUE(testing::SendUdp(source->port(), datagram));
+        ASSERT_TRUE(testing::WaitFor([&] { return stats.received.load() >= receivedAfter; }, 5s));
+        source->next(s);
+    };
+    sendAndTake("10 20", 1);
     EXPECT_EQ(s.found, 1);
     EXPECT_EQ(s.x, 10);
-    source->next(s);
+    ASSERT_TRUE(testing::SendUdp(source->port(), "junk"));
+    ASSERT_TRUE(testing::SendUdp(source->port(), std::string(1000, '1') + " 2"));
+    sendAndTake("- -", 2);
     EXPECT_EQ(s.found, 0);
     EXPECT_EQ(s.x, 10);  // "no gaze" keeps the last position
-    source->next(s);
+    sendAndTake("30 40\n", 3);
     EXPECT_EQ(s.found, 1);
     EXPECT_EQ(s.x, 30);
     EXPECT_EQ(s.y, 40);
