@@ -1,14 +1,14 @@
-// Write plus read back of a whole tracker settings file: through memory streams (the format
-// work alone) and through the exported functions on a real file (with the safe replace,
-// including its sync to disk). The same in memory for the much larger communication settings
-// file, and a read of the label file with its keyboard tables.
+// Write plus read back of a whole tracker settings file: in memory (the format work alone) and
+// through the exported functions on a real file (with the safe replace, including its syncs to
+// disk), and the write alone on a real file. The same in memory for the much larger
+// communication settings file, and a read of the label file with its keyboard tables.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "ByteStream.h"
 #include "CommunicationFile.h"
 #include "FileIoContext.h"
 #include "TrackerBlocks.h"
@@ -28,11 +28,9 @@ void TrackerFileRoundTripInMemory(benchmark::State& state) {
     qvfileio::FileIoContext context;
     QvSettingsRecord record = defaultRecord();
     for (auto _ : state) {
-        qvfileio::MemorySink sink;
-        qvfileio::writeQvSettingsTo(sink, record);
-        qvfileio::MemorySource source(sink.bytes());
+        const std::vector<std::uint8_t> bytes = qvfileio::qvSettingsFileBytes(record);
         QvSettingsRecord back{};
-        benchmark::DoNotOptimize(qvfileio::readQvSettingsFrom(context, back, source));
+        benchmark::DoNotOptimize(qvfileio::readQvSettingsFrom(context, back, bytes));
     }
 }
 BENCHMARK(TrackerFileRoundTripInMemory)->Unit(benchmark::kMicrosecond);
@@ -53,6 +51,20 @@ void TrackerFileRoundTripOnDisk(benchmark::State& state) {
 }
 BENCHMARK(TrackerFileRoundTripOnDisk)->Unit(benchmark::kMicrosecond);
 
+void TrackerFileWriteOnDisk(benchmark::State& state) {
+    auto dir = std::filesystem::temp_directory_path() / "lumora_bench_fileio";
+    std::filesystem::create_directories(dir);
+    auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    QvSettingsRecord record = defaultRecord();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vWriteQvSettingsHelper(&record, u"bench.qv"));
+    }
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(TrackerFileWriteOnDisk)->Unit(benchmark::kMicrosecond);
+
 void CommunicationFileRoundTripInMemory(benchmark::State& state) {
     qvfileio::FileIoContext context;
     // Tens of kilobytes: off the stack.
@@ -60,11 +72,9 @@ void CommunicationFileRoundTripInMemory(benchmark::State& state) {
     qvfileio::setDefaultQvxSettings(*record);
     auto back = std::make_unique<QvxSettingsRecord>();
     for (auto _ : state) {
-        qvfileio::MemorySink sink;
-        qvfileio::writeQvxSettingsTo(sink, *record);
-        qvfileio::MemorySource source(sink.bytes());
+        const std::vector<std::uint8_t> bytes = qvfileio::qvxSettingsFileBytes(*record);
         *back = QvxSettingsRecord{};
-        benchmark::DoNotOptimize(qvfileio::readQvxSettingsFrom(context, *back, source));
+        benchmark::DoNotOptimize(qvfileio::readQvxSettingsFrom(context, *back, bytes));
     }
 }
 BENCHMARK(CommunicationFileRoundTripInMemory)->Unit(benchmark::kMicrosecond);

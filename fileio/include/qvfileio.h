@@ -11,6 +11,25 @@
  *   2 and above = the settings file's format version. Writers return 0 when the file cannot be
  *   created, otherwise the result of completing it (0 on success, non-zero on failure).
  *   No call reports anything else: no messages, no exceptions, no logs.
+ * - Reading: only a regular file (or a link to one) of at most 4 MiB (4,194,304 bytes) is read.
+ *   A folder, FIFO, device, socket, dangling or looping link, or a larger file where a file is
+ *   expected counts as a missing file, with everything a missing file brings: the older
+ *   per-block files, the defaults, the same results. No read waits on a FIFO or device. A file
+ *   is read whole into memory (about three times its size at the most, so 12 MiB at worst).
+ * - Writing: a whole file is written to a temporary "<name>.tmp<process id>" beside it, synced
+ *   and renamed over it, so a crash or a full disk never leaves it half written. That changes
+ *   nothing of what the write means:
+ *     a symbolic link is written through (the link stays, its target gets the contents);
+ *     an existing file keeps its permission bits (and owner, where the process may set it);
+ *     a file without any write permission bit, a folder or any other non-regular file at the
+ *     path, or a missing folder, cannot be created: result 0, nothing written, even for root;
+ *     in a folder that takes no new files, a writable file is rewritten in place and synced;
+ *     a write that fails part way (full disk, I/O error) keeps the old file and is non-zero;
+ *     temporaries of that file left by writers that were killed are removed by the next
+ *     write of that file that succeeds.
+ * - "Current Cal Res" selects one of the three calibration sets: a value outside 0..2 in a file
+ *   (settings file or "calconst.key") is refused and the field keeps its default 0. The writer
+ *   stores whatever the caller's record holds.
  * - Threads: the library holds process-wide state (the file being read, the conversion flags)
  *   and is for one thread at a time; callers serialise their calls.
  * - Records are plain structures of 32-bit ints, 32-bit floats, 16-bit unsigned ints and fixed

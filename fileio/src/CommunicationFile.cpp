@@ -99,12 +99,12 @@ int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, std::
     return readRecordFrom(context, record, path, kCommunicationFile);
 }
 
-int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, ByteSource& source) {
-    return readRecordFrom(context, record, source, kCommunicationFile);
+int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, std::span<const std::uint8_t> bytes) {
+    return readRecordFrom(context, record, bytes, kCommunicationFile);
 }
 
-int writeQvxSettingsTo(ByteSink& sink, const QvxSettingsRecord& record) {
-    return writeRecordTo(sink, record, kCommunicationFile);
+std::vector<std::uint8_t> qvxSettingsFileBytes(const QvxSettingsRecord& record) {
+    return recordFileBytes(record, kCommunicationFile);
 }
 
 int writeQvxSettings(FileIoContext& context, QvxSettingsRecord& record) {

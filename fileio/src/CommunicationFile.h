@@ -2,9 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <vector>
 
-#include "ByteStream.h"
 #include "FileIoContext.h"
 #include "qvfileio.h"
 
@@ -13,8 +14,8 @@ namespace qvfileio {
 void setDefaultQvxSettings(QvxSettingsRecord& record);
 int readQvxSettings(FileIoContext& context, QvxSettingsRecord& record);
 int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, std::u16string_view path);
-int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, ByteSource& source);
-int writeQvxSettingsTo(ByteSink& sink, const QvxSettingsRecord& record);
+int readQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, std::span<const std::uint8_t> bytes);
+std::vector<std::uint8_t> qvxSettingsFileBytes(const QvxSettingsRecord& record);
 int writeQvxSettings(FileIoContext& context, QvxSettingsRecord& record);
 int writeQvxSettingsFrom(FileIoContext& context, QvxSettingsRecord& record, std::u16string_view path);
 int writeQvxBlock(FileIoContext& context, std::int32_t block, const void* data, std::int32_t language);

@@ -7,12 +7,12 @@
 #include <string_view>
 
 #include "FileIoContext.h"
+#include "FileStreams.h"
 
 namespace qvfileio {
 
 FileIoContext& libraryContext();
 
-constexpr int kWriteFailed = -1;
 // Library paths longer than this are not names the library ever builds or reads.
 constexpr std::size_t kMaxPathChars = 32767;
 

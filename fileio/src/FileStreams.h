@@ -1,63 +1,36 @@
 // The only layer that touches the file system. Paths arrive as the library's UTF-16 names with
-// '\' separators and are turned into the platform's form here.
+// '\' separators and are turned into the platform's form here; the safe reading and writing
+// itself is the shared support library's.
 #pragma once
 
-#include <cstdio>
-#include <memory>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-
-#include "ByteStream.h"
+#include <vector>
 
 namespace qvfileio {
+
+// The largest file the library reads: far beyond any settings or label file (the largest
+// real ones are tens of kilobytes), small enough that a wrong file never costs the caller
+// more than a few times this in memory.
+constexpr std::uint64_t kMaxFileBytes = 4 * 1024 * 1024;
+
+// The write result of a write that failed part way (the old file is kept).
+constexpr int kWriteFailed = -1;
 
 // UTF-16 library path to a UTF-8 platform path, '\' becoming '/'.
 std::string nativePath(std::u16string_view path);
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// A file opened for binary reading; open() returns nothing when the file cannot be opened.
-class FileSource final : public ByteSource {
-public:
-    static std::unique_ptr<FileSource> open(std::u16string_view path);
-    std::size_t read(std::uint8_t* buffer, std::size_t size) override;
-    // Every byte of the file from its start.
-    std::vector<std::uint8_t> readAll();
-
-private:
-    explicit FileSource(FilePtr file) : m_file(std::move(file)) {}
-    FilePtr m_file;
-};
-
-// Writes a whole file so that the target is never seen half-written: the bytes go to a
-// temporary file beside the target, which replaces the target by rename only once it is
-// complete and on disk. A crash or a full disk leaves the previous file untouched.
-class AtomicFileSink final : public ByteSink {
-public:
-    // Nothing when the temporary file cannot be created (missing folder, no permission).
-    static std::unique_ptr<AtomicFileSink> create(std::u16string_view path);
-    ~AtomicFileSink() override;
-
-    bool write(std::span<const std::uint8_t> bytes) override;
-    // Flushes, syncs, closes and renames; non-zero if any of it failed (the target is then
-    // unchanged and the temporary file removed).
-    int finish() override;
-
-private:
-    AtomicFileSink(int fd, std::string target, std::string temp);
-    void discard();
-
-    int m_fd;
-    std::string m_target;
-    std::string m_temp;
-    bool m_failed = false;
-};
-
-// Reads a whole file; nothing when it cannot be opened.
+// Reads a whole file. Nothing when it is missing, when it is not a regular file (a folder,
+// FIFO, device, or a link to one), when it is larger than kMaxFileBytes or cannot be read:
+// for the library all of these are a missing file.
 std::optional<std::vector<std::uint8_t>> readFileBytes(std::u16string_view path);
+
+// Replaces a whole file safely (support::WriteFileAtomically) and returns the library's
+// write result: 0 when it was written, and also 0 when the file cannot be created (nothing
+// is written); non-zero when the write failed part way.
+int writeFileBytes(std::u16string_view path, std::span<const std::uint8_t> bytes);
 
 }  // namespace qvfileio

@@ -85,14 +85,10 @@ std::int32_t resolveLanguage(std::int32_t language) {
 }
 
 int writeLanguage(std::int32_t language) {
-    auto sink = AtomicFileSink::create(kCurrentLanguageFile);
-    if (!sink) {
-        return 0;
-    }
     SettingsWriter writer;
     writer.byteOrderMark();
     writer.textLine(languageCode(language));
-    return writer.writeTo(*sink);
+    return writeFileBytes(kCurrentLanguageFile, writer.bytes());
 }
 
 std::u16string languageFileName(std::u16string_view pattern, std::int32_t language) {

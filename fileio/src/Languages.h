@@ -22,7 +22,8 @@ void languageFromDichar(std::u16string_view text, std::int32_t& language);
 void readLanguage(std::int32_t& language);
 // An index outside 0..19 is the current language, 0 if none is recorded.
 std::int32_t resolveLanguage(std::int32_t language);
-// Writes the current-language file; 0 when it cannot be created, else the completion result.
+// Writes the current-language file: 0 when written or when it cannot be created, non-zero
+// when the write failed part way.
 int writeLanguage(std::int32_t language);
 
 // The pattern with its first "%s" replaced by the code of language (resolved as above) and

@@ -102,10 +102,4 @@ void SettingsWriter::sectionHeader(std::u16string_view name) {
     raw(kLineEnd);
 }
 
-int SettingsWriter::writeTo(ByteSink& sink) const {
-    bool ok = sink.write(m_bytes);
-    int finished = sink.finish();
-    return ok ? finished : (finished != 0 ? finished : -1);
-}
-
 }  // namespace qvfileio

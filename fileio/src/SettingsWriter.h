@@ -1,12 +1,10 @@
-// Writing side of the settings line grammar: builds a whole file as UTF-16 little-endian bytes
-// and hands it to a sink in one piece.
+// Writing side of the settings line grammar: builds a whole file as UTF-16 little-endian bytes,
+// which are then written in one piece.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 #include <vector>
-
-#include "ByteStream.h"
 
 namespace qvfileio {
 
@@ -30,8 +28,6 @@ public:
     void raw(std::u16string_view text);
 
     const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
-    // Writes everything and completes the sink: 0 on success, non-zero otherwise.
-    int writeTo(ByteSink& sink) const;
 
 private:
     void ascii(std::string_view text);

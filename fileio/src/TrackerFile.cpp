@@ -47,12 +47,12 @@ int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u1
     return readRecordFrom(context, record, path, kTrackerFile);
 }
 
-int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, ByteSource& source) {
-    return readRecordFrom(context, record, source, kTrackerFile);
+int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::span<const std::uint8_t> bytes) {
+    return readRecordFrom(context, record, bytes, kTrackerFile);
 }
 
-int writeQvSettingsTo(ByteSink& sink, const QvSettingsRecord& record) {
-    return writeRecordTo(sink, record, kTrackerFile);
+std::vector<std::uint8_t> qvSettingsFileBytes(const QvSettingsRecord& record) {
+    return recordFileBytes(record, kTrackerFile);
 }
 
 int writeQvSettings(FileIoContext& context, QvSettingsRecord& record) {

@@ -2,9 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <vector>
 
-#include "ByteStream.h"
 #include "FileIoContext.h"
 #include "qvfileio.h"
 
@@ -16,9 +17,9 @@ int readQvSettings(FileIoContext& context, QvSettingsRecord& record);
 // Reads from an explicit path; blocks missing there come from the language's file.
 int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u16string_view path);
 // Reads from the bytes of a file; blocks missing there come from the language's file.
-int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, ByteSource& source);
+int readQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::span<const std::uint8_t> bytes);
 // The file's bytes into a sink: 0 on success, non-zero when the sink failed.
-int writeQvSettingsTo(ByteSink& sink, const QvSettingsRecord& record);
+std::vector<std::uint8_t> qvSettingsFileBytes(const QvSettingsRecord& record);
 // Whole-file writes: 0 when the file cannot be created, else the completion result.
 int writeQvSettings(FileIoContext& context, QvSettingsRecord& record);
 int writeQvSettingsFrom(FileIoContext& context, QvSettingsRecord& record, std::u16string_view path);

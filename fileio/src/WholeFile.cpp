@@ -17,8 +17,7 @@ void beginWholeFileRead(FileIoContext& context, std::u16string_view path, std::i
     beginWholeFileRead(context, openTextFile(path), language);
 }
 
-void beginWholeFileRead(FileIoContext& context, ByteSource& source, std::int32_t& language) {
-    std::vector<std::uint8_t> bytes = readAll(source);
+void beginWholeFileRead(FileIoContext& context, std::span<const std::uint8_t> bytes, std::int32_t& language) {
     beginWholeFileRead(context, std::make_unique<TextReader>(decodeFileText(bytes)), language);
 }
 
@@ -51,11 +50,7 @@ void writeFileHeader(SettingsWriter& writer, std::int32_t language) {
 }
 
 int writeWholeFile(FileIoContext& context, const SettingsWriter& writer, std::u16string_view path) {
-    auto sink = AtomicFileSink::create(path);
-    if (!sink) {
-        return 0;
-    }
-    int result = writer.writeTo(*sink);
+    int result = writeFileBytes(path, writer.bytes());
     endWholeFileRead(context);
     return result;
 }

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "ByteStream.h"
 #include "FileIoContext.h"
 #include "Languages.h"
 #include "SettingsWriter.h"
@@ -18,15 +18,16 @@ namespace qvfileio {
 // Opens path as the shared file of a whole-file read and takes the language from its language
 // line when that names one (language left as it is otherwise).
 void beginWholeFileRead(FileIoContext& context, std::u16string_view path, std::int32_t& language);
-// The same with the bytes of a file, read to their end.
-void beginWholeFileRead(FileIoContext& context, ByteSource& source, std::int32_t& language);
+// The same with the bytes of a whole file held in memory.
+void beginWholeFileRead(FileIoContext& context, std::span<const std::uint8_t> bytes, std::int32_t& language);
 // The same with a file already opened (null: none).
 void beginWholeFileRead(FileIoContext& context, std::unique_ptr<TextReader> file, std::int32_t& language);
 // Closes the shared file if the read still holds it.
 void endWholeFileRead(FileIoContext& context);
 // The byte-order mark, the version line and the language line.
 void writeFileHeader(SettingsWriter& writer, std::int32_t language);
-// Writes the bytes to a new file at path: 0 when it cannot be created, else the completion result.
+// Replaces the file at path by the writer's bytes: 0 when written or when the file cannot be
+// created, non-zero when the write failed part way.
 int writeWholeFile(FileIoContext& context, const SettingsWriter& writer, std::u16string_view path);
 
 // One block of a record that a single-block write may replace: its number and its bytes.
@@ -72,8 +73,9 @@ int readRecordFrom(FileIoContext& context, Record& record, std::u16string_view p
 }
 
 template <typename Record>
-int readRecordFrom(FileIoContext& context, Record& record, ByteSource& source, const RecordFile<Record>& file) {
-    beginWholeFileRead(context, source, record.language);
+int readRecordFrom(FileIoContext& context, Record& record, std::span<const std::uint8_t> bytes,
+                   const RecordFile<Record>& file) {
+    beginWholeFileRead(context, bytes, record.language);
     return readRecordBlocks(context, record, file);
 }
 
@@ -96,15 +98,16 @@ void writeRecordTo(SettingsWriter& writer, const Record& record, const RecordFil
     file.writeBlocks(writer, record);
 }
 
-// The file's bytes into a sink: 0 on success, non-zero when the sink failed.
+// The whole file's bytes.
 template <typename Record>
-int writeRecordTo(ByteSink& sink, const Record& record, const RecordFile<Record>& file) {
+std::vector<std::uint8_t> recordFileBytes(const Record& record, const RecordFile<Record>& file) {
     SettingsWriter writer;
     writeRecordTo(writer, record, file);
-    return writer.writeTo(sink);
+    return writer.bytes();
 }
 
-// Whole-file writes: 0 when the file cannot be created, else the completion result.
+// Whole-file writes: 0 when written or when the file cannot be created, non-zero when the
+// write failed part way.
 template <typename Record>
 int writeRecordFrom(FileIoContext& context, const Record& record, std::u16string_view path,
                     const RecordFile<Record>& file) {

@@ -1,6 +1,9 @@
 #include "FileStreams.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ScratchDir.h"
 
@@ -33,52 +36,30 @@ TEST_F(FileStreamsTest, ReadsThroughABackslashPath) {
     EXPECT_FALSE(readFileBytes(u"").has_value());
 }
 
-TEST_F(FileStreamsTest, TargetIsReplacedOnlyWhenTheWriteCompletes) {
-    writeBytes("target.qv", "old contents");
-    {
-        auto sink = AtomicFileSink::create(u"target.qv");
-        ASSERT_TRUE(sink);
-        EXPECT_TRUE(sink->write(asBytes("new")));
-        EXPECT_EQ(readBytes("target.qv"), "old contents");
-        // Abandoned without finishing: a crash or an error part-way.
+TEST_F(FileStreamsTest, OnlyRegularFilesUpToTheBoundAreRead) {
+    std::filesystem::create_directory("folder");
+    ::mkfifo("fifo", 0666);
+    std::filesystem::create_symlink("/dev/zero", "zero");
+    writeBytes("largest", std::string(kMaxFileBytes, '\n'));
+    const int fd = ::open("over", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(kMaxFileBytes + 1)), 0);
+    ::close(fd);
+    for (const char16_t* refused : {u"folder", u"fifo", u"zero", u"over"}) {
+        EXPECT_FALSE(readFileBytes(refused).has_value()) << nativePath(refused);
     }
-    EXPECT_EQ(readBytes("target.qv"), "old contents");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
+    auto largest = readFileBytes(u"largest");
+    ASSERT_TRUE(largest.has_value());
+    EXPECT_EQ(largest->size(), kMaxFileBytes);
+}
 
-    auto sink = AtomicFileSink::create(u"target.qv");
-    ASSERT_TRUE(sink);
-    EXPECT_TRUE(sink->write(asBytes("new contents")));
-    EXPECT_EQ(sink->finish(), 0);
+TEST_F(FileStreamsTest, WritesReplaceTheFileAndReportLikeAPlainWrite) {
+    writeBytes("target.qv", "old contents");
+    EXPECT_EQ(writeFileBytes(u"target.qv", asBytes("new contents")), 0);
     EXPECT_EQ(readBytes("target.qv"), "new contents");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
-}
-
-TEST_F(FileStreamsTest, NoFileInAMissingFolder) {
-    EXPECT_FALSE(AtomicFileSink::create(u"missing\\target.qv"));
-    EXPECT_FALSE(AtomicFileSink::create(u""));
+    // A file that cannot be created is reported as 0 with nothing written.
+    EXPECT_EQ(writeFileBytes(u"missing\\target.qv", asBytes("data")), 0);
     EXPECT_FALSE(std::filesystem::exists("missing"));
-}
-
-TEST_F(FileStreamsTest, FailedRenameKeepsTheTargetAndReportsFailure) {
-    // A folder where the file should be: the rename cannot replace it.
-    std::filesystem::create_directories("target.qv/inside");
-    auto sink = AtomicFileSink::create(u"target.qv");
-    ASSERT_TRUE(sink);
-    EXPECT_TRUE(sink->write(asBytes("data")));
-    EXPECT_NE(sink->finish(), 0);
-    EXPECT_TRUE(std::filesystem::is_directory("target.qv"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
-}
-
-TEST(MemoryStreams, SinkFailsAfterItsLimit) {
-    MemorySink sink(4);
-    EXPECT_TRUE(sink.write(asBytes("abc")));
-    EXPECT_FALSE(sink.write(asBytes("de")));
-    EXPECT_FALSE(sink.write(asBytes("f")));
-    EXPECT_NE(sink.finish(), 0);
-    EXPECT_EQ(sink.bytes().size(), 3u);
-
-    std::string text(10000, 'x');
-    MemorySource source(asBytes(text));
-    EXPECT_EQ(readAll(source).size(), text.size());
+    EXPECT_EQ(writeFileBytes(u"", asBytes("data")), 0);
 }

@@ -160,13 +160,31 @@ TEST_F(TrackerBlocksTest, TooManyCalibrationPointsAreClamped) {
 }
 
 TEST_F(TrackerBlocksTest, CurrentResolutionOutsideTheSetsIsRefused) {
-    trackerFile(7, "\r\nSection Calibration **********\r\n" + calSet(2, true, pairs(1, "0.1", "0.1")) +
-                       calSet(2, true, pairs(1, "0.1", "0.1")) + calSet(2, true, pairs(1, "0.1", "0.1")) +
-                       "3\r\n0\r\n");
-    CalConstSettings block{};
-    readCalConst(context, block, 0, QV_FILE_KIND_TRACKER);
-    EXPECT_EQ(block.iCurCalRes, 0);
-    EXPECT_EQ(block.bMsgsOff, 0);
+    // It indexes the three calibration sets: anything else keeps the default set 0.
+    for (const char* value : {"3", "-1", "2147483647", "2", "1"}) {
+        SCOPED_TRACE(value);
+        const int expected = std::atoi(value) <= 2 && std::atoi(value) >= 0 ? std::atoi(value) : 0;
+        trackerFile(7, "\r\nSection Calibration **********\r\n" + calSet(2, true, pairs(1, "0.1", "0.1")) +
+                           calSet(2, true, pairs(1, "0.1", "0.1")) + calSet(2, true, pairs(1, "0.1", "0.1")) +
+                           value + "\r\n0\r\n");
+        CalConstSettings block{};
+        readCalConst(context, block, 0, QV_FILE_KIND_TRACKER);
+        EXPECT_EQ(block.iCurCalRes, expected);
+        EXPECT_EQ(block.bMsgsOff, 0);
+    }
+    std::filesystem::remove("QVSettings/Settings_US.qv");
+    context.markConversionDone(FileKind::Tracker);
+    std::string legacy;
+    for (int set = 0; set < QV_NUM_CAL_RES; ++set) {
+        legacy += "2\n11\n.5\n.3\n.2\n4\n7.5\n4.5\n1.5\n6\n3\n80\n.1\n.1\n";
+    }
+    for (const char* value : {"3", "-0x1", "010", "0x2"}) {
+        SCOPED_TRACE(value);
+        writeBytes("calconst.key", legacy + "cur_cal_res: " + value + "\n");
+        CalConstSettings block{};
+        EXPECT_EQ(readCalConst(context, block, 0, QV_FILE_KIND_TRACKER), 1);
+        EXPECT_EQ(block.iCurCalRes, std::string(value) == "0x2" ? 2 : 0);
+    }
 }
 
 TEST_F(TrackerBlocksTest, Version4HardwareIsInInchesWithAnExtraLine) {
@@ -327,9 +345,7 @@ TEST_F(TrackerBlocksTest, RoundTripOfEachBlock) {
     writeImageProc(w, ip);
     writeHardware(w, hw);
     writeCalConst(w, cal);
-    MemorySink sink;
-    ASSERT_EQ(w.writeTo(sink), 0);
-    writeBytes("QVSettings/Settings_US.qv", std::string(sink.bytes().begin(), sink.bytes().end()));
+    writeBytes("QVSettings/Settings_US.qv", std::string(w.bytes().begin(), w.bytes().end()));
 
     CalConstSettings cal2{};
     HardwareSettings hw2{};
