@@ -8,9 +8,35 @@ namespace {
 constexpr float kMsToSeconds = 0.001f;
 }
 
+GazeTuning FirstRunGazeTuning() {
+    return GazeTuning{500.0f, true, 6.35f};
+}
+
+std::string FirstRunSettingsText() {
+    IniDocument doc;
+    SetGazeTuning(doc, FirstRunGazeTuning());
+    StringSink text;
+    doc.write(text);
+    return text.text();
+}
+
+bool IsUsableGazeTuning(const GazeTuning& tuning) {
+    return std::isfinite(tuning.fMinFixMs) && tuning.fMinFixMs > 0.0f && std::isfinite(tuning.GazeDev) &&
+           tuning.GazeDev > 0.0f;
+}
+
 GazeTuning ReadGazeTuning(IniDocument& doc) {
     doc.setPath(std::string(kGazeSettingsPath));
     doc.read();
+    switch (doc.fileStatus()) {
+        case support::ReadStatus::NotRegular:
+        case support::ReadStatus::TooLarge:
+        case support::ReadStatus::Unreadable:
+            return FirstRunGazeTuning();
+        case support::ReadStatus::Ok:
+        case support::ReadStatus::Missing:
+            break;
+    }
     GazeTuning t;
     t.fMinFixMs = static_cast<float>(doc.getNumber(kFixTimeSection, kFixTimeKey, 0.0));
     t.Yellow = doc.getNumber(kCursorColorSection, kCursorColorKey, 0.0) != 0.0;

@@ -2,6 +2,7 @@
 // minimum fixation length in samples.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "IniDocument.h"
@@ -22,8 +23,20 @@ inline constexpr std::string_view kCursorColorKey = "Yellow";
 inline constexpr std::string_view kGazeDevSection = "GazeDev";
 inline constexpr std::string_view kGazeDevKey = "Thresh";
 
-// The start-up read: points the document at the gaze settings file, reads it (a missing or bad
-// file leaves the values at 0 / false) and takes the three values.
+// The values of the first-run settings file that ships with Lumora: 500 ms, green-yellow-red,
+// a quarter inch.
+GazeTuning FirstRunGazeTuning();
+// That file's text, as the program writes it.
+std::string FirstRunSettingsText();
+
+// Whether the values can drive the gaze: a dwell timing and a dwell size above 0 (a file emptied
+// by a crash, or holding no numbers, gives 0 for both).
+bool IsUsableGazeTuning(const GazeTuning& tuning);
+
+// The start-up read: points the document at the gaze settings file, reads it (a missing file or
+// one whose keys are missing leaves the values at 0 / false) and takes the three values. A path
+// that holds something other than a settings file (a folder, a FIFO, a device, a file too large)
+// cannot be the user's settings: the first-run values are used, the document stays empty.
 GazeTuning ReadGazeTuning(IniDocument& doc);
 
 // Sets the three keys in the document (sections created when missing); nothing is written.

@@ -80,8 +80,10 @@ bool IniDocument::read(LineSource& source) {
             continue;
         const auto first = static_cast<unsigned char>(line.front());
         if (!IsPrintable(first)) {
-            std::printf("Failing on char %d\n", static_cast<int>(first));
-            std::fflush(stdout);
+            if (m_reportsRefusedLines) {
+                std::printf("Failing on char %d\n", static_cast<int>(first));
+                std::fflush(stdout);
+            }
             return false;
         }
         const std::size_t at = line.find_first_of(kLineKindChars);

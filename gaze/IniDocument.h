@@ -51,6 +51,9 @@ public:
     bool read(LineSource& source);
     // How the last read() found the file (Ok when it could be read, whatever its content).
     support::ReadStatus fileStatus() const { return m_fileStatus; }
+    // Whether a refused line is reported on standard output (yes by default); a check that
+    // reads the file before the program does turns it off, so the line comes once.
+    void setReportsRefusedLines(bool report) { m_reportsRefusedLines = report; }
 
     // Replaces the file at the path with the document, atomically: a kill or a full disk leaves
     // the old file whole. The status tells a full disk (NoSpace) from a path that cannot be
@@ -85,6 +88,7 @@ public:
 private:
     std::string m_path;
     support::ReadStatus m_fileStatus = support::ReadStatus::Missing;
+    bool m_reportsRefusedLines = true;
     std::vector<std::string> m_headerComments;
     std::vector<Section> m_sections;
 };

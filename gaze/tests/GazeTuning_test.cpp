@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <limits>
 #include <fstream>
 
 #include "GazeTestSupport.h"
@@ -54,6 +57,49 @@ TEST(GazeTuning, MissingFileGivesZeros) {
     EXPECT_FALSE(t.Yellow);
     EXPECT_EQ(t.GazeDev, 0.0f);
     EXPECT_EQ(MinimumFixSamples(60, t.fMinFixMs), 0);
+}
+
+// Something that is no settings file where the settings file belongs is not the user's choice of
+// zero dwell timing: the program runs with the first-run values.
+TEST(GazeTuning, ANonFileAtTheSettingsPathGivesTheFirstRunValues) {
+    test::ScratchDir dir;
+    std::filesystem::create_directories("Lumora/LMSettings.ini");
+    IniDocument folder;
+    const GazeTuning t = ReadGazeTuning(folder);
+    EXPECT_EQ(t.fMinFixMs, 500.0f);
+    EXPECT_TRUE(t.Yellow);
+    EXPECT_EQ(t.GazeDev, 6.35f);
+    EXPECT_TRUE(folder.sections().empty());
+    std::filesystem::remove("Lumora/LMSettings.ini");
+    ASSERT_EQ(::mkfifo("Lumora/LMSettings.ini", 0600), 0);
+    IniDocument fifo;
+    EXPECT_EQ(ReadGazeTuning(fifo).fMinFixMs, 500.0f);
+}
+
+TEST(GazeTuning, FirstRunTextIsTheFileTheProgramWrites) {
+    EXPECT_EQ(FirstRunSettingsText(),
+              "[FixTime]\nfMinFixMs=500.000000\n\n[CursorColor]\nYellow=1.000000\n\n[GazeDev]\nThresh=6.350000\n\n");
+    IniDocument doc;
+    const std::string firstRun = FirstRunSettingsText();
+    StringLineSource text(firstRun);
+    ASSERT_TRUE(doc.read(text));
+    EXPECT_EQ(static_cast<float>(doc.getNumber(kGazeDevSection, kGazeDevKey, 0.0)), FirstRunGazeTuning().GazeDev);
+}
+
+TEST(GazeTuning, UsableValuesNeedADwellTimingAndSize) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        GazeTuning t;
+        bool usable;
+    } cases[] = {
+        {{500, true, 6.35f}, true}, {{300, false, 19.05f}, true}, {{450.5f, false, 1}, true},
+        {{0, true, 6.35f}, false},  {{500, true, 0}, false},      {{0, false, 0}, false},
+        {{-5, true, 6.35f}, false}, {{500, true, -1}, false},     {{inf, true, 6.35f}, false},
+        {{nan, true, 6.35f}, false}, {{500, true, nan}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsUsableGazeTuning(c.t), c.usable) << c.t.fMinFixMs << " " << c.t.GazeDev;
 }
 
 TEST(GazeTuning, FirstRunStoreCreatesTheFile) {

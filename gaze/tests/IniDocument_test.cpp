@@ -204,6 +204,16 @@ TEST(IniDocument, AddSectionAllowsDuplicatesAndCommentsGoToTheFirst) {
     EXPECT_EQ(sink.text(), ";head\n\n[A]\n; note\n\n[a]\n\n");
 }
 
+TEST(IniDocument, ARefusedLineCanBeLeftUnreported) {
+    IniDocument doc;
+    doc.setReportsRefusedLines(false);
+    StringLineSource source("[A]\n\tk=1\n");
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(doc.read(source));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(doc.findSection("A"), 0);
+}
+
 TEST(IniDocument, ReadAddsToWhatIsHeld) {
     IniDocument doc;
     ReadAndWrite(doc, "[A]\nk=1\n");
