@@ -2,10 +2,16 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <climits>
 #include <cstring>
 #include <limits>
+#include <new>
+
+#include "FileNames.h"
+#include "RegularFile.h"
 
 namespace lumora {
 
@@ -18,11 +24,11 @@ constexpr std::uint32_t MIN_INFO_HEADER_SIZE = 40;
 constexpr std::uint32_t INFO_HEADER_WITH_MASKS_SIZE = 52;
 constexpr std::size_t MASKS_SIZE = 12;
 constexpr std::uint32_t COMPRESSION_NONE = 0;
+constexpr std::uint32_t COMPRESSION_RLE8 = 1;
+constexpr std::uint32_t COMPRESSION_RLE4 = 2;
 constexpr std::uint32_t COMPRESSION_BITFIELDS = 3;
 constexpr std::uint32_t MAX_TABLE_COLOURS = 256;
 constexpr std::size_t TABLE_ENTRY_SIZE = 4;
-// Far beyond any screen, and keeps a hostile header from asking for gigabytes.
-constexpr std::uint64_t MAX_PIXELS = std::uint64_t{1} << 28;
 constexpr QRgb BLACK = 0xFF000000u;
 
 std::uint16_t le16(const std::uint8_t* p) {
@@ -57,6 +63,7 @@ struct Header {
     std::int64_t width = 0;
     std::int64_t rows = 0;
     bool topDown = false;
+    bool runLength = false;  // RLE8 or RLE4
     unsigned bitsPerPixel = 0;
     std::uint32_t compression = 0;
     std::uint32_t colourCount = 0;  // entries in the colour table
@@ -95,7 +102,17 @@ bool parseHeader(const std::uint8_t* block, std::size_t size, Header& h) {
         return false;
     }
     const bool bitfields = h.compression == COMPRESSION_BITFIELDS;
-    if (h.compression != COMPRESSION_NONE && !(bitfields && (h.bitsPerPixel == 16 || h.bitsPerPixel == 32))) {
+    h.runLength = (h.compression == COMPRESSION_RLE8 && h.bitsPerPixel == 8) ||
+                  (h.compression == COMPRESSION_RLE4 && h.bitsPerPixel == 4);
+    if (h.compression != COMPRESSION_NONE && !h.runLength &&
+        !(bitfields && (h.bitsPerPixel == 16 || h.bitsPerPixel == 32))) {
+        return false;
+    }
+    // The format has run-length pictures bottom-up only; a top-down one is malformed.
+    if (h.runLength && h.topDown) {
+        return false;
+    }
+    if (std::uint64_t(h.width) * std::uint64_t(h.rows) > kMaxBmpPixels) {
         return false;
     }
     if (coloursUsed > MAX_TABLE_COLOURS ||
@@ -132,13 +149,14 @@ bool parseHeader(const std::uint8_t* block, std::size_t size, Header& h) {
     }
     h.pixelOffset = offset + tableBytes;
 
+    if (h.runLength) {
+        // Codes run to the end of the file; how far they reach is found while decoding.
+        return true;
+    }
     // Rows are padded to 4 bytes. width < 2^31 and bpp <= 32 keep this within 64 bits.
     const std::uint64_t stride = (std::uint64_t(h.bitsPerPixel) * std::uint64_t(h.width) + 31) / 32 * 4;
     const std::uint64_t available = size - h.pixelOffset;
     if (stride > available || std::uint64_t(h.rows) > available / stride) {
-        return false;
-    }
-    if (std::uint64_t(h.width) * std::uint64_t(h.rows) > MAX_PIXELS) {
         return false;
     }
     h.stride = static_cast<std::size_t>(stride);
@@ -155,9 +173,9 @@ void decodeIndexedRow(const std::uint8_t* src, QRgb* dst, int width, unsigned bp
     }
 }
 
-void decodeRow(const Header& h, const std::uint8_t* src, QRgb* dst, const std::array<QRgb, 256>& lut,
+// Decodes the first `width` pixels of one stored row.
+void decodeRow(const Header& h, const std::uint8_t* src, QRgb* dst, int width, const std::array<QRgb, 256>& lut,
                const std::array<Channel, 3>& channels) {
-    const int width = static_cast<int>(h.width);
     switch (h.bitsPerPixel) {
         case 1:
         case 4:
@@ -199,9 +217,95 @@ void decodeRow(const Header& h, const std::uint8_t* src, QRgb* dst, const std::a
     }
 }
 
-}  // namespace
 
-bool LoadBmpBytes(const std::uint8_t* data, std::size_t size, QImage& target, BmpPalette* palette) {
+// Decodes a run-length picture (RLE8 or RLE4) into image, which holds the top-left part of it.
+// The codes come in byte pairs: a count with a colour index (RLE4: two indices taken in turn),
+// or 0 with an escape: 0 ends the line, 1 ends the picture, 2 jumps right and up by the next
+// two bytes, 3 and more start that many literal indices, padded to a 16-bit boundary. Runs
+// and jumps that reach past the picture's edge are cut there: nothing is written outside it.
+// Codes cut short by the end of the file make it malformed; codes that simply stop mark the end
+// of the picture, as common readers take them.
+bool decodeRunLength(const Header& h, const std::uint8_t* data, std::size_t size, QImage& image,
+                     const std::array<QRgb, 256>& lut) {
+    const bool rle8 = h.compression == COMPRESSION_RLE8;
+    const std::int64_t width = h.width;
+    const std::int64_t rows = h.rows;
+    const std::int64_t partWidth = image.width();
+    const std::int64_t partRows = image.height();
+    image.fill(lut[0]);
+    std::int64_t x = 0;
+    std::int64_t r = 0;  // stored row: 0 is the bottom one
+    // Sets pixels x .. x + count - 1 of the current row from index(k), within the part shown.
+    const auto put = [&](std::int64_t count, auto index) {
+        const std::int64_t y = rows - 1 - r;
+        if (y < 0 || y >= partRows || x >= partWidth) {
+            return;
+        }
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        const std::int64_t end = std::min(x + count, partWidth);
+        for (std::int64_t k = 0; x + k < end; ++k) {
+            line[x + k] = lut[index(k)];
+        }
+    };
+    std::size_t i = 0;
+    while (i < size && r < rows) {
+        if (size - i < 2) {
+            return false;
+        }
+        const unsigned count = data[i];
+        const unsigned value = data[i + 1];
+        i += 2;
+        if (count > 0) {
+            if (rle8) {
+                put(count, [value](std::int64_t) { return value; });
+            } else {
+                put(count, [value](std::int64_t k) { return (k & 1) ? (value & 0x0F) : (value >> 4); });
+            }
+            x += count;
+            continue;
+        }
+        switch (value) {
+            case 0:
+                x = 0;
+                ++r;
+                break;
+            case 1:
+                return true;
+            case 2:
+                if (size - i < 2) {
+                    return false;
+                }
+                x += data[i];
+                r += data[i + 1];
+                i += 2;
+                break;
+            default: {
+                const std::size_t bytes = rle8 ? value : (value + 1) / 2;
+                if (size - i < bytes) {
+                    return false;
+                }
+                const std::uint8_t* literal = data + i;
+                if (rle8) {
+                    put(value, [literal](std::int64_t k) { return literal[k]; });
+                } else {
+                    put(value, [literal](std::int64_t k) {
+                        const unsigned byte = literal[k / 2];
+                        return (k & 1) ? (byte & 0x0F) : (byte >> 4);
+                    });
+                }
+                x += value;
+                // The padding byte may be missing at the very end of the file.
+                i += std::min(bytes + (bytes & 1), size - i);
+                break;
+            }
+        }
+        // Past the right edge nothing more of this row can be set; keep x bounded all the same.
+        x = std::min<std::int64_t>(x, width);
+    }
+    return true;
+}
+
+bool load(const std::uint8_t* data, std::size_t size, const QSize& part, QImage& target, BmpPalette* palette) {
     if (data == nullptr || size < FILE_HEADER_SIZE || data[0] != 'B' || data[1] != 'M') {
         return false;
     }
@@ -219,21 +323,38 @@ bool LoadBmpBytes(const std::uint8_t* data, std::size_t size, QImage& target, Bm
     for (std::uint32_t i = 0; i < h.colourCount; ++i) {
         const std::uint8_t* entry = block + h.tableOffset + i * TABLE_ENTRY_SIZE;
         const QRgb colour = qRgb(entry[2], entry[1], entry[0]);
-        table.append(colour);
+        if (palette != nullptr) {
+            table.append(colour);
+        }
         if (i < lut.size()) {
             lut[i] = colour;
         }
     }
     const std::array<Channel, 3> channels{Channel(h.masks[0]), Channel(h.masks[1]), Channel(h.masks[2])};
 
-    QImage image(static_cast<int>(h.width), static_cast<int>(h.rows), QImage::Format_RGB32);
-    if (image.isNull()) {
+    const int width = static_cast<int>(std::min<std::int64_t>(h.width, part.width()));
+    const int rows = static_cast<int>(std::min<std::int64_t>(h.rows, part.height()));
+    if (width <= 0 || rows <= 0) {
         return false;
     }
+    QImage image(width, rows, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return false;  // no memory for it
+    }
     const std::uint8_t* pixels = block + h.pixelOffset;
-    for (std::int64_t r = 0; r < h.rows; ++r) {
-        const int y = static_cast<int>(h.topDown ? r : h.rows - 1 - r);
-        decodeRow(h, pixels + std::size_t(r) * h.stride, reinterpret_cast<QRgb*>(image.scanLine(y)), lut, channels);
+    if (h.runLength) {
+        if (!decodeRunLength(h, pixels, blockSize - h.pixelOffset, image, lut)) {
+            return false;
+        }
+    } else {
+        for (std::int64_t r = 0; r < h.rows; ++r) {
+            const std::int64_t y = h.topDown ? r : h.rows - 1 - r;
+            if (y >= rows) {
+                continue;
+            }
+            decodeRow(h, pixels + std::size_t(r) * h.stride, reinterpret_cast<QRgb*>(image.scanLine(int(y))), width,
+                      lut, channels);
+        }
     }
 
     target = std::move(image);
@@ -243,27 +364,88 @@ bool LoadBmpBytes(const std::uint8_t* data, std::size_t size, QImage& target, Bm
     return true;
 }
 
+bool loadCaught(const std::uint8_t* data, std::size_t size, const QSize& part, QImage& target,
+                BmpPalette* palette) {
+    try {
+        return load(data, size, part, target, palette);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+const QSize WHOLE(INT_MAX, INT_MAX);
+
+// The file's bytes, or nothing. Files of the program's own resources are in memory already;
+// every other file is opened without blocking, refused unless regular and within the bound.
+bool readFile(const QString& path, std::vector<std::uint8_t>& bytes) {
+    if (path.startsWith(QLatin1Char(':'))) {
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly) || std::uint64_t(resource.size()) > kMaxBmpFileBytes) {
+            return false;
+        }
+        const QByteArray all = resource.readAll();
+        bytes.assign(all.constBegin(), all.constEnd());
+        return true;
+    }
+    support::FileBytes file = support::ReadRegularFile(NativePath(path), kMaxBmpFileBytes);
+    if (file.status != support::ReadStatus::Ok) {
+        return false;
+    }
+    bytes = std::move(file.bytes);
+    return true;
+}
+
+bool loadFile(const QString& path, const QSize& part, QImage& target, BmpPalette* palette) {
+    try {
+        std::vector<std::uint8_t> bytes;
+        if (!readFile(path, bytes)) {
+            return false;
+        }
+        return load(bytes.data(), bytes.size(), part, target, palette);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+bool LoadBmpBytes(const std::uint8_t* data, std::size_t size, QImage& target, BmpPalette* palette) {
+    return loadCaught(data, size, WHOLE, target, palette);
+}
+
+bool LoadBmpBytesTopLeft(const std::uint8_t* data, std::size_t size, const QSize& part, QImage& target) {
+    return loadCaught(data, size, part, target, nullptr);
+}
+
 bool LoadBmp(QIODevice& in, QImage& target, BmpPalette* palette) {
-    const QByteArray bytes = in.readAll();
-    return LoadBmpBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()), target,
-                        palette);
+    try {
+        // In pieces, so that a device holding more than any picture can is refused one piece
+        // past the bound rather than read whole.
+        constexpr qint64 piece = 1 << 16;
+        QByteArray bytes;
+        while (!in.atEnd()) {
+            const QByteArray more = in.read(piece);
+            if (more.isEmpty()) {
+                break;
+            }
+            bytes += more;
+            if (std::uint64_t(bytes.size()) > kMaxBmpFileBytes) {
+                return false;
+            }
+        }
+        return load(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()), WHOLE,
+                    target, palette);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 bool LoadBmpFile(const QString& path, QImage& target, BmpPalette* palette) {
-    QString name = path;
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const qint64 expected = file.size();
-    const QByteArray bytes = file.readAll();
-    // A file that shrinks or fails while being read is not taken half-read.
-    if (bytes.size() != expected) {
-        return false;
-    }
-    return LoadBmpBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()), target,
-                        palette);
+    return loadFile(path, WHOLE, target, palette);
+}
+
+bool LoadBmpFileTopLeft(const QString& path, const QSize& part, QImage& target) {
+    return loadFile(path, part, target, nullptr);
 }
 
 }  // namespace lumora

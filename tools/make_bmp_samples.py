@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Writes the small bitmap files of drawing/tests/data: one 5 x 3 picture in every depth and
-row order the bitmap reader takes (they are also the fuzzer's seeds). Run once; the files are
-checked in.
+row order the bitmap reader takes, and run-length encoded pictures (RLE8, RLE4), each with its
+expected result beside it in "<name>.expected": "refused", or the size "W x H" and then one
+line a row, top row first, of the pixels as RRGGBB. The run-length codes are written out by
+hand, one case each (runs, literal runs with their padding, line ends, jumps, runs cut at the
+edge, malformed codes), and their results worked out by hand. They are also the fuzzer's seeds.
+Run once; the files are checked in.
 
     tools/make_bmp_samples.py drawing/tests/data
 """
@@ -59,6 +63,76 @@ def bmp(rows, bpp, table=None, top_down=False, compression=0, masks=None, info_s
     return b"BM" + struct.pack("<IHHI", 14 + len(body), 0, 0, offset) + body
 
 
+def rle_bmp(width, height, bpp, codes, table=TABLE, compression=None):
+    """A run-length picture: the header, the colour table and the codes as given."""
+    if compression is None:
+        compression = 1 if bpp == 8 else 2
+    data = bytes(codes)
+    entries = list(table) + [K] * ((1 << bpp) - len(table))
+    pal = b"".join(bytes((c[2], c[1], c[0], 0)) for c in entries)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, compression, len(data), 2835, 2835, 0, 0)
+    body = info + pal + data
+    return b"BM" + struct.pack("<IHHI", 14 + len(body), 0, 0, 14 + len(info) + len(pal)) + body
+
+
+def expected(rows):
+    if rows is None:
+        return "refused\n"
+    lines = ["%d x %d" % (len(rows[0]), len(rows))]
+    lines += [" ".join("%02X%02X%02X" % c for c in row) for row in rows]
+    return "\n".join(lines) + "\n"
+
+
+EOL, EOB = [0, 0], [0, 1]
+
+
+def delta(dx, dy):
+    return [0, 2, dx, dy]
+
+
+def rle_cases():
+    """name: (file bytes, expected rows top first or None when refused)."""
+    i = {c: n for n, c in enumerate(TABLE)}  # colour -> index
+    cases = {}
+    # COLOUR bottom row first: literal run with its padding byte, single runs, a literal run of 3.
+    cases["rle8_runs_literals.bmp"] = (rle_bmp(5, 3, 8,
+        [0, 5, 1, 0, 2, 3, 4, 0] + EOL +
+        [1, 5, 1, 6, 1, 7, 1, 0, 1, 1] + EOL +
+        [1, 2, 0, 3, 3, 4, 1, 0, 1, 0] + EOB), COLOUR)
+    # A jump right 2 and up 1 from (3, bottom); pixels never set keep colour 0 (black).
+    cases["rle8_delta.bmp"] = (rle_bmp(6, 4, 8,
+        [3, 2] + delta(2, 1) + [1, 4] + EOL + [6, 5] + EOB),
+        [[K] * 6, [Y] * 6, [K, K, K, K, K, B], [R, R, R, K, K, K]])
+    # Runs and literal runs longer than the row are cut at the edge; a jump past the top ends
+    # the picture's pixels; nothing after it is written anywhere.
+    cases["rle8_cut_at_edges.bmp"] = (rle_bmp(5, 3, 8,
+        [8, 2] + EOL + [0, 6, 1, 1, 1, 1, 1, 1] + EOL + delta(0, 5) + [2, 3] + EOL + [5, 4] + EOB),
+        [[K] * 5, [W] * 5, [R] * 5])
+    # Codes that simply stop at the end of the file end the picture.
+    cases["rle8_no_end.bmp"] = (rle_bmp(5, 2, 8, [5, 3]), [[K] * 5, [G] * 5])
+    # Line ends past the top row are harmless.
+    cases["rle8_extra_line_ends.bmp"] = (rle_bmp(2, 1, 8, [2, 4] + EOL + EOL + EOL + [2, 2] + EOB), [[B, B]])
+    # RLE4: a literal run of five indices (three bytes, padded to four), runs taking their two
+    # indices in turn, and a literal run of three in two bytes (no padding).
+    cases["rle4_runs_literals.bmp"] = (rle_bmp(5, 3, 4,
+        [0, 5, 0x10, 0x23, 0x40, 0] + EOL +
+        [2, 0x56, 2, 0x70, 1, 0x10] + EOL +
+        [2, 0x23, 0, 3, 0x41, 0x00] + EOB), COLOUR)
+    cases["rle4_alternating.bmp"] = (rle_bmp(7, 2, 4, [7, 0x12] + EOL + [1, 0x40] + delta(3, 0) + [3, 0x55] + EOB),
+        [[B, K, K, K, Y, Y, Y], [W, R, W, R, W, R, W]])
+    # Malformed: refused.
+    cases["rle8_cut_in_a_pair.bmp"] = (rle_bmp(5, 3, 8, [5, 2] + EOL + [5]), None)
+    cases["rle8_cut_literal.bmp"] = (rle_bmp(5, 3, 8, [0, 5, 1, 0, 2]), None)
+    cases["rle8_cut_delta.bmp"] = (rle_bmp(5, 3, 8, [0, 2, 1]), None)
+    cases["rle4_cut_literal.bmp"] = (rle_bmp(5, 3, 4, [0, 5, 0x10, 0x23]), None)
+    cases["rle8_with_4_bits.bmp"] = (rle_bmp(5, 3, 4, [5, 2] + EOB, compression=1), None)
+    cases["rle4_with_8_bits.bmp"] = (rle_bmp(5, 3, 8, [5, 2] + EOB, compression=2), None)
+    topdown = bytearray(rle_bmp(5, 3, 8, [5, 2] + EOB))
+    topdown[22:26] = struct.pack("<i", -3)
+    cases["rle8_top_down.bmp"] = (bytes(topdown), None)
+    return cases
+
+
 def main(out):
     out = Path(out)
     out.mkdir(parents=True, exist_ok=True)
@@ -79,6 +153,9 @@ def main(out):
     }
     for name, data in files.items():
         (out / name).write_bytes(data)
+    for name, (data, rows) in rle_cases().items():
+        (out / name).write_bytes(data)
+        (out / (name + ".expected")).write_text(expected(rows))
 
 
 if __name__ == "__main__":

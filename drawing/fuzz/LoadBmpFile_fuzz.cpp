@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the bitmap reader: it must refuse or produce a consistent image,
-// never read past the buffer or crash.
+// never read past the buffer or crash. The top-left part it reads for thumbnails must be the
+// same pixels as the corner of the whole picture, and refused exactly when the whole is.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -8,13 +10,24 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QImage image;
     lumora::BmpPalette palette;
-    if (!lumora::LoadBmpBytes(data, size, image, &palette)) {
-        if (!image.isNull() || !palette.isEmpty()) {
+    const bool whole = lumora::LoadBmpBytes(data, size, image, &palette);
+    const QSize part(1 + int(size % 7), 1 + int(size % 5));
+    QImage corner;
+    const bool cornerLoaded = lumora::LoadBmpBytesTopLeft(data, size, part, corner);
+    if (cornerLoaded != whole) {
+        std::abort();
+    }
+    if (!whole) {
+        if (!image.isNull() || !palette.isEmpty() || !corner.isNull()) {
             std::abort();  // a refusal must leave the target as it was
         }
         return 0;
     }
-    if (image.isNull() || image.format() != QImage::Format_RGB32 || palette.size() > 256) {
+    if (image.isNull() || image.format() != QImage::Format_RGB32 || palette.size() > 256 ||
+        std::uint64_t(image.width()) * std::uint64_t(image.height()) > lumora::kMaxBmpPixels) {
+        std::abort();
+    }
+    if (corner != image.copy(0, 0, std::min(part.width(), image.width()), std::min(part.height(), image.height()))) {
         std::abort();
     }
     // Touch every pixel so that the sanitizers see any row the reader left unwritten.

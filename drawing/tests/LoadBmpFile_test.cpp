@@ -2,12 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QTextStream>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "FileNames.h"
+#include "StampPictures.h"
 
 using namespace lumora;
 
@@ -148,8 +157,23 @@ const BadHeader BAD_HEADERS[] = {
     {"0 bits per pixel", "colour_24bpp.bmp", [](QByteArray& b) { put16(b, BITS, 0); }},
     {"15 bits per pixel", "colour_16bpp_555.bmp", [](QByteArray& b) { put16(b, BITS, 15); }},
     {"64 bits per pixel", "colour_32bpp.bmp", [](QByteArray& b) { put16(b, BITS, 64); }},
-    {"run-length 8", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 1); }},
-    {"run-length 4", "colour_4bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 2); }},
+    {"run-length 8 with 24 bits", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 1); }},
+    {"run-length 4 with 1 bit", "mono_1bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 2); }},
+    {"run-length top-down", "rle8_runs_literals.bmp", [](QByteArray& b) { put32(b, HEIGHT, std::uint32_t(-3)); }},
+    {"run-length colour table past the data", "rle4_runs_literals.bmp",
+     [](QByteArray& b) { b.truncate(14 + 40 + 60); }},
+    {"more pixels than any drawing", "mono_1bpp.bmp",
+     [](QByteArray& b) {
+         // 16384 x 16384: the rows are there, but the picture would take a gigabyte.
+         put32(b, WIDTH, 16384);
+         put32(b, HEIGHT, 16384);
+         b.resize(14 + 40 + 8 + 16384 * 16384 / 8);
+     }},
+    {"run-length picture larger than any drawing", "rle8_no_end.bmp",
+     [](QByteArray& b) {
+         put32(b, WIDTH, 8193);
+         put32(b, HEIGHT, 8192);
+     }},
     {"bit fields with 24 bits", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 3); }},
     {"bit fields with 8 bits", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 3); }},
     {"embedded JPEG", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 4); }},
@@ -188,13 +212,28 @@ TEST(LoadBmpFile, ReadsFromADeviceAtItsPosition) {
     expectPixels(image, COLOUR, "device");
 }
 
-TEST(LoadBmpFile, OpensRelativeAndBackslashPaths) {
+TEST(LoadBmpFile, TakesNamesByteForByte) {
+    // A backslash is part of a name: "Lumora\\Images\\sample.bmp" is one file in the working
+    // folder, not a path into Lumora/Images.
     ASSERT_TRUE(QDir().mkpath("Lumora/Images"));
     QFile::remove("Lumora/Images/sample.bmp");
     ASSERT_TRUE(QFile::copy(QString::fromStdString(dataPath("colour_4bpp.bmp")), "Lumora/Images/sample.bmp"));
     QImage image;
+    EXPECT_FALSE(LoadBmpFile("Lumora\\Images\\sample.bmp", image));
+    QFile::remove("Lumora\\Images\\sample.bmp");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(dataPath("mono_1bpp.bmp")), "Lumora\\Images\\sample.bmp"));
     ASSERT_TRUE(LoadBmpFile("Lumora\\Images\\sample.bmp", image));
-    expectPixels(image, COLOUR, "backslash path");
+    expectPixels(image, MONO, "backslash name");
+
+    // A name that is not UTF-8 opens under the name its folder listing gives.
+    const QByteArray latin1 = "Lumora/Images/Bild-\xE4.bmp";
+    const QByteArray sample = readData("colour_24bpp.bmp");
+    const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, sample.constData(), std::size_t(sample.size())), sample.size());
+    ::close(fd);
+    ASSERT_TRUE(LoadBmpFile(FileNameFromNative(latin1), image));
+    expectPixels(image, COLOUR, "name not UTF-8");
 }
 
 TEST(LoadBmpFile, MissingFileLeavesTheTarget) {
@@ -203,4 +242,123 @@ TEST(LoadBmpFile, MissingFileLeavesTheTarget) {
     const QImage before = image;
     EXPECT_FALSE(LoadBmpFile("Lumora/Images/no such picture.bmp", image));
     EXPECT_EQ(image, before);
+}
+
+namespace {
+
+// A file's expected result: "refused", or "W x H" and a line of RRGGBB pixels a row.
+struct Expected {
+    bool refused = false;
+    std::vector<std::vector<QRgb>> rows;
+};
+
+Expected readExpected(const QString& path) {
+    Expected e;
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text)) << path.toStdString();
+    QTextStream in(&f);
+    const QString first = in.readLine();
+    if (first == "refused") {
+        e.refused = true;
+        return e;
+    }
+    const QStringList size = first.split(" x ");
+    EXPECT_EQ(size.size(), 2) << path.toStdString();
+    const int height = size.value(1).toInt();
+    for (int y = 0; y < height; ++y) {
+        std::vector<QRgb> row;
+        for (const QString& pixel : in.readLine().split(' ', Qt::SkipEmptyParts))
+            row.push_back(0xFF000000u | pixel.toUInt(nullptr, 16));
+        EXPECT_EQ(int(row.size()), size.value(0).toInt()) << path.toStdString() << " row " << y;
+        e.rows.push_back(std::move(row));
+    }
+    return e;
+}
+
+}  // namespace
+
+// Run-length pictures: each file of the data folder with its expected result beside it.
+TEST(LoadBmpFile, RunLengthGoldenFiles) {
+    int checked = 0;
+    QDirIterator it(QStringLiteral(LUMORA_TEST_DATA_DIR), {QStringLiteral("*.expected")}, QDir::Files);
+    while (it.hasNext()) {
+        const QString expectedPath = it.next();
+        const QString bmpPath = expectedPath.chopped(int(QStringLiteral(".expected").size()));
+        const std::string name = QFileInfo(bmpPath).fileName().toStdString();
+        const Expected expected = readExpected(expectedPath);
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.fill(0xFF123456);
+        const QImage before = image;
+        const bool loaded = LoadBmpFile(bmpPath, image);
+        if (expected.refused) {
+            EXPECT_FALSE(loaded) << name;
+            EXPECT_EQ(image, before) << name;
+        } else {
+            ASSERT_TRUE(loaded) << name;
+            expectPixels(image, expected.rows, name.c_str());
+        }
+        ++checked;
+    }
+    EXPECT_GE(checked, 14);
+}
+
+TEST(LoadBmpFile, TopLeftPartOnly) {
+    for (const char* name : {"colour_24bpp.bmp", "colour_8bpp_topdown.bmp", "rle8_runs_literals.bmp",
+                             "rle4_runs_literals.bmp"}) {
+        const QByteArray bytes = readData(name);
+        QImage part;
+        ASSERT_TRUE(LoadBmpBytesTopLeft(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                        std::size_t(bytes.size()), QSize(3, 2), part))
+            << name;
+        expectPixels(part, {{R, G, B}, {Y, C, M}}, name);
+        // A part larger than the picture is the whole picture.
+        ASSERT_TRUE(LoadBmpBytesTopLeft(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                        std::size_t(bytes.size()), QSize(100, 100), part));
+        expectPixels(part, COLOUR, name);
+    }
+    const QByteArray bytes = readData("colour_24bpp.bmp");
+    QImage part;
+    EXPECT_FALSE(LoadBmpBytesTopLeft(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                     std::size_t(bytes.size()), QSize(0, 2), part));
+}
+
+// Files that are not pictures at all must neither hang nor exhaust memory: each is refused
+// at once and the target kept.
+TEST(LoadBmpFile, RefusesSpecialAndHugeFiles) {
+    ASSERT_TRUE(QDir().mkpath("special"));
+    const QString fifo = "special/fifo.bmp";
+    const QString zero = "special/zero.bmp";
+    const QString sparse = "special/sparse.bmp";
+    const QString folder = "special/folder.bmp";
+    for (const QString& p : {fifo, zero, sparse})
+        QFile::remove(p);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(zero).constData()), 0);
+    {
+        // 8 GiB that take no room on disk, starting like a real picture.
+        QFile f(sparse);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(readData("colour_24bpp.bmp"));
+        ASSERT_TRUE(f.resize(qint64(8) << 30));
+    }
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& p : {fifo, zero, sparse, folder}) {
+        QImage image(2, 2, QImage::Format_RGB32);
+        image.fill(0xFF010203);
+        const QImage before = image;
+        BmpPalette palette = {0xFFABCDEF};
+        EXPECT_FALSE(LoadBmpFile(p, image, &palette)) << p.toStdString();
+        EXPECT_FALSE(LoadBmpFileTopLeft(p, QSize(10, 10), image)) << p.toStdString();
+        EXPECT_EQ(image, before) << p.toStdString();
+        EXPECT_EQ(palette, BmpPalette{0xFFABCDEF}) << p.toStdString();
+    }
+}
+
+TEST(LoadBmpFile, ReadsItsOwnResources) {
+    // Stamps are compiled into the program: their paths name Qt resources, not files.
+    for (int number : StampNumbers())
+        EXPECT_FALSE(StampPicture(number).isNull()) << number;
+    QImage image;
+    EXPECT_FALSE(LoadBmpFile(":/no/such/resource.bmp", image));
+    EXPECT_TRUE(image.isNull());
 }
