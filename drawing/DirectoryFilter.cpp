@@ -1,8 +1,14 @@
 #include "DirectoryFilter.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <memory>
+
+#include "FileNames.h"
 
 namespace lumora {
 
@@ -48,22 +54,47 @@ void DirectoryFilter::refresh() {
     list(m_settings.folder);
 }
 
+namespace {
+
+struct Found {
+    QByteArray name;
+    struct statx info;
+};
+
+QDateTime FromStatx(const struct statx_timestamp& t) {
+    return QDateTime::fromMSecsSinceEpoch(qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000);
+}
+
+}  // namespace
+
 void DirectoryFilter::list(const QString& folder) {
-    QDir dir(folder);
-    if (!dir.exists())
-        return;
-    dir.setSorting(QDir::Unsorted);
-    dir.setFilter(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    QFileInfoList infos = dir.entryInfoList();
-    // Code-unit order of the names, whatever order the file system keeps them in and whatever
-    // the locale: the open dialog counts on time-stamped names coming oldest first.
-    std::sort(infos.begin(), infos.end(),
-              [](const QFileInfo& a, const QFileInfo& b) { return a.fileName() < b.fileName(); });
-    for (const QFileInfo& info : infos) {
+    const QByteArray nativeFolder = NativeFileName(folder);
+    // The names as bytes straight from the folder: decoding them first would lose the ones
+    // that are not valid UTF-8.
+    std::vector<Found> found;
+    {
+        const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(nativeFolder.constData()), &::closedir);
+        if (!dir)
+            return;
+        while (const dirent* d = ::readdir(dir.get())) {
+            const QByteArray name(d->d_name);
+            if (name == "." || name == "..")
+                continue;
+            Found f{name, {}};
+            // Links are followed: a link is listed as what it names, and not at all when it
+            // names nothing.
+            if (::statx(::dirfd(dir.get()), d->d_name, AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME,
+                        &f.info) != 0)
+                continue;
+            found.push_back(std::move(f));
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.name < b.name; });
+    for (const Found& f : found) {
         if (stopped())
             return;
-        const QString name = info.fileName();
-        const bool isFolder = info.isDir();
+        const QString name = FileNameFromNative(f.name);
+        const bool isFolder = S_ISDIR(f.info.stx_mode);
         if (isFolder) {
             if (!MatchesAny(name, m_settings.folderPatterns))
                 continue;
@@ -71,17 +102,20 @@ void DirectoryFilter::list(const QString& folder) {
                 list(folder + QLatin1Char('/') + name);
             else if (!m_settings.listFolders)
                 continue;
-        } else if (!MatchesAny(name, m_settings.includePatterns) || MatchesAny(name, m_settings.excludePatterns)) {
+        } else if (!S_ISREG(f.info.stx_mode) || !MatchesAny(name, m_settings.includePatterns) ||
+                   MatchesAny(name, m_settings.excludePatterns)) {
             continue;
         }
+        const QByteArray nativePath = nativeFolder + '/' + f.name;
         DirectoryEntry e;
         e.isFolder = isFolder;
-        e.isReadOnly = !info.isWritable();
-        e.isHidden = info.isHidden();
-        e.created = info.birthTime();
-        e.accessed = info.lastRead();
-        e.modified = info.lastModified();
-        e.size = isFolder ? 0 : static_cast<std::uint64_t>(info.size());
+        e.isReadOnly = ::access(nativePath.constData(), W_OK) != 0;
+        e.isHidden = f.name.startsWith('.');
+        if (f.info.stx_mask & STATX_BTIME)
+            e.created = FromStatx(f.info.stx_btime);
+        e.accessed = FromStatx(f.info.stx_atime);
+        e.modified = FromStatx(f.info.stx_mtime);
+        e.size = isFolder ? 0 : f.info.stx_size;
         e.name = name;
         e.folder = folder;
         m_totalSize += e.size;

@@ -2,6 +2,11 @@
 // order (byte order, so "Lumora2004-07-12_122530.bmp" comes before every later second), with
 // the total of their sizes. The open dialog lists the drawings folder with it.
 //
+// Files are listed only when they are regular files (a link counts as what it names), since
+// only those can be read without risk: FIFOs, devices, sockets and dangling links are left out.
+// Names are kept as the file system gives them (FileNames.h): a name that is not valid UTF-8,
+// or that holds a backslash, is listed and its path() opens and deletes that very file.
+//
 // Patterns are lists separated by ";", matched case-sensitively against the whole name: "?"
 // stands for any one character, "*" for any run of characters. An empty list matches nothing.
 #pragma once
@@ -22,10 +27,10 @@ struct DirectoryEntry {
     QDateTime accessed;
     QDateTime modified;
     std::uint64_t size = 0;
-    QString name;    // empty for an entry blanked by its user
+    QString name;    // empty for an entry blanked by its user; see FileNames.h
     QString folder;  // the folder it was found in, as given (no trailing separator)
 
-    // folder + "/" + name.
+    // folder + "/" + name, for the file system through NativePath().
     QString path() const;
 };
 
@@ -44,7 +49,8 @@ class DirectoryFilter {
 public:
     explicit DirectoryFilter(DirectoryFilterSettings settings) : m_settings(std::move(settings)) {}
 
-    // Empties the listing and lists the folder afresh. A missing folder lists nothing.
+    // Empties the listing and lists the folder afresh. A missing or unreadable folder lists
+    // nothing.
     void refresh();
 
     std::vector<DirectoryEntry>& entries() { return m_entries; }

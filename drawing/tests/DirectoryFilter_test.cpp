@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+
+#include "FileNames.h"
 
 using namespace lumora;
 
@@ -143,4 +149,62 @@ TEST(DirectoryFilter, StopFlagEndsTheListing) {
     stop = 0;
     filter.refresh();
     EXPECT_EQ(filter.entries().size(), 1u);
+}
+
+namespace {
+
+// Makes a file of `bytes` bytes under a name given as raw bytes.
+void TouchNative(const QByteArray& path, int bytes) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0) << path.constData();
+    const QByteArray content(bytes, 'x');
+    EXPECT_EQ(::write(fd, content.constData(), std::size_t(bytes)), bytes);
+    ::close(fd);
+}
+
+}  // namespace
+
+TEST(DirectoryFilter, ListsRegularFilesOnly) {
+    const QString folder = Fresh("special");
+    Touch(folder + "/plain.bmp", 4);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder + "/fifo.bmp").constData(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(folder + "/zero.bmp").constData()), 0);
+    ASSERT_EQ(::symlink("nowhere.bmp", QFile::encodeName(folder + "/dangling.bmp").constData()), 0);
+    ASSERT_EQ(::symlink("plain.bmp", QFile::encodeName(folder + "/linked.bmp").constData()), 0);
+    QDir().mkpath(folder + "/folder.bmp");
+    DirectoryFilterSettings s;
+    s.folder = folder;
+    s.includePatterns = "*.bmp";
+    s.folderPatterns = "*";
+    s.listFolders = true;
+    DirectoryFilter filter(s);
+    filter.refresh();
+    // A link to a drawing is a drawing; a folder is listed only as a folder.
+    EXPECT_EQ(Names(filter), (QStringList{"folder.bmp", "linked.bmp", "plain.bmp"}));
+    EXPECT_EQ(filter.totalSize(), 8u);
+}
+
+TEST(DirectoryFilter, KeepsNamesAsTheFileSystemGivesThem) {
+    const QString folder = Fresh("names");
+    const QByteArray latin1 = "Zeichnung-\xE4\xF6\xFC.bmp";  // not UTF-8
+    const QByteArray cut = "cut-\xE2\x82.bmp";                // a sequence cut short
+    const QByteArray backslash = "back\\slash.bmp";
+    const QByteArray utf8 = "Zeichnung-\xC3\xA4.bmp";
+    for (const QByteArray& name : {latin1, cut, backslash, utf8})
+        TouchNative(QFile::encodeName(folder) + '/' + name, 2);
+    DirectoryFilterSettings s;
+    s.folder = folder;
+    s.includePatterns = "*.bmp";
+    DirectoryFilter filter(s);
+    filter.refresh();
+    ASSERT_EQ(filter.entries().size(), 4u);
+    QList<QByteArray> listed;
+    for (const DirectoryEntry& e : filter.entries()) {
+        listed << NativeFileName(e.name);
+        // The path names the very file: it can be opened as it is.
+        EXPECT_EQ(::access(NativePath(e.path()).c_str(), R_OK), 0) << NativePath(e.path());
+    }
+    EXPECT_EQ(listed, (QList<QByteArray>{"Zeichnung-\xC3\xA4.bmp", "Zeichnung-\xE4\xF6\xFC.bmp", "back\\slash.bmp",
+                                         "cut-\xE2\x82.bmp"}));
+    EXPECT_EQ(filter.entries()[0].name, QString::fromUtf8(utf8));
 }
