@@ -1,10 +1,13 @@
 #include "OpenDlg.h"
 
-#include <QFile>
+#include <unistd.h>
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <cerrno>
 
 #include "DeleteDlg.h"
+#include "FileNames.h"
 #include "LoadBmpFile.h"
 #include "LumoraButton.h"
 #include "OpenHelpDlg.h"
@@ -160,12 +163,15 @@ void OpenDlg::loadPages() {
         const DirectoryEntry& entry = m_listing.entries()[static_cast<std::size_t>(index)];
         if (entry.name.isEmpty())
             continue;  // deleted while the dialog is open
+        // Only the region a page shows is decoded: a page must not hold the book up for the
+        // whole of a large picture.
+        const QSize shown = DrawingRegion(screenSize());
         QImage drawing;
-        if (!LoadBmpFile(entry.path(), drawing))
+        if (!LoadBmpFileTopLeft(entry.path(), shown, drawing))
             continue;
         m_pagePath[page] = entry.path();
         // The shown region reaches past the bottom of a drawing on common screens: white there.
-        QImage region(DrawingRegion(screenSize()), QImage::Format_RGB32);
+        QImage region(shown, QImage::Format_RGB32);
         region.fill(Qt::white);
         QPainter(&region).drawImage(QPoint(0, 0), drawing);
         m_pageImage[page] = region;
@@ -231,7 +237,11 @@ void OpenDlg::turnPages(int direction) {
 }
 
 void OpenDlg::deleteChosen() {
-    if (m_deleteDlg->exec() != DeleteDlg::kOk)
+    if (m_deleteDlg->exec() != DeleteDlg::kOk || m_selected.isEmpty())
+        return;
+    // The name as the folder gave it, byte for byte. A drawing already gone is as good as
+    // deleted; one that stays must stay on its page.
+    if (::unlink(NativePath(m_selected).c_str()) != 0 && errno != ENOENT)
         return;
     for (DirectoryEntry& entry : m_listing.entries()) {
         if (!entry.name.isEmpty() && entry.path() == m_selected) {
@@ -239,14 +249,12 @@ void OpenDlg::deleteChosen() {
             entry.folder.clear();
         }
     }
-    if (!m_selected.isEmpty()) {
-        QFile::remove(m_selected);
-        m_selected.clear();
-        setBook(kBookPicture);
-    }
+    m_selected.clear();
+    setBook(kBookPicture);
     loadPages();
     redrawPicture();
 }
+
 
 // ---- Messages ----------------------------------------------------------------------------------
 

@@ -72,7 +72,8 @@ public:
     void choosePage(Page page);
     // Two pages on (+1) or back (-1).
     void turnPages(int direction);
-    // Asks for confirmation and deletes the chosen drawing.
+    // Asks for confirmation and deletes the chosen drawing. When the file cannot be removed
+    // (a folder that cannot be written) the drawing stays on its page and chosen.
     void deleteChosen();
 
     // ---- Geometry (dialog coordinates) -------------------------------------------------------

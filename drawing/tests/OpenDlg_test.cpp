@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -10,6 +14,8 @@
 #include "DeleteDlg.h"
 #include "DialogTestSupport.h"
 #include "DrawingFile.h"
+#include "FileNames.h"
+#include "LoadBmpFile.h"
 #include "OpenHelpDlg.h"
 
 using namespace lumora;
@@ -25,6 +31,48 @@ void Save(const QString& path, QRgb colour) {
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(colour);
     ASSERT_TRUE(WriteDrawingFile(path, image));
+}
+
+// A 1-bit picture of width x height whose pixels are all the first colour (black), made
+// sparse: the file holds its rows without taking room on the disk.
+void SaveLargeMono(const QString& path, std::uint32_t width, std::uint32_t height) {
+    const std::uint32_t stride = (width + 31) / 32 * 4;
+    const std::uint32_t offset = 14 + 40 + 8;
+    QByteArray header;
+    const auto put16 = [&](std::uint16_t v) { header.append(char(v & 0xFF)).append(char(v >> 8)); };
+    const auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            header.append(char((v >> (8 * i)) & 0xFF));
+    };
+    header.append("BM", 2);
+    put32(offset + stride * height);
+    put32(0);
+    put32(offset);
+    put32(40);
+    put32(width);
+    put32(height);
+    put16(1);
+    put16(1);
+    put32(0);
+    put32(stride * height);
+    put32(0);
+    put32(0);
+    put32(0);
+    put32(0);
+    put32(0x000000);  // black
+    put32(0xFFFFFF);  // white
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(header);
+    ASSERT_TRUE(f.resize(qint64(offset) + qint64(stride) * height));
+}
+
+// Writes a drawing under a name given as raw bytes.
+void SaveNative(const QByteArray& path, QRgb colour) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(WriteDrawingFile(QStringLiteral("Lumora/Drawings/scratch.bmp"), image));
+    ASSERT_EQ(::rename("Lumora/Drawings/scratch.bmp", path.constData()), 0);
 }
 
 class OpenDlgTest : public ::testing::Test {
@@ -178,6 +226,78 @@ TEST_F(OpenDlgTest, HelpIsAGazeButtonAndTakesTheGazeWhileShown) {
     Pump();
     EXPECT_EQ(dlg->pageCounter(OpenDlg::LeftPage), 0);
     EXPECT_TRUE(dlg->selectedPath().isEmpty());
+}
+
+TEST_F(OpenDlgTest, SpecialFilesAreNotListedAndDoNotHoldTheBook) {
+    Save(kOld, qRgb(255, 0, 0));
+    // Named like drawings, newer than the real one: a FIFO (opening it for reading would wait
+    // for a writer forever) and a link to /dev/zero (endless).
+    ASSERT_EQ(::mkfifo("Lumora/Drawings/Lumora2005-01-01_000000.bmp", 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", "Lumora/Drawings/Lumora2005-01-01_000001.bmp"), 0);
+    open();
+    ASSERT_EQ(dlg->listing().entries().size(), 1u);
+    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
+}
+
+TEST_F(OpenDlgTest, LargePicturesDoNotHoldTheBook) {
+    // Newest first: one larger than any drawing can be (16384 x 16384, a gigabyte decoded), one
+    // at the largest size taken (8192 x 8192), and an ordinary drawing.
+    const QString huge = "Lumora/Drawings/Lumora2004-07-14_000000.bmp";
+    const QString large = "Lumora/Drawings/Lumora2004-07-13_000000.bmp";
+    SaveLargeMono(huge, 16384, 16384);
+    SaveLargeMono(large, 8192, 8192);
+    Save(kOld, qRgb(255, 0, 0));
+    open();
+    EXPECT_TRUE(dlg->pagePath(OpenDlg::LeftPage).isEmpty());  // refused: no drawing on it
+    ASSERT_EQ(dlg->pagePath(OpenDlg::RightPage), large);
+    // Only the region a page shows was decoded, and it shows the picture's black.
+    EXPECT_EQ(dlg->pageImage(OpenDlg::RightPage).size(), OpenDlg::DrawingRegion(kScreen));
+    EXPECT_EQ(dlg->pageImage(OpenDlg::RightPage).pixel(10, 10), qRgb(0, 0, 0));
+
+    // The book goes on taking the gaze: a dwell on the page chooses it, and the arrows turn.
+    PostGaze(dlg.get(), pageCentre(OpenDlg::RightPage), OpenDlg::kPageChooseCount);
+    Pump();
+    EXPECT_EQ(dlg->selectedPath(), large);
+    GazeChoose(dlg.get(), dlg->nextButton());
+    Pump();
+    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
+}
+
+TEST_F(OpenDlgTest, NamesAsTheFileSystemGivesThemOpenAndDelete) {
+    // Not UTF-8, and with a backslash: both are names like any other on this file system.
+    const QByteArray latin1 = "Lumora/Drawings/Lumora2004-07-12_122530-\xE4.bmp";
+    const QByteArray backslash = "Lumora/Drawings/Lumora2004-07-13_09\\0000.bmp";
+    SaveNative(latin1, qRgb(0, 255, 0));
+    SaveNative(backslash, qRgb(0, 0, 255));
+    open();
+    ASSERT_EQ(dlg->listing().entries().size(), 2u);
+    ASSERT_EQ(NativeFileName(dlg->pagePath(OpenDlg::LeftPage)), backslash);
+    ASSERT_EQ(NativeFileName(dlg->pagePath(OpenDlg::RightPage)), latin1);
+    const QRect shown = OpenDlg::PageDrawingRect(kScreen, OpenDlg::RightPage);
+    EXPECT_EQ(dlg->picture().pixel(shown.topLeft() + QPoint(2, 2)), qRgb(0, 255, 0));
+
+    // Opened: the path the main window gets reads back as the very drawing.
+    dlg->choosePage(OpenDlg::RightPage);
+    GazeChoose(dlg.get(), dlg->openButton());
+    Pump();
+    ASSERT_EQ(main.drawingFiles.size(), 1);
+    QImage opened;
+    ASSERT_TRUE(LoadBmpFile(main.drawingFiles[0].mid(2), opened));
+    EXPECT_EQ(opened.pixel(0, 0), qRgb(0, 255, 0));
+
+    // Deleted: exactly that file goes.
+    open();
+    for (OpenDlg::Page page : {OpenDlg::LeftPage, OpenDlg::RightPage}) {
+        dlg->choosePage(page);
+        WhenVisible(dlg->deleteDialog(), [&] {
+            PostGaze(dlg.get(), QPoint(0, 0), 1);  // a button fires again only after the gaze left it
+            GazeChoose(dlg.get(), dlg->deleteDialog()->deleteButton());
+        });
+        dlg->deleteChosen();
+        EXPECT_TRUE(dlg->pagePath(page).isEmpty());
+    }
+    EXPECT_NE(::access(latin1.constData(), F_OK), 0);
+    EXPECT_NE(::access(backslash.constData(), F_OK), 0);
 }
 
 TEST(OpenDlgGeometry, PlacesFromTheScreenSize) {
