@@ -8,6 +8,7 @@
 #include "CInfoDialog.h"
 #include "FileDialogs.h"
 #include "SettingsLibrary.h"
+#include "SettingsSaver.h"
 
 const char* const CConfigSettingsPpg::kBackupFilter = "Quorvane settings files (*.qv);;All files (*)";
 const char* const CConfigSettingsPpg::kRevertFilter = "Quorvane Config files (*.qv);;All files (*)";
@@ -98,7 +99,7 @@ void CConfigSettingsPpg::OnBackup() {
     request.defaultExtension = QString::fromLatin1(kBackupExtension);
     const QString path = FileDialogs().GetSaveFileName(this, request);
     if (!path.isEmpty() && m_pRecord && m_pLibrary) {
-        m_pLibrary->WriteTo(m_pRecord, path);
+        SettingsSaver(*m_pLibrary, this).SaveTo(m_pRecord, path);
     }
 }
 

@@ -35,6 +35,7 @@ public:
     static const char* const kBackupFilter;
     static const char* const kRevertFilter;
 
+    // Writes the record to a file the user picks; one that cannot be written is reported.
     void OnBackup();
     void OnRevert();
     void OnInformation();

@@ -15,6 +15,7 @@
 #include "CSystemHardware.h"
 #include "MessageBoxes.h"
 #include "SettingsLibrary.h"
+#include "SettingsSaver.h"
 
 const char* const CQvSettingsDlg::kMakerMarkerFile = "IAmFactoryService.txt";
 const char* const CQvSettingsDlg::kCancelQuestion =
@@ -133,12 +134,19 @@ void CQvSettingsDlg::TakeFocus(QPushButton* button) {
     }
 }
 
+bool CQvSettingsDlg::Save() {
+    return SettingsSaver(m_library, this).SaveCurrent(&settings);
+}
+
 void CQvSettingsDlg::OnApply() {
     TakeFocus(m_apply);
     if (m_pActive) {
         m_pActive->OnKillActive();
     }
-    m_library.Write(&settings);
+    // Unsaved edits keep Apply enabled, so that Cancel still asks before throwing them away.
+    if (!Save()) {
+        return;
+    }
     for (CBRLPropPage* page : m_pages) {
         page->SetModified(false);
     }
@@ -149,7 +157,11 @@ void CQvSettingsDlg::OnOK() {
     if (m_pActive) {
         m_pActive->OnKillActive();
     }
-    accept();
+    // Written before the sheet closes, so that a write that fails leaves the user the edits and
+    // the choice of what to do about them.
+    if (Save()) {
+        accept();
+    }
 }
 
 void CQvSettingsDlg::OnAbout() {
@@ -176,8 +188,6 @@ int RunQvSettings(ISettingsLibrary& library) {
     const QString startDir = QDir::currentPath();
     CQvSettingsDlg sheet(library, startDir);
     g_bPagesReady = false;
-    if (sheet.exec() == QDialog::Accepted) {
-        library.Write(&sheet.settings);
-    }
+    sheet.exec();  // OK has written the settings before closing
     return 0;
 }

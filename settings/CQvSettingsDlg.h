@@ -1,7 +1,8 @@
 #pragma once
 // The settings editor's property sheet, "Quorvane Eye-Tracker Settings": the one settings record
 // of the program, its pages, and the OK / Cancel / Apply rules. The record is read when the
-// sheet is built and written on Apply; the write after OK is the caller's (RunQvSettings).
+// sheet is built and written on Apply and on OK; a write that does not succeed is reported and
+// keeps the sheet open with its edits.
 
 #include <QDialog>
 #include <QList>
@@ -49,7 +50,8 @@ public:
     // Apply is enabled while some page has been modified since the sheet opened or the last Apply.
     bool IsApplyEnabled() const;
 
-    // The buttons' commands.
+    // The buttons' commands. Apply and OK first take the edit of the focused field, then write;
+    // OK closes the sheet only when the write succeeded.
     void OnApply();
     void OnOK();
     void OnAbout();
@@ -63,6 +65,9 @@ private:
     void AddPage(CBRLPropPage* page);
     void OnPageChanged(int index);
     void UpdateApplyState();
+    // Writes the record to the current language's settings file; false (after telling the user
+    // why) when it was not saved.
+    bool Save();
     // Lets the field that has the focus store its edit, as leaving it for the button would.
     void TakeFocus(QPushButton* button);
 
@@ -81,6 +86,6 @@ private:
     CBRLPropPage* m_pActive = nullptr;
 };
 
-// The program: builds the sheet in the current folder, shows it modally and writes the record
-// after OK. Returns the process exit code.
+// The program: builds the sheet in the current folder and shows it modally until it is closed
+// (OK writes the record first). Returns the process exit code.
 int RunQvSettings(ISettingsLibrary& library);

@@ -10,6 +10,11 @@ IMessageBoxes* g_pMessageBoxes = nullptr;
 MsgAnswer QtMessageBoxes::Ask(QWidget* parent, const MessageBoxRequest& request) {
     QMessageBox box(request.icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, request.caption,
                     request.text, QMessageBox::NoButton, parent);
+    if (request.buttons == MsgButtons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return MsgAnswer::Ok;
+    }
     const bool yesNo = request.buttons == MsgButtons::YesNo;
     QPushButton* first = box.addButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     QPushButton* second = box.addButton(yesNo ? QMessageBox::No : QMessageBox::Cancel);

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-enum class MsgButtons { OkCancel, YesNo };
+enum class MsgButtons { OkCancel, YesNo, Ok };  // Ok alone: a notice, answered Ok
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 enum class MsgIcon { None, Exclamation };
 

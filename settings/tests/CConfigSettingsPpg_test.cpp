@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -68,6 +69,46 @@ TEST_F(SaveRestoreTest, BackupOffersTheDatedNameAndWritesTheChosenFile) {
     EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, QStringLiteral("qv"));
     EXPECT_EQ(library.writtenTo, QStringList{path});
     EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(library.writes, 0);
+}
+
+TEST_F(SaveRestoreTest, BackupThatCannotBeWrittenSaysWhyAndChangesNothing) {
+    const QDir here = QDir::current();
+    const QString readOnly = here.filePath(QStringLiteral("read-only backup.qv"));
+    const QString folder = here.filePath(QStringLiteral("folder backup.qv"));
+    const QString missingFolder = here.filePath(QStringLiteral("no such folder"));
+    QFile::remove(readOnly);
+    here.rmpath(folder);
+    QFile file(readOnly);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("an older backup");
+    file.close();
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+    ASSERT_TRUE(here.mkpath(folder));
+    struct Case {
+        QString path;
+        QString reason;
+    };
+    const Case cases[] = {
+        {readOnly, QStringLiteral("The file is read-only.")},
+        {folder, QStringLiteral("It is a folder, not a file.")},
+        {missingFolder + QStringLiteral("/backup.qv"),
+         QStringLiteral("The folder ") + missingFolder + QStringLiteral(" does not exist.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        boxes.asked.clear();
+        dialogs.paths = {c.path};
+        QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
+        ASSERT_EQ(boxes.asked.size(), 1);
+        EXPECT_EQ(boxes.asked[0].text,
+                  QStringLiteral("The settings could not be saved to ") + c.path + QStringLiteral(".\n") + c.reason);
+        EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Settings not saved"));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("an older backup"));
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(missingFolder));
     EXPECT_EQ(library.writes, 0);
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -36,8 +37,11 @@ class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QFile::remove(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile));
+        // Whatever an earlier test left in the settings folder's place (a file, a read-only file,
+        // a folder where the file belongs) goes.
+        QFile::remove(QStringLiteral("QVSettings"));
+        QDir(QStringLiteral("QVSettings")).removeRecursively();
         QDir().mkpath(QStringLiteral("QVSettings"));
-        QFile::remove(TrackerSettingsFile());
     }
     void TearDown() override { QFile::remove(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile)); }
 
@@ -235,6 +239,100 @@ TEST_F(SheetTest, MakerPagesShareTheHardwareBlock) {
     sheet->Tabs()->setCurrentWidget(sheet->SystemHardwarePage());
     EXPECT_EQ(sheet->SystemHardwarePage()->IntField(CSystemHardware::kIdCameraWidthPixels)->text(),
               QStringLiteral(" 800"));
+}
+
+// OK and Apply write before anything else happens; a write that does not succeed is reported
+// and the sheet stays open with its edits.
+class WriteFailureTest : public SheetTest {
+protected:
+    static QByteArray FileBytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void MakeFile(const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old settings");
+    }
+};
+
+const char* const kNotSaved = "The settings could not be saved to QVSettings/Settings_US.qv.\n";
+
+TEST_F(WriteFailureTest, OkAndApplyThatCannotWriteSayWhyAndKeepTheSheetOpen) {
+    struct Case {
+        const char* what;
+        std::function<void(CountingLibrary&)> prepare;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"read-only file",
+         [](CountingLibrary&) {
+             MakeFile(TrackerSettingsFile());
+             QFile::setPermissions(TrackerSettingsFile(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+         },
+         "The file is read-only."},
+        {"folder where the file belongs", [](CountingLibrary&) { QDir().mkpath(TrackerSettingsFile()); },
+         "It is a folder, not a file."},
+        {"file where the settings folder belongs",
+         [](CountingLibrary&) {
+             QDir(QStringLiteral("QVSettings")).removeRecursively();
+             MakeFile(QStringLiteral("QVSettings"));
+         },
+         "The folder QVSettings could not be created: a file of that name is in its place."},
+        {"write that the library reports as failed",
+         [](CountingLibrary& failing) {
+             MakeFile(TrackerSettingsFile());
+             failing.failWritesWith = -1;
+         },
+         "Writing the file failed; the disk may be full."},
+    };
+    for (const Case& c : cases) {
+        for (const bool ok : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (ok ? ", OK" : ", Apply"));
+            SetUp();
+            boxes.asked.clear();
+            library.failWritesWith = 0;
+            Open();
+            EditWidth(QStringLiteral("11"));
+            c.prepare(library);
+            const QByteArray before = FileBytes(TrackerSettingsFile());
+            QTest::mouseClick(ok ? sheet->OkButton() : sheet->ApplyButton(), Qt::LeftButton);
+            ASSERT_EQ(boxes.asked.size(), 1);
+            EXPECT_EQ(boxes.asked[0].text, QString::fromLatin1(kNotSaved) + QString::fromLatin1(c.reason));
+            EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Settings not saved"));
+            EXPECT_EQ(boxes.asked[0].icon, MsgIcon::Exclamation);
+            EXPECT_TRUE(sheet->isVisible());
+            EXPECT_TRUE(sheet->IsApplyEnabled());
+            EXPECT_EQ(FileBytes(TrackerSettingsFile()), before);
+            EXPECT_NEAR(sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
+        }
+    }
+}
+
+TEST_F(WriteFailureTest, OkWithoutTheSettingsFolderCreatesIt) {
+    QDir(QStringLiteral("QVSettings")).removeRecursively();
+    WhenDialogOpens<CQvSettingsDlg>([](CQvSettingsDlg* shown) {
+        shown->Tabs()->setCurrentWidget(shown->HardwarePage());
+        ShowActive(shown);
+        TypeInto(shown->HardwarePage()->Field(CHardwarePpg::kIdWidth), QStringLiteral("12"));
+        QTest::mouseClick(shown->OkButton(), Qt::LeftButton);
+    });
+    EXPECT_EQ(RunQvSettings(library), 0);
+    EXPECT_TRUE(boxes.asked.isEmpty());
+    QvSettingsRecord reread{};
+    reread.language = -1;
+    EXPECT_GE(vReadQvSettings(&reread), 2);
+    EXPECT_NEAR(reread.hardware.fMonitorWidth, 304.8f, 0.01f);
+}
+
+TEST_F(WriteFailureTest, ApplyWithoutTheSettingsFolderCreatesIt) {
+    QDir(QStringLiteral("QVSettings")).removeRecursively();
+    Open();
+    EditWidth(QStringLiteral("12"));
+    QTest::mouseClick(sheet->ApplyButton(), Qt::LeftButton);
+    EXPECT_TRUE(boxes.asked.isEmpty());
+    EXPECT_FALSE(sheet->IsApplyEnabled());
+    EXPECT_TRUE(QFileInfo(TrackerSettingsFile()).isFile());
 }
 
 // Values that the shown text can only round: 300 mm is 11.81 inches, which reads back as

@@ -71,14 +71,14 @@ void CountingLibrary::Read(QvSettingsRecord* record) {
     QvFileIoLibrary::Read(record);
 }
 
-void CountingLibrary::Write(QvSettingsRecord* record) {
+int32_t CountingLibrary::Write(QvSettingsRecord* record) {
     ++writes;
-    QvFileIoLibrary::Write(record);
+    return failWritesWith != 0 ? failWritesWith : QvFileIoLibrary::Write(record);
 }
 
-void CountingLibrary::WriteTo(QvSettingsRecord* record, const QString& path) {
+int32_t CountingLibrary::WriteTo(QvSettingsRecord* record, const QString& path) {
     writtenTo.append(path);
-    QvFileIoLibrary::WriteTo(record, path);
+    return failWritesWith != 0 ? failWritesWith : QvFileIoLibrary::WriteTo(record, path);
 }
 
 void CountingLibrary::ReadFrom(QvSettingsRecord* record, const QString& path) {

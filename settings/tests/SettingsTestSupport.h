@@ -45,10 +45,12 @@ public:
 class CountingLibrary : public QvFileIoLibrary {
 public:
     void Read(QvSettingsRecord* record) override;
-    void Write(QvSettingsRecord* record) override;
-    void WriteTo(QvSettingsRecord* record, const QString& path) override;
+    int32_t Write(QvSettingsRecord* record) override;
+    int32_t WriteTo(QvSettingsRecord* record, const QString& path) override;
     void ReadFrom(QvSettingsRecord* record, const QString& path) override;
 
+    // When not 0, writes answer this without writing, as a write that failed on a full disk.
+    int32_t failWritesWith = 0;
     int reads = 0;
     int writes = 0;
     QStringList writtenTo;
