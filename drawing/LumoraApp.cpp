@@ -9,9 +9,18 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "AtomicFile.h"
 #include "GazeDataFile.h"
+#include "GazeTuning.h"
+#include "IniDocument.h"
+#include "RegularFile.h"
 #include "MainDlg.h"
 #include "SoundPlayer.h"
 #include "qvtrack.h"
@@ -26,6 +35,37 @@ constexpr const char* kPerUserFolder = "lumora";
 constexpr const char* kGazeSourceVariable = "QVTRACK_SOURCE";
 
 const char* const kUsage = "usage: lumora [--gaze pointer|replay:PATH] [--workdir DIR]\n";
+
+constexpr const char* kReplayPrefix = "replay:";
+constexpr const char* kBadSuffix = ".bad";
+
+std::string FirstRunSettingsBytes(const QString& shipped) {
+    if (!shipped.isEmpty()) {
+        const QString shippedSettings =
+            QDir(shipped).filePath(QString::fromUtf8(kGazeSettingsPath.data(), qsizetype(kGazeSettingsPath.size())));
+        const support::FileBytes file =
+            support::ReadRegularFile(shippedSettings.toStdString(), IniDocument::kMaxFileBytes);
+        if (file.status == support::ReadStatus::Ok)
+            return std::string(file.bytes.begin(), file.bytes.end());
+    }
+    return FirstRunSettingsText();
+}
+
+QString RefusalReason(support::ReadStatus status) {
+    switch (status) {
+        case support::ReadStatus::NotRegular:
+            return QStringLiteral("is not a file (a folder, FIFO or device)");
+        case support::ReadStatus::TooLarge:
+            return QStringLiteral("is too large for a settings file");
+        case support::ReadStatus::Unreadable:
+            return QStringLiteral("cannot be read");
+        case support::ReadStatus::Missing:
+            return QStringLiteral("is a link that leads to no file");
+        case support::ReadStatus::Ok:
+            break;
+    }
+    return QStringLiteral("holds no usable dwell timing and dwell size");
+}
 
 bool CopyMissingFiles(const QString& from, const QString& to) {
     bool ok = true;
@@ -122,6 +162,58 @@ bool PrepareWorkingFolder(const QString& folder, const QString& shipped) {
     return true;
 }
 
+QString ResolveGazeSource(const QString& source, const QString& startFolder) {
+    const QLatin1String prefix(kReplayPrefix);
+    if (!source.startsWith(prefix))
+        return source;
+    const QString path = source.mid(prefix.size());
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return source;
+    return prefix + QDir::cleanPath(QDir(startFolder).absoluteFilePath(path));
+}
+
+SettingsRepair RepairGazeSettings(const QString& shipped) {
+    const std::string path(kGazeSettingsPath);
+    const std::string bad = path + kBadSuffix;
+    const QString shown = QString::fromStdString(path);
+    SettingsRepair repair;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0) {
+        repair.outcome = support::WriteFileAtomically(path, FirstRunSettingsBytes(shipped)) == support::WriteStatus::Ok
+                             ? SettingsRepair::Created
+                             : SettingsRepair::Usable;
+        return repair;
+    }
+    const support::FileBytes file = support::ReadRegularFile(path, IniDocument::kMaxFileBytes);
+    if (file.status == support::ReadStatus::Ok) {
+        IniDocument doc;
+        doc.setReportsRefusedLines(false);
+        StringLineSource text(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+        doc.read(text);
+        if (IsUsableGazeTuning(GazeTuningOf(doc)))
+            return repair;
+    }
+    const QString reason = RefusalReason(file.status);
+    // The previous bad file gives way; a folder of that name (a bad folder kept before) is only
+    // replaced when empty, which rename does by itself.
+    struct stat old {};
+    if (::lstat(bad.c_str(), &old) == 0 && !S_ISDIR(old.st_mode))
+        ::unlink(bad.c_str());
+    if (::rename(path.c_str(), bad.c_str()) != 0) {
+        repair.outcome = SettingsRepair::Unreplaceable;
+        repair.message = QStringLiteral("lumora: the gaze settings file %1 %2 and cannot be moved aside (%3)")
+                             .arg(shown, reason, QString::fromLocal8Bit(std::strerror(errno)));
+        return repair;
+    }
+    const support::WriteStatus written = support::WriteFileAtomically(path, FirstRunSettingsBytes(shipped));
+    repair.outcome = SettingsRepair::Replaced;
+    repair.message = QStringLiteral("lumora: the gaze settings file %1 %2; it is kept as %3 and ")
+                         .arg(shown, reason, QString::fromStdString(bad)) +
+                     (written == support::WriteStatus::Ok ? QStringLiteral("the first-run settings are used")
+                                                          : QStringLiteral("the first-run settings could not be written"));
+    return repair;
+}
+
 LumoraApp::LumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Lumora"));
     setApplicationVersion(QStringLiteral("2.7"));
@@ -135,20 +227,28 @@ int LumoraApp::run() {
         std::fprintf(stderr, "lumora: %s\n%s", qPrintable(options.error), kUsage);
         return 2;
     }
-    // The tracker library reads its source when the gaze thread starts it.
-    if (!options.gazeSource.isEmpty())
-        qputenv(kGazeSourceVariable, options.gazeSource.toLocal8Bit());
-
     FolderContext context;
     context.current = QDir::currentPath();
+    // The tracker library reads its source when the gaze thread starts it, by then in the
+    // working folder: a path the user gave must keep meaning what it meant where they typed it.
+    const QString source =
+        options.gazeSource.isEmpty() ? qEnvironmentVariable(kGazeSourceVariable) : options.gazeSource;
+    const QString resolved = ResolveGazeSource(source, context.current);
+    if (!resolved.isEmpty() && (resolved != source || !options.gazeSource.isEmpty()))
+        qputenv(kGazeSourceVariable, resolved.toLocal8Bit());
+
     context.xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
     context.home = QDir::homePath();
     context.programDir = applicationDirPath();
     const QString folder = ChooseWorkingFolder(options.workDir, context);
-    if (!PrepareWorkingFolder(folder, FindShippedFiles(context.programDir)) || !QDir::setCurrent(folder)) {
+    const QString shipped = FindShippedFiles(context.programDir);
+    if (!PrepareWorkingFolder(folder, shipped) || !QDir::setCurrent(folder)) {
         std::fprintf(stderr, "lumora: cannot work in %s\n", qPrintable(folder));
         return 1;
     }
+    const SettingsRepair repair = RepairGazeSettings(shipped);
+    if (!repair.message.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(repair.message));
 
     SetSoundPlayer(MakeQtSoundPlayer());
     PointerFeeder feeder;

@@ -49,6 +49,32 @@ QString FindShippedFiles(const QString& programDir);
 // folder cannot be created.
 bool PrepareWorkingFolder(const QString& folder, const QString& shipped);
 
+// The gaze source as the tracker library must see it once the program works in another folder:
+// a relative replay path is made absolute against `startFolder` (the folder the command was
+// started in). Any other source comes back as it is.
+QString ResolveGazeSource(const QString& source, const QString& startFolder);
+
+// What the start-up check of the gaze settings file found and did.
+struct SettingsRepair {
+    enum Outcome {
+        Usable,         // the file gives a dwell timing and a dwell size: left alone
+        Created,        // there was none: the first-run file was written (a first run)
+        Replaced,       // unusable: kept as "LMSettings.ini.bad", the first-run file written
+        Unreplaceable,  // unusable and it could not be moved aside: left as it is
+    };
+    Outcome outcome = Usable;
+    QString message;  // the one line for standard error when the user must know; empty if not
+};
+
+// Checks "Lumora/LMSettings.ini" in the working folder before the main window reads it. A file
+// that exists but gives no usable values (emptied by a crash, no numbers), or something that is
+// no settings file (a folder, a FIFO, a device, a link to nothing, a file too large), is moved
+// aside as "Lumora/LMSettings.ini.bad" (an older one of that name goes) and replaced by the
+// first-run file: the copy among the shipped files (`shipped`, may be empty) or the built-in
+// first-run text. Never blocks on what it finds. When the path cannot be freed, a folder or FIFO
+// there makes the main window run with the first-run values.
+SettingsRepair RepairGazeSettings(const QString& shipped);
+
 // Reports every mouse move over any of the program's windows to the tracker library (in pixels
 // of the primary screen), for the pointer gaze source. Install it on the application. Watching
 // the windows rather than the widgets sees every move, with or without mouse tracking on the

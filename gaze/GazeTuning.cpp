@@ -37,6 +37,10 @@ GazeTuning ReadGazeTuning(IniDocument& doc) {
         case support::ReadStatus::Missing:
             break;
     }
+    return GazeTuningOf(doc);
+}
+
+GazeTuning GazeTuningOf(const IniDocument& doc) {
     GazeTuning t;
     t.fMinFixMs = static_cast<float>(doc.getNumber(kFixTimeSection, kFixTimeKey, 0.0));
     t.Yellow = doc.getNumber(kCursorColorSection, kCursorColorKey, 0.0) != 0.0;

@@ -38,6 +38,8 @@ bool IsUsableGazeTuning(const GazeTuning& tuning);
 // that holds something other than a settings file (a folder, a FIFO, a device, a file too large)
 // cannot be the user's settings: the first-run values are used, the document stays empty.
 GazeTuning ReadGazeTuning(IniDocument& doc);
+// The three values as the document holds them (0 / false for missing keys).
+GazeTuning GazeTuningOf(const IniDocument& doc);
 
 // Sets the three keys in the document (sections created when missing); nothing is written.
 void SetGazeTuning(IniDocument& doc, const GazeTuning& tuning);

@@ -3,6 +3,8 @@
 #include "LumoraApp.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "GazeTuning.h"
 #include "qvtrack.h"
 
 using namespace lumora;
@@ -98,7 +101,7 @@ TEST(LumoraArgumentsTest, Table) {
 }
 
 TEST(WorkingFolderTest, RequestedThenCurrentWithPicturesThenPerUserFolder) {
-    QTemporaryDir tmp;
+    QTemporaryDir tmp(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
     ASSERT_TRUE(tmp.isValid());
     FolderContext ctx;
     ctx.current = tmp.filePath("cwd");
@@ -119,7 +122,7 @@ TEST(WorkingFolderTest, RequestedThenCurrentWithPicturesThenPerUserFolder) {
 }
 
 TEST(WorkingFolderTest, ShippedFilesAreFoundBesideTheProgram) {
-    QTemporaryDir tmp;
+    QTemporaryDir tmp(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
     QDir().mkpath(tmp.filePath("bin"));
     EXPECT_EQ(FindShippedFiles(tmp.filePath("bin")), QString());
     QDir().mkpath(tmp.filePath("share/lumora/Lumora/Images"));
@@ -127,7 +130,7 @@ TEST(WorkingFolderTest, ShippedFilesAreFoundBesideTheProgram) {
 }
 
 TEST(WorkingFolderTest, PreparationCopiesOnlyWhatIsMissingAndMakesTheDataFolders) {
-    QTemporaryDir tmp;
+    QTemporaryDir tmp(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
     const QString shipped = tmp.filePath("share/lumora");
     WriteFile(shipped + "/Lumora/Images/left_small.bmp", "shipped left");
     WriteFile(shipped + "/Lumora/Sounds/CLICK.WAV", "shipped click");
@@ -146,8 +149,125 @@ TEST(WorkingFolderTest, PreparationCopiesOnlyWhatIsMissingAndMakesTheDataFolders
     EXPECT_TRUE(QFileInfo(bare + "/Lumora/Drawings").isDir());
 }
 
+// The working folder is chosen before the tracker starts: a relative replay path must keep
+// meaning the file where the command was typed.
+TEST(GazeSourceTest, RelativeReplayPathsMeanTheStartFolder) {
+    const struct {
+        QString source;
+        QString resolved;
+    } cases[] = {
+        {"replay:rec.dat", "replay:/home/u/start/rec.dat"},
+        {"replay:../data/rec.dat", "replay:/home/u/data/rec.dat"},
+        {"replay:./a b.dat", "replay:/home/u/start/a b.dat"},
+        {"replay:/abs/rec.dat", "replay:/abs/rec.dat"},
+        {"replay:", "replay:"},
+        {"pointer", "pointer"},
+        {"udp:7000", "udp:7000"},
+        {"", ""},
+        {"Replay:rec.dat", "Replay:rec.dat"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ResolveGazeSource(c.source, "/home/u/start"), c.resolved) << c.source.toStdString();
+}
+
+// Whatever stands at the settings path at start, the check never blocks; what cannot give the
+// gaze its values is kept aside as LMSettings.ini.bad and replaced by the first-run file, with
+// one line for the user. A good file, or a first run, is left alone and silent.
+TEST(SettingsRepairTest, UnusableSettingsAreKeptAsideAndReplaced) {
+    QTemporaryDir tmp(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
+    const QString shipped = tmp.filePath("share");
+    WriteFile(shipped + "/Lumora/LMSettings.ini", "[FixTime]\nfMinFixMs=400\n[GazeDev]\nThresh=6.35\n");
+    enum Kind { File, Folder, Fifo, SelfLink, ZeroLink, Nothing };
+    const struct {
+        const char* name;
+        Kind kind;
+        QByteArray content;
+        SettingsRepair::Outcome outcome;
+    } cases[] = {
+        {"emptied", File, "", SettingsRepair::Replaced},
+        {"zeros", File, "[FixTime]\nfMinFixMs=0\n[GazeDev]\nThresh=0\n", SettingsRepair::Replaced},
+        {"words", File, "[FixTime]\nfMinFixMs=slow\n[GazeDev]\nThresh=wide\n", SettingsRepair::Replaced},
+        {"no size", File, "[FixTime]\nfMinFixMs=500\n", SettingsRepair::Replaced},
+        {"binary", File, QByteArray("\0\1\2[FixTime]", 12), SettingsRepair::Replaced},
+        {"huge", File, "[FixTime]\nfMinFixMs=500\n[GazeDev]\nThresh=6.35\n" + QByteArray(70 * 1024, ';'),
+         SettingsRepair::Replaced},
+        {"good", File, "[FixTime]\nfMinFixMs=450\n[GazeDev]\nThresh=12.7\n", SettingsRepair::Usable},
+        {"good with mark", File, "\xEF\xBB\xBF[FixTime]\r\nfMinFixMs=300\r\n[GazeDev]\r\nThresh=19.05\r\n",
+         SettingsRepair::Usable},
+        {"folder", Folder, "", SettingsRepair::Replaced},
+        {"fifo", Fifo, "", SettingsRepair::Replaced},
+        {"self link", SelfLink, "", SettingsRepair::Replaced},
+        {"link to a device", ZeroLink, "", SettingsRepair::Replaced},
+        {"first run", Nothing, "", SettingsRepair::Created},
+    };
+    const QString previous = QDir::currentPath();
+    for (const auto& c : cases) {
+        const QString work = tmp.filePath(QString::fromLatin1(c.name));
+        QDir().mkpath(work + "/Lumora");
+        ASSERT_TRUE(QDir::setCurrent(work));
+        WriteFile("Lumora/LMSettings.ini.bad", "an older bad file");
+        switch (c.kind) {
+            case File:
+                WriteFile("Lumora/LMSettings.ini", c.content);
+                break;
+            case Folder:
+                QDir().mkpath("Lumora/LMSettings.ini/inside");
+                break;
+            case Fifo:
+                ASSERT_EQ(::mkfifo("Lumora/LMSettings.ini", 0600), 0);
+                break;
+            case SelfLink:
+                ASSERT_EQ(::symlink("LMSettings.ini", "Lumora/LMSettings.ini"), 0);
+                break;
+            case ZeroLink:
+                ASSERT_EQ(::symlink("/dev/zero", "Lumora/LMSettings.ini"), 0);
+                break;
+            case Nothing:
+                break;
+        }
+        const SettingsRepair repair = RepairGazeSettings(shipped);
+        EXPECT_EQ(repair.outcome, c.outcome) << c.name;
+        EXPECT_EQ(repair.message.isEmpty(), c.outcome != SettingsRepair::Replaced) << c.name;
+        if (c.outcome == SettingsRepair::Replaced) {
+            EXPECT_TRUE(repair.message.startsWith("lumora: the gaze settings file Lumora/LMSettings.ini "))
+                << repair.message.toStdString();
+            EXPECT_TRUE(repair.message.endsWith("it is kept as Lumora/LMSettings.ini.bad and the first-run settings "
+                                                "are used"))
+                << repair.message.toStdString();
+            EXPECT_EQ(ReadFile("Lumora/LMSettings.ini"), ReadFile(shipped + "/Lumora/LMSettings.ini")) << c.name;
+            if (c.kind == File) {
+                EXPECT_EQ(ReadFile("Lumora/LMSettings.ini.bad"), c.content) << c.name;
+            } else if (c.kind == Folder) {
+                EXPECT_TRUE(QFileInfo("Lumora/LMSettings.ini.bad/inside").isDir());
+            } else if (c.kind == SelfLink || c.kind == ZeroLink) {
+                EXPECT_TRUE(QFileInfo("Lumora/LMSettings.ini.bad").isSymLink()) << c.name;
+            }
+        } else {
+            EXPECT_EQ(ReadFile("Lumora/LMSettings.ini.bad"), "an older bad file") << c.name;
+            const QByteArray expected = c.kind == File ? c.content : ReadFile(shipped + "/Lumora/LMSettings.ini");
+            EXPECT_EQ(ReadFile("Lumora/LMSettings.ini"), expected) << c.name;
+        }
+        ASSERT_TRUE(QDir::setCurrent(previous));
+    }
+}
+
+// Without shipped files the first-run file is the built-in one, the same as the file shipped.
+TEST(SettingsRepairTest, TheBuiltInFirstRunFileIsTheShippedOne) {
+    QTemporaryDir tmp(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
+    const QString previous = QDir::currentPath();
+    QDir().mkpath(tmp.filePath("Lumora"));
+    ASSERT_TRUE(QDir::setCurrent(tmp.path()));
+    WriteFile("Lumora/LMSettings.ini", "");
+    EXPECT_EQ(RepairGazeSettings(QString()).outcome, SettingsRepair::Replaced);
+    const QByteArray builtIn = ReadFile("Lumora/LMSettings.ini");
+    ASSERT_TRUE(QDir::setCurrent(previous));
+    EXPECT_EQ(builtIn.toStdString(), FirstRunSettingsText());
+    const QString shippedFile = QDir(QStringLiteral(LUMORA_TEST_DATA_DIR "/../..")).filePath("LMSettings.ini");
+    EXPECT_EQ(ReadFile(shippedFile), builtIn) << shippedFile.toStdString();
+}
+
 TEST(WorkingFolderTest, AFolderThatCannotBeMadeIsRefused) {
-    QTemporaryDir tmp;
+    QTemporaryDir tmp(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
     WriteFile(tmp.filePath("plain"), "a file, not a folder");
     EXPECT_FALSE(PrepareWorkingFolder(tmp.filePath("plain/lumora"), QString()));
 }
