@@ -34,14 +34,6 @@ QuestionDlg::QuestionDlg(const QSize& screen, SoundPlayer& sound, QWidget* paren
 void QuestionDlg::showEvent(QShowEvent* e) {
     // Placed and drawn afresh at each opening: the cursor must not linger from the last one.
     place(m_placement);
-    // The placement is in the main window's coordinates, the screen's, whoever owns the dialog:
-    // placed from the book instead, it would stand off by the book's own offset, and every gaze
-    // point would show its cursor that far from where the user looks.
-    const QWidget* main = parentWidget();
-    while (main != nullptr && main->parentWidget() != nullptr)
-        main = main->parentWidget();
-    if (main != nullptr)
-        setGeometry(QRect(main->mapToGlobal(m_placement.topLeft()), m_placement.size()));
     redrawPicture();
     GazeDialog::showEvent(e);
 }

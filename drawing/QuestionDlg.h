@@ -29,8 +29,7 @@ protected:
         int group;
         const char* caption;
     };
-    // placement: where the dialog stands on the screen (screen pixels, which are the main
-    // window's client coordinates, whether the owner is the main window or one of its dialogs).
+    // placement: where the dialog stands on the screen (screen pixels).
     QuestionDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent, const char* title, const char* question,
                 const QRect& placement, Answer goOn, Answer turnBack);
 
