@@ -10,6 +10,7 @@
 #include "FileNames.h"
 #include "LoadBmpFile.h"
 #include "LumoraButton.h"
+#include "MessageDlg.h"
 #include "OpenHelpDlg.h"
 #include "SoundPlayer.h"
 
@@ -119,6 +120,7 @@ OpenDlg::OpenDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
     m_previous->setGeometry(PreviousButtonPlace(screen));
     m_next->setGeometry(NextButtonPlace(screen));
     m_deleteDlg = std::make_unique<DeleteDlg>(screen, sound, this);
+    m_messageDlg = std::make_unique<MessageDlg>(screen, sound, this, QString::fromLatin1(kDeleteFailedText));
 }
 
 OpenDlg::~OpenDlg() = default;
@@ -240,9 +242,11 @@ void OpenDlg::deleteChosen() {
     if (m_deleteDlg->exec() != DeleteDlg::kOk || m_selected.isEmpty())
         return;
     // The name as the folder gave it, byte for byte. A drawing already gone is as good as
-    // deleted; one that stays must stay on its page.
-    if (::unlink(NativePath(m_selected).c_str()) != 0 && errno != ENOENT)
+    // deleted; one that stays must stay on its page, and the user must learn why.
+    if (::unlink(NativePath(m_selected).c_str()) != 0 && errno != ENOENT) {
+        tellDeleteFailed();
         return;
+    }
     for (DirectoryEntry& entry : m_listing.entries()) {
         if (!entry.name.isEmpty() && entry.path() == m_selected) {
             entry.name.clear();
@@ -256,6 +260,10 @@ void OpenDlg::deleteChosen() {
 }
 
 
+void OpenDlg::tellDeleteFailed() {
+    m_messageDlg->exec();
+}
+
 // ---- Messages ----------------------------------------------------------------------------------
 
 void OpenDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
@@ -266,6 +274,10 @@ void OpenDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
     }
     if (m_deleteDlg->isVisible()) {
         PostLumoraMessage(m_deleteDlg.get(), WM_GAZE_POINT, wParam, lParam);
+        return;
+    }
+    if (m_messageDlg->isVisible()) {
+        PostLumoraMessage(m_messageDlg.get(), WM_GAZE_POINT, wParam, lParam);
         return;
     }
     GazeDialog::gazePoint(wParam, lParam);

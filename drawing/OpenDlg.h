@@ -23,6 +23,7 @@ namespace lumora {
 class LM_UtilityButton;
 class OpenHelpDlg;
 class DeleteDlg;
+class MessageDlg;
 
 class OpenDlg : public GazeDialog {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
     static constexpr const char* kNextPicture = "Lumora/Images/right_small.bmp";
     static constexpr int kBookSourceWidth = 650;
     static constexpr int kBookSourceHeight = 475;
+    static constexpr const char* kDeleteFailedText = "The drawing could not be deleted: the folder cannot be written.";
     // Consecutive gaze points on a page that choose it.
     static constexpr int kPageChooseCount = 30;
 
@@ -64,6 +66,7 @@ public:
     LM_UtilityButton* nextButton() const { return m_next; }
     OpenHelpDlg* helpWindow() const { return m_helpDlg.get(); }
     DeleteDlg* deleteDialog() const { return m_deleteDlg.get(); }
+    MessageDlg* messageDialog() const { return m_messageDlg.get(); }
 
     // ---- Actions, as the buttons and gaze trigger them --------------------------------------
     // A gaze point on the pages, in dialog coordinates: counts toward choosing a page.
@@ -73,7 +76,8 @@ public:
     // Two pages on (+1) or back (-1).
     void turnPages(int direction);
     // Asks for confirmation and deletes the chosen drawing. When the file cannot be removed
-    // (a folder that cannot be written) the drawing stays on its page and chosen.
+    // (a folder that cannot be written) the drawing stays on its page and chosen, and the
+    // message dialog (kDeleteFailedText) tells the user so; it takes the gaze while shown.
     void deleteChosen();
 
     // ---- Geometry (dialog coordinates) -------------------------------------------------------
@@ -105,6 +109,7 @@ private:
     void setBook(const char* picture);
     void updateArrows();
     void showHelp();
+    void tellDeleteFailed();
 
     DirectoryFilter m_listing;
     std::array<int, 2> m_offset{0, 1};
@@ -125,6 +130,7 @@ private:
     LM_UtilityButton* m_next;
     std::unique_ptr<OpenHelpDlg> m_helpDlg;
     std::unique_ptr<DeleteDlg> m_deleteDlg;
+    std::unique_ptr<MessageDlg> m_messageDlg;  // a delete that failed
 };
 
 }  // namespace lumora

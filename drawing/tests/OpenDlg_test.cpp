@@ -16,6 +16,7 @@
 #include "DrawingFile.h"
 #include "FileNames.h"
 #include "LoadBmpFile.h"
+#include "MessageDlg.h"
 #include "OpenHelpDlg.h"
 
 using namespace lumora;
@@ -298,6 +299,60 @@ TEST_F(OpenDlgTest, NamesAsTheFileSystemGivesThemOpenAndDelete) {
     }
     EXPECT_NE(::access(latin1.constData(), F_OK), 0);
     EXPECT_NE(::access(backslash.constData(), F_OK), 0);
+}
+
+namespace {
+
+struct DeleteFailure {
+    const char* what;
+    // Makes the chosen drawing impossible to remove; false when this system cannot.
+    bool (*prevent)(const QString& drawing);
+    void (*undo)(const QString& drawing);
+};
+
+const DeleteFailure kDeleteFailures[] = {
+    {"folder that cannot be written",
+     [](const QString&) {
+         // The superuser writes into any folder.
+         return ::geteuid() != 0 && ::chmod("Lumora/Drawings", 0555) == 0;
+     },
+     [](const QString&) { ::chmod("Lumora/Drawings", 0755); }},
+    {"drawing replaced by a folder",
+     [](const QString& drawing) {
+         // Removing a file name that has become a folder fails whoever asks.
+         return QFile::remove(drawing) && QDir().mkpath(drawing + "/inside");
+     },
+     [](const QString& drawing) { QDir(drawing).removeRecursively(); }},
+};
+
+}  // namespace
+
+TEST_F(OpenDlgTest, ADeleteThatFailsKeepsThePageAndTellsTheUser) {
+    for (const DeleteFailure& failure : kDeleteFailures) {
+        SCOPED_TRACE(failure.what);
+        FreshDrawingsFolder();
+        Save(kOld, qRgb(255, 0, 0));
+        open();
+        dlg->choosePage(OpenDlg::LeftPage);
+        ASSERT_EQ(dlg->selectedPath(), kOld);
+        if (!failure.prevent(kOld))
+            continue;
+        QString told;
+        WhenVisible(dlg->deleteDialog(), [&] { GazeChoose(dlg.get(), dlg->deleteDialog()->deleteButton()); });
+        // The message takes the gaze from the book while it is shown, and OK closes it.
+        WhenVisible(dlg->messageDialog(), [&] {
+            told = dlg->messageDialog()->text();
+            GazeChoose(dlg.get(), dlg->messageDialog()->okButton());
+        });
+        dlg->deleteChosen();
+        failure.undo(kOld);
+        EXPECT_EQ(told, QString::fromLatin1(OpenDlg::kDeleteFailedText));
+        EXPECT_FALSE(dlg->messageDialog()->isVisible());
+        EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
+        EXPECT_EQ(dlg->selectedPath(), kOld);
+        EXPECT_EQ(dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookLeftPicture));
+        dlg->done(OpenDlg::kCancel);
+    }
 }
 
 TEST(OpenDlgGeometry, PlacesFromTheScreenSize) {
