@@ -1,5 +1,7 @@
 #include "LoadBmpFile.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QIODevice>
 #include <algorithm>
@@ -375,6 +377,24 @@ bool loadCaught(const std::uint8_t* data, std::size_t size, const QSize& part, Q
 
 const QSize WHOLE(INT_MAX, INT_MAX);
 
+// Whether the picture's header leaves it within the pixels taken (or is no header at all, which
+// the full read refuses with its reason). Asked before the file is read, so that a picture too
+// large, which may still be a file of many megabytes, is refused without reading it.
+bool sizeFits(const std::string& path) {
+    const support::OpenedFile opened = support::OpenRegularFile(path, kMaxBmpFileBytes);
+    if (opened.status != support::ReadStatus::Ok) {
+        return false;
+    }
+    std::array<std::uint8_t, FILE_HEADER_SIZE + 12> head{};
+    const ssize_t got = ::pread(opened.fd.get(), head.data(), head.size(), 0);
+    if (got != ssize_t(head.size())) {
+        return true;
+    }
+    const std::int64_t width = static_cast<std::int32_t>(le32(head.data() + FILE_HEADER_SIZE + 4));
+    const std::int64_t height = static_cast<std::int32_t>(le32(head.data() + FILE_HEADER_SIZE + 8));
+    return std::uint64_t(width < 0 ? -width : width) * std::uint64_t(height < 0 ? -height : height) <= kMaxBmpPixels;
+}
+
 // The file's bytes, or nothing. Files of the program's own resources are in memory already;
 // every other file is opened without blocking, refused unless regular and within the bound.
 bool readFile(const QString& path, std::vector<std::uint8_t>& bytes) {
@@ -387,7 +407,11 @@ bool readFile(const QString& path, std::vector<std::uint8_t>& bytes) {
         bytes.assign(all.constBegin(), all.constEnd());
         return true;
     }
-    support::FileBytes file = support::ReadRegularFile(NativePath(path), kMaxBmpFileBytes);
+    const std::string native = NativePath(path);
+    if (!sizeFits(native)) {
+        return false;
+    }
+    support::FileBytes file = support::ReadRegularFile(native, kMaxBmpFileBytes);
     if (file.status != support::ReadStatus::Ok) {
         return false;
     }

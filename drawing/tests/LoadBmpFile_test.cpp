@@ -218,15 +218,16 @@ TEST(LoadBmpFile, TakesNamesByteForByte) {
     ASSERT_TRUE(QDir().mkpath("Lumora/Images"));
     QFile::remove("Lumora/Images/sample.bmp");
     ASSERT_TRUE(QFile::copy(QString::fromStdString(dataPath("colour_4bpp.bmp")), "Lumora/Images/sample.bmp"));
+    QFile::remove("Lumora\\Images\\sample.bmp");
     QImage image;
     EXPECT_FALSE(LoadBmpFile("Lumora\\Images\\sample.bmp", image));
-    QFile::remove("Lumora\\Images\\sample.bmp");
     ASSERT_TRUE(QFile::copy(QString::fromStdString(dataPath("mono_1bpp.bmp")), "Lumora\\Images\\sample.bmp"));
     ASSERT_TRUE(LoadBmpFile("Lumora\\Images\\sample.bmp", image));
     expectPixels(image, MONO, "backslash name");
 
     // A name that is not UTF-8 opens under the name its folder listing gives.
     const QByteArray latin1 = "Lumora/Images/Bild-\xE4.bmp";
+    ::unlink(latin1.constData());
     const QByteArray sample = readData("colour_24bpp.bmp");
     const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(fd, 0);
