@@ -13,6 +13,8 @@ namespace qvtrack::headvideo {
 // The test videos run at 15 frames a second: half a webcam's rate, so twice the movement per
 // frame, and half the frames to make and read.
 inline constexpr double kTestRate = 15;
+// The calibration videos, the longest, run at 10: a webcam's rate in a dim room.
+inline constexpr double kCalibrationRate = 10;
 
 // The simulated head: pointing at the screen place (x, y) in shares (0 to 1) puts the face's
 // centre here in the frame. Mirrored like a camera facing the user (pointing right moves the

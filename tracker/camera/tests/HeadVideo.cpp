@@ -183,8 +183,7 @@ bool HeadVideo::write(const std::string& path, const Script& script, double rate
     return true;
 }
 
-std::string HeadVideo::make(const std::string& folder, const std::string& stem, const Script& script,
-                            double rate) const {
+std::string VideoPath(const std::string& folder, const std::string& stem, const Script& script, double rate) {
     std::string description = std::to_string(kDrawingVersion) + " " + std::to_string(rate);
     for (const Shot& s : script) {
         char line[160];
@@ -194,7 +193,12 @@ std::string HeadVideo::make(const std::string& folder, const std::string& stem, 
     }
     char name[32];
     std::snprintf(name, sizeof name, "-%016zx.avi", std::hash<std::string>{}(description));
-    const std::string path = folder + "/" + stem + name;
+    return folder + "/" + stem + name;
+}
+
+std::string HeadVideo::make(const std::string& folder, const std::string& stem, const Script& script,
+                            double rate) const {
+    const std::string path = VideoPath(folder, stem, script, rate);
     if (std::filesystem::exists(path)) {
         return path;
     }

@@ -45,9 +45,8 @@ public:
     cv::Mat render(const Shot& shot, cv::RNG& rng) const;
     // Writes the script as an AVI at `rate` frames a second; false when the writer fails.
     bool write(const std::string& path, const Script& script, double rate, unsigned seed = 1) const;
-    // The video for the script in `folder`, named after `stem` and the script's contents:
-    // made when missing (through a temporary name, so a killed run leaves no half video),
-    // kept for the next run otherwise. Empty when it cannot be written.
+    // The video for the script in `folder` (see VideoPath): made when missing, through a
+    // temporary name so that a killed run leaves no half video. Empty when it cannot be written.
     std::string make(const std::string& folder, const std::string& stem, const Script& script, double rate) const;
 
     // The face's size in the video, in pixels.
@@ -63,6 +62,10 @@ private:
     // would cost more than the rest of the frame.
     std::vector<cv::Mat> m_noise;
 };
+
+// Where the video for the script goes in `folder`: named after `stem` and the script's
+// contents, so a video made once serves every later run of the same script.
+std::string VideoPath(const std::string& folder, const std::string& stem, const Script& script, double rate);
 
 // The portrait and cascade paths the build found (empty when missing).
 std::string PortraitPath();
