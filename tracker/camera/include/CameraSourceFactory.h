@@ -12,6 +12,9 @@
 // standard error per outage; so does a source whose face detector data is missing (it then
 // never finds a face). A damaged calibration file is named on standard error and the default
 // gain used.
+//
+// For the whole process, the source tells OpenCV to write nothing on standard error (the source
+// says what went wrong, once) and to work without its thread pool.
 #pragma once
 
 #include <memory>

@@ -13,19 +13,19 @@ CameraSource::CameraSource(std::unique_ptr<CameraReader> reader, double framesPe
                            const HeadMap& map, HostScreen screen, Pace pace, TrackStats& stats, Clock& clock)
     : m_reader(std::move(reader)),
       m_rate(std::max(1, static_cast<int>(std::lround(framesPerSecond)))),
-      m_wait(static_cast<long long>(kOneSecondNs / (m_rate * (pace == Pace::Background && speed > 0 ? speed : 1.0)))),
+      m_period(static_cast<long long>(kOneSecondNs / (m_rate * (pace == Pace::Background && speed > 0 ? speed : 1.0)))),
       m_pointer(map, screen),
       m_pace(pace),
       m_stats(stats),
       m_afterEnd(clock, m_rate),
-      m_queue(stats) {
+      m_handoff(stats, m_period) {
     m_stats.connected = m_reader && m_reader->connected() ? 1 : 0;
     if (!m_reader) {
         m_ended = true;
     } else if (m_pace == Pace::Background) {
         m_loop.start([this] {
             m_reader->run(
-                m_loop, [this](const FaceObservation& face) { m_queue.push(m_pointer.point(face)); },
+                m_loop, [this](const FaceObservation& face) { m_handoff.push(m_pointer.point(face)); },
                 &m_stats.connected);
         });
     }
@@ -37,12 +37,14 @@ CameraSource::~CameraSource() {
 
 void CameraSource::next(GazeSample& out) {
     if (m_pace == Pace::Background) {
-        const auto now = std::chrono::steady_clock::now();
-        if (m_queue.next(out, m_wait)) {
+        if (m_handoff.next(out)) {
             m_lastReceived = out;
-            m_lastReceivedAt = now;
-        } else if (m_lastReceived.found == 1 && now - m_lastReceivedAt < kBridgeFrames * m_wait) {
+            m_lastReceivedAt = std::chrono::steady_clock::now();
+        } else if (m_lastReceived.found == 1 &&
+                   std::chrono::steady_clock::now() - m_lastReceivedAt < kBridgeFrames * m_period) {
             out = m_lastReceived;
+        } else {
+            out = GazeSample{0, m_lastReceived.x, m_lastReceived.y};
         }
         return;
     }

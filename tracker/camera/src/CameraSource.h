@@ -2,12 +2,13 @@
 // (CameraReader) and its place mapped to the screen (HeadPointer).
 //
 // A camera, or a video played at a pace, is read on a background thread like the network
-// sources: next() hands out what arrived and waits at most one frame period. A frame that does
-// not come in its period (a webcam slowing down in dim light, a dropped frame) is bridged by
-// repeating the last sample for up to kBridgeFrames periods, so the program's dwell counts do
-// not break on camera hiccups; after that, while the camera is away, next() repeats the last
-// position with found 0. A face that leaves the view gives found 0 at once: its frames still
-// come, without a face. A video played unpaced
+// sources: next() hands out each frame's sample as soon as it is ready, waiting for it until a
+// quarter of a frame period after it was due (SampleHandoff). A frame that does not come by then
+// (a webcam slowing down in dim light, a dropped frame) is bridged by repeating the last sample
+// for up to kBridgeFrames periods, so the program's dwell counts do not break on camera
+// hiccups; after that, while the camera is away, next() repeats the last position with found 0.
+// A face that leaves the view gives found 0 at once: its frames still come, without a face.
+// A video played unpaced
 // (speed 0) is read on demand instead, one frame per next(), so that a test or a demo run sees
 // every frame exactly once, however slow the machine. After a video's end every sample is
 // found 0 at the last position, one per frame period.
@@ -21,7 +22,7 @@
 #include "GazeSource.h"
 #include "HeadPointer.h"
 #include "Pacer.h"
-#include "SampleQueue.h"
+#include "SampleHandoff.h"
 
 namespace qvtrack {
 
@@ -43,7 +44,7 @@ public:
 private:
     std::unique_ptr<CameraReader> m_reader;
     int m_rate;
-    std::chrono::nanoseconds m_wait;
+    std::chrono::nanoseconds m_period;
     HeadPointer m_pointer;
     Pace m_pace;
     TrackStats& m_stats;
@@ -51,7 +52,7 @@ private:
     bool m_ended = false;
     GazeSample m_lastReceived{};
     std::chrono::steady_clock::time_point m_lastReceivedAt{};
-    SampleQueue m_queue;
+    SampleHandoff m_handoff;
     BackgroundLoop m_loop;  // last: joined before the members above go
 };
 

@@ -25,10 +25,15 @@ double UsableRate(double rate, double fallback) {
 }
 
 // OpenCV's video input reports its own failures on standard error, several lines for one
-// missing camera; the feed says once, in the suite's words, what went wrong.
-void QuietVideoInput() {
+// missing camera; the feed says once, in the suite's words, what went wrong. And OpenCV works
+// on the calling thread: on images this small its thread pool's wake-ups cost more processor
+// time than they save and add milliseconds of latency to every frame.
+void SetUpOpenCv() {
     static std::once_flag once;
-    std::call_once(once, [] { cv::utils::logging::setLogLevel(cv::utils::logging::LOG_LEVEL_SILENT); });
+    std::call_once(once, [] {
+        cv::utils::logging::setLogLevel(cv::utils::logging::LOG_LEVEL_SILENT);
+        cv::setNumThreads(1);
+    });
 }
 
 }  // namespace
@@ -40,7 +45,7 @@ CaptureFeed::CaptureFeed(Kind kind, std::string name, double requestedRate, doub
       m_speed(speed),
       m_rate(m_requestedRate),
       m_clock(clock) {
-    QuietVideoInput();
+    SetUpOpenCv();
 }
 
 CaptureFeed::~CaptureFeed() {

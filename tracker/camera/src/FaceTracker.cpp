@@ -9,17 +9,19 @@ namespace qvtrack {
 namespace {
 
 // Lucas-Kanade: a window of 15 pixels on 4 pyramid levels follows movements of up to about
-// 60 pixels between frames (a quick turn of the head at 30 frames a second).
+// 60 pixels between frames (a quick turn of the head at 15 frames a second). Ten iterations to
+// a twentieth of a pixel: the median over the points gives the subpixel steadiness.
 const cv::Size kFlowWindow(15, 15);
 constexpr int kFlowLevels = 3;
-const cv::TermCriteria kFlowStop(cv::TermCriteria::COUNT | cv::TermCriteria::EPS, 20, 0.03);
+const cv::TermCriteria kFlowStop(cv::TermCriteria::COUNT | cv::TermCriteria::EPS, 10, 0.05);
 // A point followed forward and back must land within this many pixels of where it started.
 constexpr float kComeBack = 0.7f;
 // A point moving this far from the median movement is on something else (a hand, the
 // background at the face's edge).
 constexpr float kStray = 2.0f;
-// The flow works on the face's box grown by half its size on each side: room for the movement.
-constexpr double kFlowRoom = 0.5;
+// The flow works on the face's box grown by a third of its size on each side (and a window):
+// room for the movement between two frames.
+constexpr double kFlowRoom = 0.35;
 // Corners are taken from the inner face: the box's edges hold hair and background.
 constexpr double kInnerLeft = 0.2, kInnerRight = 0.8, kInnerTop = 0.15, kInnerBottom = 0.9;
 constexpr double kCornerQuality = 0.01;

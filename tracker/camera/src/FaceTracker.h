@@ -34,10 +34,10 @@ public:
     // optical flow only, or nothing (a frame skipped while searching).
     enum class Work { Searched, Checked, Followed, Skipped };
 
-    static constexpr int kMostPoints = 40;
+    static constexpr int kMostPoints = 30;
     static constexpr int kFewestPoints = 6;
-    static constexpr int kCheckEvery = 10;
-    static constexpr int kMissedChecksLost = 6;
+    static constexpr int kCheckEvery = 15;
+    static constexpr int kMissedChecksLost = 4;
     static constexpr int kEagerSearchFrames = 15;
     static constexpr int kSearchEvery = 3;
     // The patch's normalised correlation with the face's look below which the face is gone.
