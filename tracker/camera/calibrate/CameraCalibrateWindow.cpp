@@ -54,6 +54,10 @@ CameraCalibrateWindow::~CameraCalibrateWindow() {
 }
 
 void CameraCalibrateWindow::startCamera() {
+    if (m_setup.camera.empty()) {
+        m_watch.start();
+        return;
+    }
     const bool camera = CaptureFeed::NamesCamera(m_setup.camera);
     static SteadyClock clock;
     auto feed = std::make_unique<CaptureFeed>(camera ? CaptureFeed::Kind::Camera : CaptureFeed::Kind::Video,
@@ -199,12 +203,15 @@ void CameraCalibrateWindow::paintEvent(QPaintEvent*) {
                          m_result);
         return;
     }
+    // The texts stand between the rows of targets (at a tenth, a half and nine tenths of the
+    // height), so no target ever covers them.
+    const int line = font.pixelSize() * 3;
+    const QRect upper(margin, height() * 3 / 10 - line / 2, width() - 2 * margin, line);
+    const QRect lower(margin, height() * 7 / 10 - line / 2, width() - 2 * margin, line);
     painter.setPen(Qt::white);
-    painter.drawText(rect().adjusted(margin, margin, -margin, -margin), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     instruction());
+    painter.drawText(upper, Qt::AlignCenter | Qt::TextWordWrap, instruction());
     painter.setPen(m_session.faceFound() ? kFoundColour : kLostColour);
-    painter.drawText(rect().adjusted(margin, margin, -margin, -margin), Qt::AlignHCenter | Qt::AlignBottom,
-                     faceStatus());
+    painter.drawText(lower, Qt::AlignCenter, faceStatus());
     const QRect target = targetRect();
     if (!target.isEmpty()) {
         painter.setPen(Qt::NoPen);

@@ -29,7 +29,8 @@ class CameraCalibrateWindow : public QWidget {
 
 public:
     struct Setup {
-        std::string camera;       // a camera device or a video file
+        std::string camera;       // a camera device or a video file; empty: none is opened, the
+                                  // caller hands in the observations (addObservation)
         double speed = 1;         // a video's pace multiplier; 0: as fast as it decodes
         std::string calibration;  // where the map is saved
         std::string cascade;      // the face detector's data
