@@ -5,7 +5,10 @@
 // a video file, which plays as a camera at its own frame rate times QVTRACK_SPEED (0: one
 // frame for every sample asked for). The face is followed in the frames and its place mapped to
 // the screen through the user's calibration ($XDG_CONFIG_HOME/lumora/camera-calibration; the
-// default gain without one). iSamplePerSec is the camera's or the video's frame rate.
+// default gain without one). iSamplePerSec is the camera's or the video's frame rate; a camera
+// faster than the program takes samples (120 a second, or QVTRACK_RATE when lower; the camera is
+// asked for that rate, 30 by default) has only every second, third, ... frame followed, and the
+// rate reported is what that leaves.
 //
 // Failures: a video that cannot be played yields no source (null, `error` set). A camera that
 // is away yields a source that reports found 0 and keeps trying to open it, with one line on
@@ -32,7 +35,8 @@ inline constexpr const char* kDefaultCamera = "/dev/video0";
 
 struct CameraRequest {
     std::string name;      // DEVICE_OR_FILE; empty: kDefaultCamera
-    int requestedRate = 0; // frames per second to ask a camera for; 0: its default (30)
+    int requestedRate = 0; // QVTRACK_RATE: frames per second to ask a camera for, and the most
+                           // samples a second to deliver; 0: the camera's default (30)
     double speed = 1.0;    // a video's pace multiplier; 0: unpaced
     HostScreen screen;
     std::string calibration;  // the calibration file; empty: none (the default gain)

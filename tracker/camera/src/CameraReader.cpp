@@ -30,24 +30,26 @@ CameraReader::Step CameraReader::step(FaceObservation& out) {
         m_tracker.reset();
     }
     double seconds = 0;
-    switch (m_feed->read(m_frame, seconds)) {
-        case FrameFeed::Read::Frame:
-            break;
-        case FrameFeed::Read::Ended:
-            m_ended = true;
-            m_open = false;
-            m_feed->close();
-            return Step::Ended;
-        case FrameFeed::Read::Failed:
-            m_open = false;
-            m_feed->close();
-            if (!m_reported) {
-                m_log << kPrefix << "the camera " << m_feed->name() << " stopped sending frames; reconnecting"
-                      << std::endl;
-                m_reported = true;
-            }
-            return Step::Unavailable;
-    }
+    do {
+        switch (m_feed->read(m_frame, seconds)) {
+            case FrameFeed::Read::Frame:
+                break;
+            case FrameFeed::Read::Ended:
+                m_ended = true;
+                m_open = false;
+                m_feed->close();
+                return Step::Ended;
+            case FrameFeed::Read::Failed:
+                m_open = false;
+                m_feed->close();
+                if (!m_reported) {
+                    m_log << kPrefix << "the camera " << m_feed->name() << " stopped sending frames; reconnecting"
+                          << std::endl;
+                    m_reported = true;
+                }
+                return Step::Unavailable;
+        }
+    } while (m_frames++ % m_stride != 0);
     m_reported = false;
     try {
         out = m_tracker.track(m_frame, seconds);

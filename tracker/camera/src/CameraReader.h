@@ -7,6 +7,7 @@
 // One thread at a time; `log` must outlive the reader.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -46,6 +47,9 @@ public:
     // (when given) is 1 while frames come.
     void run(BackgroundLoop& loop, const Sink& sink, std::atomic<std::int32_t>* connected = nullptr);
 
+    // Follows the face in every `stride`-th frame only, reading and dropping the others: a
+    // camera faster than the program may take samples (see SourceConfig::kMaxDeliveredRate).
+    void setStride(int stride) { m_stride = std::max(1, stride); }
     bool connected() const { return m_open; }
     double framesPerSecond() const { return m_feed->framesPerSecond(); }
     const FrameFeed& feed() const { return *m_feed; }
@@ -59,6 +63,8 @@ private:
     bool m_open = false;
     bool m_reported = false;  // this outage has had its line
     bool m_ended = false;
+    int m_stride = 1;
+    long m_frames = 0;
     cv::Mat m_frame;
 };
 

@@ -1,11 +1,14 @@
 #include "CameraSourceFactory.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include "CalibrationFile.h"
 #include "CameraPaths.h"
 #include "CameraSource.h"
 #include "CaptureFeed.h"
+#include "SourceConfig.h"
 
 namespace qvtrack {
 
@@ -41,7 +44,13 @@ std::unique_ptr<GazeSource> CreateCameraSource(const CameraRequest& request, Clo
         error = "cannot play the video \"" + name + "\": " + why;
         return nullptr;
     }
-    const double rate = feed->framesPerSecond();
+    // The program takes at most kMaxDeliveredRate samples a second (or fewer, when asked for
+    // fewer); a faster camera has only every stride-th frame followed.
+    const double fps = feed->framesPerSecond();
+    const int limit = request.requestedRate > 0 ? std::min(request.requestedRate, SourceConfig::kMaxDeliveredRate)
+                                                : SourceConfig::kMaxDeliveredRate;
+    const int stride = std::max(1, static_cast<int>(std::ceil(fps / limit - 1e-9)));
+    const double rate = fps / stride;
 
     HeadMap map = HeadMap::Default();
     if (!request.calibration.empty()) {
@@ -58,6 +67,7 @@ std::unique_ptr<GazeSource> CreateCameraSource(const CameraRequest& request, Clo
     std::unique_ptr<CameraReader> reader;
     if (finder->load(request.cascade, why)) {
         reader = std::make_unique<CameraReader>(std::move(feed), std::move(finder), log, open);
+        reader->setStride(stride);
     } else {
         log << kPrefix << why << "; the camera source finds no face" << std::endl;
     }

@@ -84,6 +84,33 @@ TEST(CameraSource, AVideoPlaysAsACameraOneSampleForEachFrame) {
     EXPECT_EQ(made.logged(), "");
 }
 
+// The program takes no more than 120 samples a second, or what QVTRACK_RATE asks for when less:
+// a faster camera has only every second, third, ... frame followed.
+TEST(CameraSource, AFastCameraIsTakenAtNoMoreThanTheRateTheProgramTakes) {
+    struct Case {
+        double videoRate;
+        int asked;
+        int reported;
+        int samples;  // found samples from the 15 frames
+    };
+    const Case cases[] = {{60, 25, 20, 5}, {60, 60, 60, 15}, {240, 0, 120, 8}, {25, 50, 25, 15}};
+    for (const Case& k : cases) {
+        TrackStats stats;
+        CameraRequest request = Request(ShortVideo(k.videoRate));
+        request.requestedRate = k.asked;
+        Made made = Make(request, stats);
+        ASSERT_TRUE(made.source) << made.error;
+        EXPECT_EQ(made.source->samplesPerSecond(), k.reported) << k.videoRate << " asked " << k.asked;
+        int found = 0;
+        for (int i = 0; i < 16; ++i) {
+            GazeSample s{};
+            made.source->next(s);
+            found += s.found;
+        }
+        EXPECT_EQ(found, k.samples) << k.videoRate << " asked " << k.asked;
+    }
+}
+
 TEST(CameraSource, AfterTheVideoEverySampleIsFoundZeroAtTheLastPlace) {
     TrackStats stats;
     Made made = Make(Request(ShortVideo()), stats);
