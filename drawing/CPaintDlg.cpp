@@ -371,8 +371,12 @@ void CPaintDlg::openDrawing(const QString& path) {
 }
 
 void CPaintDlg::saveDrawing(const QString& path) {
+    if (!m_writer) {
+        return;
+    }
     // The log is research data: a drawing that never reached the disk was not saved.
-    if (m_writer && m_writer(path, snapshot())) {
+    m_lastSave = m_writer(path, snapshot());
+    if (m_lastSave == support::WriteStatus::Ok) {
         m_log.record(KeystrokeLog::Event::Save);
     }
 }

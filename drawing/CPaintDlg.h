@@ -25,6 +25,7 @@
 #include <memory>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "GazeCursor.h"
 #include "KeystrokeLog.h"
 #include "MessageRegistry.h"
@@ -91,8 +92,8 @@ public:
     static constexpr const char* SOUND_COMMIT = "Lumora/Sounds/g.wav";
     static constexpr const char* TRACE_TASK_PICTURE = "Lumora/Images/tracetask.bmp";
 
-    // Writes the drawing a save captured to a file; true when it was written.
-    using DrawingWriter = std::function<bool(const QString& path, const QImage& drawing)>;
+    // Writes the drawing a save captured to a file; Ok when it was written.
+    using DrawingWriter = std::function<support::WriteStatus(const QString& path, const QImage& drawing)>;
 
     // screenSize: the main window's (the screen's) size, from which the canvas places itself
     // in its parent. sound must outlive the canvas. The first form opens the keystroke log file
@@ -129,8 +130,10 @@ public:
     // With the yellow step, a start, an end or a stamp takes three dwell steps, else two.
     void setYellowStep(bool enabled) { m_yellowStep = enabled; }
     bool yellowStep() const { return m_yellowStep; }
-    // The writer of saved drawings; without one, a save is only logged.
+    // The writer of saved drawings; without one, a save does nothing.
     void setDrawingWriter(DrawingWriter writer) { m_writer = std::move(writer); }
+    // How the last save went (Ok before the first); a failed one is not logged as saved.
+    support::WriteStatus lastSaveStatus() const { return m_lastSave; }
 
     // ---- State, for the main window and tests -----------------------------------------------
     const CanvasGeometry& geometry() const { return m_geometry; }
@@ -213,6 +216,7 @@ private:
     CanvasGeometry m_geometry;
     KeystrokeLog m_log;
     DrawingWriter m_writer;
+    support::WriteStatus m_lastSave = support::WriteStatus::Ok;
 
     QImage m_background;
     QImage m_committed;

@@ -1,6 +1,8 @@
 #include "DrawingFile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <string>
+#include <string_view>
 #include <new>
 
 namespace lumora {
@@ -111,34 +113,20 @@ bool WriteDrawing(ByteSink& sink, const QImage& drawing) {
            sink.write(block->constData(), static_cast<std::size_t>(block->size()));
 }
 
-namespace {
-
-// Writes into a QSaveFile, which keeps the bytes in a temporary file of the same folder.
-class SaveFileSink : public ByteSink {
-public:
-    explicit SaveFileSink(QSaveFile& file) : m_file(file) {}
-    bool write(const char* data, std::size_t size) override {
-        return m_file.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
-    }
-
-private:
-    QSaveFile& m_file;
-};
-
-}  // namespace
-
-bool WriteDrawingFile(const QString& path, const QImage& drawing) {
+support::WriteStatus StoreDrawingFile(const QString& path, const QImage& drawing) {
+    MemoryByteSink bytes;
+    if (!WriteDrawing(bytes, drawing))
+        return support::WriteStatus::Failed;
     QString native = path;
     native.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QSaveFile file(native);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    SaveFileSink sink(file);
-    if (!WriteDrawing(sink, drawing)) {
-        file.cancelWriting();  // the temporary file is removed, the target untouched
-        return false;
-    }
-    return file.commit();
+    const QByteArray name = QFile::encodeName(native);
+    return support::WriteFileAtomically(std::string(name.constData(), static_cast<std::size_t>(name.size())),
+                                        std::string_view(bytes.bytes().constData(),
+                                                         static_cast<std::size_t>(bytes.bytes().size())));
+}
+
+bool WriteDrawingFile(const QString& path, const QImage& drawing) {
+    return StoreDrawingFile(path, drawing) == support::WriteStatus::Ok;
 }
 
 }  // namespace lumora

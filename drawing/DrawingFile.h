@@ -4,9 +4,9 @@
 // with no colour table; they are read back with LoadBmpFile.
 //
 // Writing goes through a ByteSink so that tests can write to memory or to a sink that fails
-// after N bytes. WriteDrawingFile writes to a temporary file beside the target and renames it
-// into place only when every byte is written: a crash or a full disk never leaves a truncated
-// drawing under the drawing's name, and a failed write leaves no file behind.
+// after N bytes. A drawing file is written whole with support::WriteFileAtomically: a crash or a
+// full disk never leaves a truncated drawing under the drawing's name, and the caller learns
+// whether the disk was full or the folder could not be written, to tell the user.
 #pragma once
 
 #include <QByteArray>
@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "AtomicFile.h"
 #include "LoadBmpFile.h"
 
 namespace lumora {
@@ -76,9 +77,12 @@ QByteArray BmpFileHeader(std::uint32_t blockLength, std::uint32_t tableEntries);
 // gives no block or the sink refused bytes.
 bool WriteDrawing(ByteSink& sink, const QImage& drawing);
 
-// Writes the drawing to the file at path (relative to the working directory) through a
-// temporary file in the same folder, renamed into place when complete. False, and no file
-// left behind, when anything failed. Fits CPaintDlg::DrawingWriter.
+// Writes the drawing to the file at path (relative to the working directory, '/' or '\\'
+// separated) atomically. Failed (nothing written) for a drawing that gives no block; otherwise
+// what the write reported. Fits CPaintDlg::DrawingWriter.
+support::WriteStatus StoreDrawingFile(const QString& path, const QImage& drawing);
+
+// The same, for callers that need only to know whether the file was written.
 bool WriteDrawingFile(const QString& path, const QImage& drawing);
 
 }  // namespace lumora

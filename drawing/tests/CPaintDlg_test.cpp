@@ -465,7 +465,7 @@ TEST_F(Canvas, GridDotsAreNeverInTheImageASaveTakes) {
     QImage written;
     m_canvas->setDrawingWriter([&](const QString&, const QImage& drawing) {
         written = drawing;
-        return true;
+        return support::WriteStatus::Ok;
     });
     post(WM_TOGGLE_GRID, 0, GROUP_GRID);
     EXPECT_TRUE(m_canvas->gridOn());
@@ -490,11 +490,19 @@ TEST_F(Canvas, GridDotsAreNeverInTheImageASaveTakes) {
     EXPECT_EQ(logBody(), "Grid On\nStart Shape\nEnd Shape\nUndo\nStart Shape\nEnd Shape\nSave\nGrid Off\n");
 }
 
-TEST_F(Canvas, AFailedSaveIsNotLoggedAsASave) {
-    m_canvas->setDrawingWriter([](const QString&, const QImage&) { return false; });
+TEST_F(Canvas, AFailedSaveIsNotLoggedAsASaveAndSaysWhyItFailed) {
     const QString path = QStringLiteral("Lumora/Drawings/x.bmp");
+    for (const support::WriteStatus status :
+         {support::WriteStatus::NoSpace, support::WriteStatus::CannotOpen, support::WriteStatus::Failed}) {
+        m_canvas->setDrawingWriter([status](const QString&, const QImage&) { return status; });
+        post(WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&path));
+        EXPECT_EQ(m_canvas->lastSaveStatus(), status);
+        EXPECT_EQ(logBody(), "");
+    }
+    m_canvas->setDrawingWriter([](const QString&, const QImage&) { return support::WriteStatus::Ok; });
     post(WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&path));
-    EXPECT_EQ(logBody(), "");
+    EXPECT_EQ(m_canvas->lastSaveStatus(), support::WriteStatus::Ok);
+    EXPECT_EQ(logBody(), "Save\n");
 }
 
 TEST_F(Canvas, GridToggledDuringARubberBandLeavesNoStrayDots) {

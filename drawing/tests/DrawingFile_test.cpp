@@ -135,3 +135,43 @@ TEST(DrawingFile, AnExistingDrawingSurvivesAFailedWrite) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
 }
+
+TEST(DrawingFile, TheFileHoldsExactlyTheDrawingsBytes) {
+    test::EnterOwnFolder();
+    QDir().mkpath("Lumora/Drawings");
+    const QImage drawing = Sample(37, 21);
+    MemoryByteSink expected;
+    ASSERT_TRUE(WriteDrawing(expected, drawing));
+    // Either way a path is written: '/' or the '\' of the drawing names of old.
+    for (const QString& path : {QStringLiteral("Lumora/Drawings/a.bmp"), QStringLiteral("Lumora\\Drawings\\b.bmp")}) {
+        ASSERT_EQ(StoreDrawingFile(path, drawing), support::WriteStatus::Ok) << qPrintable(path);
+        QFile f(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), expected.bytes());
+    }
+}
+
+TEST(DrawingFile, AWriteThatCannotBeMadeSaysWhy) {
+    test::EnterOwnFolder();
+    // No folder; a file where the folder should be; a read-only drawing of the same name: none
+    // can be written (root or not), and the status says so.
+    QDir("Lumora").removeRecursively();
+    QDir().mkpath("Lumora");
+    EXPECT_EQ(StoreDrawingFile("Lumora/Missing/x.bmp", Sample(4, 4)), support::WriteStatus::CannotOpen);
+    QFile notAFolder("Lumora/Drawings");
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    EXPECT_EQ(StoreDrawingFile("Lumora/Drawings/x.bmp", Sample(4, 4)), support::WriteStatus::CannotOpen);
+    QFile::remove("Lumora/Drawings");
+    QDir().mkpath("Lumora/Drawings");
+    ASSERT_EQ(StoreDrawingFile("Lumora/Drawings/kept.bmp", Sample(4, 4)), support::WriteStatus::Ok);
+    ASSERT_TRUE(QFile::setPermissions("Lumora/Drawings/kept.bmp", QFileDevice::ReadOwner));
+    EXPECT_EQ(StoreDrawingFile("Lumora/Drawings/kept.bmp", Sample(9, 9)), support::WriteStatus::CannotOpen);
+    QImage back;
+    ASSERT_TRUE(LoadBmpFile("Lumora/Drawings/kept.bmp", back));
+    EXPECT_EQ(back.size(), QSize(4, 4));
+    // A drawing with nothing to write.
+    EXPECT_EQ(StoreDrawingFile("Lumora/Drawings/empty.bmp", QImage()), support::WriteStatus::Failed);
+    EXPECT_FALSE(QFile::exists("Lumora/Drawings/empty.bmp"));
+    QFile::setPermissions("Lumora/Drawings/kept.bmp", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
