@@ -1,5 +1,6 @@
 #include "SettingsCommand.h"
 
+#include "MessageDlg.h"
 #include "MessageRegistry.h"
 #include "SettingsDlg.h"
 
@@ -33,9 +34,14 @@ void SettingsCommand::apply() {
     WriteGazeSettingsLines(m_shared.dataFile, m_tuning);
 }
 
-bool SettingsCommand::storeSettings() {
-    StoreGazeTuning(m_settings, m_tuning);
-    return m_settings.write();
+support::WriteStatus SettingsCommand::storeSettings() {
+    return StoreGazeTuning(m_settings, m_tuning);
+}
+
+void SettingsCommand::tellIfNotStored(support::WriteStatus status) {
+    const QString text = MessageDlg::NotSavedText("settings", status);
+    if (!text.isEmpty() && m_teller)
+        m_teller(text);
 }
 
 int SettingsCommand::run() {
@@ -44,8 +50,10 @@ int SettingsCommand::run() {
     const int result = m_dialog.exec();
     if (result == SettingsDlg::kOk)
         apply();
+    // Stored, and a failure told, before the canvas resumes: the message is a dialog like the
+    // others, and dwells while it shows must not draw.
+    tellIfNotStored(storeSettings());
     PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
-    storeSettings();
     return result;
 }
 

@@ -4,12 +4,14 @@
 // the dwell timing through minimum_fix_samples, which the gaze thread reads at every sample; the
 // colour sequence through the canvas's yellow step; the dwell size is stored and logged now but
 // reaches the fixation detector at the next program start. The three settings lines go to the
-// gaze data file. OK or Cancel, the settings file is then rewritten with the values in force.
+// gaze data file. OK or Cancel, the settings file is then rewritten with the values in force;
+// when that fails the user is told (the values still hold for this run).
 //
 // User-interface thread only. Every object given must outlive the command.
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
 #include "GazeShared.h"
@@ -24,10 +26,15 @@ class SettingsCommand {
 public:
     // Told the colour sequence in force after every OK (the canvas's setYellowStep).
     using YellowListener = std::function<void(bool yellow)>;
+    // Shows the user a message and returns once it has been read (MainDlg::tellUser).
+    using Teller = std::function<void(const QString& text)>;
 
     // canvas receives the suspend and resume messages (none: nobody is told).
     SettingsCommand(SettingsDlg& dialog, GazeTuning& tuning, IniDocument& settings, GazeShared& shared, QObject* canvas,
                     YellowListener yellow = {});
+
+    // Who tells the user that the settings file could not be written (none: nobody is told).
+    void setTeller(Teller teller) { m_teller = std::move(teller); }
 
     // The whole command; returns the dialog's result (SettingsDlg::kOk or kCancel).
     int run();
@@ -35,7 +42,9 @@ public:
     // Its steps, in order.
     void handValuesToDialog();
     void apply();          // after OK
-    bool storeSettings();  // after either; false when the file could not be written
+    support::WriteStatus storeSettings();  // after either
+    // The message for a failed store; nothing for Ok.
+    void tellIfNotStored(support::WriteStatus status);
 
 private:
     SettingsDlg& m_dialog;
@@ -44,6 +53,7 @@ private:
     GazeShared& m_shared;
     QObject* m_canvas;
     YellowListener m_yellow;
+    Teller m_teller;
 };
 
 }  // namespace lumora

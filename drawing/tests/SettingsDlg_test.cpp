@@ -169,6 +169,37 @@ TEST_F(SettingsTest, CancelAppliesNothingButRewritesTheFile) {
     EXPECT_EQ(back.getNumber(kCursorColorSection, kCursorColorKey, -1), 1.0);
 }
 
+TEST_F(SettingsTest, ASettingsFileThatCannotBeWrittenIsToldAndTheChoiceStillHolds) {
+    // Where the file should be stands a folder: nothing can be written there, root or not.
+    QFile::remove("Lumora/LMSettings.ini");
+    ASSERT_TRUE(QDir().mkpath("Lumora/LMSettings.ini"));
+    QStringList told;
+    std::vector<unsigned> canvasBeforeTelling;
+    command->setTeller([&](const QString& text) {
+        told << text;
+        Pump();
+        for (const Message& m : canvas.received)
+            canvasBeforeTelling.push_back(m.msg);
+    });
+    EXPECT_EQ(runWith([&] {
+                  choose(CI::Timing300);
+                  ok();
+              }),
+              SettingsDlg::kOk);
+    EXPECT_EQ(told, QStringList{"The settings could not be saved: the folder cannot be written."});
+    EXPECT_EQ(tuning.fMinFixMs, 300.0f);
+    // Told while the canvas is still suspended: one suspend so far, the resume after.
+    EXPECT_EQ(canvasBeforeTelling, std::vector<unsigned>{WM_BUTTON_CHOSEN});
+    Pump();
+    EXPECT_EQ(canvas.received.size(), 2u);
+
+    // Written again: nothing to tell.
+    told.clear();
+    ASSERT_TRUE(QDir("Lumora/LMSettings.ini").removeRecursively());
+    runWith([&] { cancel(); });
+    EXPECT_TRUE(told.isEmpty());
+}
+
 TEST_F(SettingsTest, ChoosingChangesOnlyItsOwnGroupAndDoesNotClose) {
     dlg->setDwellTimingShown(500);
     dlg->setColorSequence(SettingsDlg::kGreenYellowRed);
