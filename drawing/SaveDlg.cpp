@@ -1,6 +1,7 @@
 #include "SaveDlg.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "LumoraButton.h"
@@ -51,6 +52,44 @@ QRect SaveDlg::HelpButtonPlace(const QSize& s) {
     return QRect(Margin(s), kSnapshotTop, ButtonWidth(s), std::max(1, h));
 }
 
+namespace {
+
+// Arial of that pixel height, or smaller where the font in use is wider than the text's room
+// (a substitute for Arial often is): a name cut at the sides is no better than one cut below.
+QFont FittingFont(int pixelHeight, const QString& text, int width) {
+    constexpr int kSmallestPixels = 10;
+    QFont font(QStringLiteral("Arial"));
+    for (int px = pixelHeight; px >= kSmallestPixels; --px) {
+        font.setPixelSize(px);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
+}  // namespace
+
+QFont SaveDlg::QuestionFont(const QSize& s) {
+    return FittingFont(kQuestionFontHeight, QString::fromLatin1(kQuestion), Placement(s).width() - 2 * Margin(s));
+}
+
+QFont SaveDlg::NameFont(const QSize& s, const QString& name) {
+    return FittingFont(kNameFontHeight, name, Placement(s).width() - 2 * Margin(s));
+}
+
+QRect SaveDlg::QuestionPlace(const QSize& s) {
+    return QRect(0, 0, Placement(s).width(), kNameTop);
+}
+
+QRect SaveDlg::NamePlace(const QSize& s) {
+    // The pixel size is the letters' height; a line takes more (how much depends on the font
+    // in use and its hinting), and a box of about the pixel size cut the underscores and
+    // descenders of the name. A smaller font for a long name fits the same box.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kNameFontHeight);
+    return QRect(0, kNameTop, Placement(s).width(), QFontMetrics(font).lineSpacing() + 1);
+}
+
 QRect SaveDlg::SnapshotPlace(const QSize& s) {
     const int w = (s.width() - kSnapshotWidthLess) / kSnapshotScale;
     const int h = (s.height() - kSnapshotHeightLess) / kSnapshotScale;
@@ -78,6 +117,7 @@ SaveDlg::~SaveDlg() = default;
 
 void SaveDlg::showEvent(QShowEvent* e) {
     m_fileName = NewFileName(m_clock());
+    m_saveChosen = false;
     m_snapshot = m_snapshotSource ? m_snapshotSource() : QImage();
     place(Placement(screenSize()));
     redrawPicture();
@@ -92,13 +132,14 @@ void SaveDlg::done(int result) {
 
 void SaveDlg::drawContent(QImage& picture) {
     QPainter p(&picture);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(kNameFontHeight);
-    p.setFont(font);
+    const QSize s = screenSize();
+    p.setFont(QuestionFont(s));
+    p.setPen(Qt::black);
+    p.drawText(QuestionPlace(s), Qt::AlignCenter, QString::fromLatin1(kQuestion));
+    p.setFont(NameFont(s, m_fileName));
     p.setPen(ColorRefToQColor(kNameColor));
-    p.drawText(QRect(0, kNameTop, picture.width(), kNameFontHeight + 4), Qt::AlignHCenter | Qt::AlignTop, m_fileName);
+    p.drawText(NamePlace(s), Qt::AlignHCenter | Qt::AlignTop, m_fileName);
     if (!m_snapshot.isNull()) {
-        const QSize s = screenSize();
         const QRect source(1, 1, s.width() - kSnapshotWidthLess, s.height() - kSnapshotHeightLess);
         p.drawImage(SnapshotPlace(s), m_snapshot, source);
     }
@@ -114,6 +155,7 @@ void SaveDlg::buttonChosen(std::uintptr_t, int group) {
     // The button has played its click already.
     switch (group) {
         case GROUP_SAVE:
+            m_saveChosen = true;
             PostLumoraMessage(parentWidget(), WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&m_fileName));
             done(kOk);
             break;

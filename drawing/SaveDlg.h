@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFont>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -31,6 +32,8 @@ public:
     static constexpr ColorRef kNameColor = MakeColorRef(0xAA, 0xAA, 0xAA);
     static constexpr int kNameFontHeight = 16;
     static constexpr int kNameTop = 30;
+    // The question stands in the band above the name, in the same size.
+    static constexpr int kQuestionFontHeight = 16;
     static constexpr int kSnapshotTop = 60;
     static constexpr int kSnapshotScale = 7;
     // The snapshot's source rectangle: from (1, 1), (W - 200) x (H - 171).
@@ -49,6 +52,8 @@ public:
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
     const QString& fileName() const { return m_fileName; }
+    // Whether the last opening ended with "Save" (a WM_DRAWING_FILE has been posted for it).
+    bool saveChosen() const { return m_saveChosen; }
     const QImage& snapshot() const { return m_snapshot; }
     LM_UtilityButton* saveButton() const { return m_save; }
     LM_UtilityButton* noSaveButton() const { return m_noSave; }
@@ -70,6 +75,14 @@ public:
     static QRect HelpButtonPlace(const QSize& screen);
     // Where the snapshot's seventh lands in the dialog.
     static QRect SnapshotPlace(const QSize& screen);
+    // The fonts of the question and of a name, and where each is drawn in the dialog: the
+    // question centred in the band above the name, the name from kNameTop down by its font's
+    // full height (descenders and underscores included). Each font is of its pixel height
+    // above, made smaller only as far as needed for the text to fit the dialog's width.
+    static QFont QuestionFont(const QSize& screen);
+    static QFont NameFont(const QSize& screen, const QString& name);
+    static QRect QuestionPlace(const QSize& screen);
+    static QRect NamePlace(const QSize& screen);
 
 public slots:
     void done(int result) override;
@@ -86,6 +99,7 @@ private:
     SnapshotSource m_snapshotSource;
     Clock m_clock;
     QString m_fileName;
+    bool m_saveChosen = false;
     QImage m_snapshot;
     LM_UtilityButton* m_save;
     LM_UtilityButton* m_noSave;

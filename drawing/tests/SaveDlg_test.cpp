@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QTest>
 
 #include "CPaintDlg.h"
@@ -129,11 +130,61 @@ TEST_F(SaveDlgTest, ShowsTheNameAndTheDrawingAtOneSeventh) {
     dlg->done(SaveDlg::kCancel);
 }
 
+TEST(SaveDlgLayout, TheQuestionAndTheWholeNameShowAboveThePicture) {
+    App();
+    // The longest name a save gives (a third save within one second) in the font in use.
+    const QString name = SaveDlg::NewFileName(kMoment).replace(QStringLiteral(".bmp"), QStringLiteral("_z10.bmp"));
+    const QString question = QString::fromLatin1(SaveDlg::kQuestion);
+    for (const QSize& screen : {QSize(1024, 768), QSize(1920, 1080), QSize(800, 600)}) {
+        const QRect questionPlace = SaveDlg::QuestionPlace(screen);
+        const QRect namePlace = SaveDlg::NamePlace(screen);
+        const QRect dialog(QPoint(0, 0), SaveDlg::Placement(screen).size());
+        const QRect questionNeeds =
+            QFontMetrics(SaveDlg::QuestionFont(screen)).boundingRect(questionPlace, Qt::AlignCenter, question);
+        const QRect nameNeeds =
+            QFontMetrics(SaveDlg::NameFont(screen, name)).boundingRect(namePlace, Qt::AlignHCenter | Qt::AlignTop, name);
+        const QString at = QStringLiteral(" at %1 x %2").arg(screen.width()).arg(screen.height());
+        EXPECT_TRUE(questionPlace.contains(questionNeeds)) << qPrintable(at);
+        EXPECT_TRUE(namePlace.contains(nameNeeds)) << qPrintable(at);
+        EXPECT_TRUE(dialog.contains(questionPlace) && dialog.contains(namePlace)) << qPrintable(at);
+        // Made smaller only where the font in use needs it, and still legible.
+        EXPECT_GE(SaveDlg::NameFont(screen, name).pixelSize(), screen.width() >= 1024 ? 12 : 10) << qPrintable(at);
+        EXPECT_EQ(SaveDlg::NameFont(screen, QStringLiteral("Lumora")).pixelSize(), SaveDlg::kNameFontHeight);
+        // Nothing else covers them: the question above the name, both above the picture, the
+        // help button and the row of buttons.
+        EXPECT_LE(questionPlace.bottom(), namePlace.top()) << qPrintable(at);
+        for (const QRect& below : {SaveDlg::SnapshotPlace(screen), SaveDlg::HelpButtonPlace(screen),
+                                   SaveDlg::SaveButtonPlace(screen)})
+            EXPECT_LT(namePlace.bottom(), below.top()) << qPrintable(at);
+    }
+}
+
+TEST_F(SaveDlgTest, TheQuestionIsDrawnAboveTheName) {
+    dlg->show();
+    Pump();
+    const auto inkIn = [&](const QRect& area, QRgb ink) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += dlg->picture().pixel(x, y) == ink;
+        return n;
+    };
+    EXPECT_GT(inkIn(SaveDlg::QuestionPlace(kScreen), qRgb(0, 0, 0)), 100);
+    // The name's lowest row (the underscore's) shows too.
+    const QRect name = SaveDlg::NamePlace(kScreen);
+    int grey = 0;
+    for (int y = name.top(); y <= name.bottom(); ++y)
+        for (int x = name.left(); x <= name.right(); ++x)
+            grey += qGray(dlg->picture().pixel(x, y)) < 200;
+    EXPECT_GT(grey, 100);
+    dlg->done(SaveDlg::kCancel);
+}
+
 TEST_F(SaveDlgTest, TheCanvasSavesTheDialogsNameAndOpensItAgainPixelExact) {
     // The canvas as the main window wires it: the dialog takes the canvas's snapshot, the canvas
-    // writes the named file with WriteDrawingFile and opens it again.
+    // writes the named file with StoreDrawingFile and opens it again.
     CPaintDlg canvas(kScreen, sound.player(), std::make_unique<MemoryLogSink>(), nullptr);
-    canvas.setDrawingWriter(&WriteDrawingFile);
+    canvas.setDrawingWriter(&StoreDrawingFile);
     QImage background(canvas.geometry().client, QImage::Format_RGB32);
     background.fill(qRgb(80, 152, 71));
     for (int x = 0; x < background.width(); x += 3)
