@@ -2,11 +2,34 @@
 
 #include <QCoreApplication>
 #include <QObject>
+#include <tuple>
+
+#include "PendingGazePoint.h"
 
 namespace lumora {
 
 LumoraMessageEvent::LumoraMessageEvent(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
     : QEvent(eventType()), m_msg(msg), m_wParam(wParam), m_lParam(lParam) {}
+
+LumoraMessageEvent::LumoraMessageEvent(unsigned msg, std::shared_ptr<PendingGazePoint> pending)
+    : QEvent(eventType()), m_msg(msg), m_settled(pending == nullptr), m_pending(std::move(pending)) {}
+
+LumoraMessageEvent::~LumoraMessageEvent() {
+    // Delivered or dropped: either way the sender may go on.
+    if (m_pending)
+        m_pending->finish();
+}
+
+void LumoraMessageEvent::settle() const {
+    if (m_settled)
+        return;
+    std::tie(m_wParam, m_lParam) = m_pending->take();
+    m_settled = true;
+}
+
+LumoraMessageEvent* LumoraMessageEvent::clone() const {
+    return new LumoraMessageEvent(m_msg, wParam(), lParam());
+}
 
 QEvent::Type LumoraMessageEvent::eventType() {
     // A function-local static is initialised once even when the gaze thread posts first.
@@ -28,10 +51,6 @@ bool SendLumoraMessage(QObject* target, unsigned msg, std::uintptr_t wParam, std
     }
     LumoraMessageEvent event(msg, wParam, lParam);
     return QCoreApplication::sendEvent(target, &event);
-}
-
-void QtGazeMessageSink::post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
-    PostLumoraMessage(m_target, msg, wParam, lParam);
 }
 
 }  // namespace lumora

@@ -2,7 +2,7 @@
 // point and colour encodings, and the one Qt event that carries a message to a window.
 //
 // The gaze thread's four messages and WM_CLOSE come from gaze/GazeMessages.h (no Qt there);
-// the rest are the windows' own. Every message is posted (PostLumoraMessage), never sent,
+// the rest are the windows' own. The gaze thread posts through QtGazeMessageSink. Every message is posted (PostLumoraMessage), never sent,
 // except WM_BUTTON_TEXT, which the main window delivers directly (SendLumoraMessage).
 #pragma once
 
@@ -13,6 +13,7 @@
 #include <QPoint>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 #include "gaze/GazeMessages.h"
 
@@ -146,25 +147,46 @@ inline const QString* StringFromLParam(std::intptr_t lParam) {
 
 // ---- The event -----------------------------------------------------------------------------
 
+class PendingGazePoint;
+
 // One window message. All messages share one registered event type, so a window's event()
 // checks type() == LumoraMessageEvent::eventType() and then switches on msg().
 class LumoraMessageEvent : public QEvent {
 public:
     LumoraMessageEvent(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+    // A gaze point its sender may still replace while the event is queued (QtGazeMessageSink):
+    // the parameters are fixed at the receiver's first look at wParam() or lParam(), and the
+    // sender is told when the event is destroyed.
+    LumoraMessageEvent(unsigned msg, std::shared_ptr<PendingGazePoint> pending);
+    ~LumoraMessageEvent() override;
+    LumoraMessageEvent(const LumoraMessageEvent&) = delete;
+    LumoraMessageEvent& operator=(const LumoraMessageEvent&) = delete;
 
     // Registered with Qt on first use; the same value for the whole run.
     static QEvent::Type eventType();
 
     unsigned msg() const { return m_msg; }
-    std::uintptr_t wParam() const { return m_wParam; }
-    std::intptr_t lParam() const { return m_lParam; }
+    std::uintptr_t wParam() const {
+        settle();
+        return m_wParam;
+    }
+    std::intptr_t lParam() const {
+        settle();
+        return m_lParam;
+    }
 
-    LumoraMessageEvent* clone() const override { return new LumoraMessageEvent(*this); }
+    // A plain message with the same parameters (a pending point is fixed first).
+    LumoraMessageEvent* clone() const override;
 
 private:
+    void settle() const;
+
     unsigned m_msg;
-    std::uintptr_t m_wParam;
-    std::intptr_t m_lParam;
+    // Fixed from the pending point on first use; the event lives on one thread from then on.
+    mutable std::uintptr_t m_wParam = 0;
+    mutable std::intptr_t m_lParam = 0;
+    mutable bool m_settled = true;
+    std::shared_ptr<PendingGazePoint> m_pending;
 };
 
 // Queues the message for the target's thread and returns at once; safe from any thread.
@@ -174,16 +196,5 @@ void PostLumoraMessage(QObject* target, unsigned msg, std::uintptr_t wParam, std
 // Delivers the message to the target now, on the calling thread (which must be the target's).
 // Returns whether the target accepted it. Only WM_BUTTON_TEXT travels this way.
 bool SendLumoraMessage(QObject* target, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
-
-// The gaze thread's posting interface on Qt: every message goes to one target object (the
-// main window) through PostLumoraMessage. The target must outlive the gaze thread.
-class QtGazeMessageSink : public GazeMessageSink {
-public:
-    explicit QtGazeMessageSink(QObject* target) : m_target(target) {}
-    void post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
-
-private:
-    QObject* m_target;
-};
 
 }  // namespace lumora

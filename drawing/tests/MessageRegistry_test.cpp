@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <memory>
-#include <thread>
 #include <vector>
 
 using namespace lumora;
@@ -99,27 +98,6 @@ TEST(MessageRegistry, SentMessageIsHandledAtOnce) {
     ASSERT_EQ(target.got.size(), 1u);
     EXPECT_EQ(target.got[0].msg, WM_BUTTON_TEXT);
     EXPECT_FALSE(SendLumoraMessage(nullptr, WM_BUTTON_TEXT, 0, 0));
-}
-
-TEST(MessageRegistry, GazeThreadPostsThroughTheSink) {
-    app();
-    Recorder target;
-    QtGazeMessageSink sink(&target);
-    GazeMessageSink& asInterface = sink;
-    constexpr int count = 500;
-    std::thread gaze([&] {
-        for (int i = 0; i < count; ++i) {
-            asInterface.post(WM_GAZE_POINT, 1, MakePointLParam(i, 2 * i));
-        }
-        asInterface.post(WM_CLOSE, 0, 0);
-    });
-    gaze.join();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(target.got.size(), std::size_t(count + 1));
-    for (int i = 0; i < count; ++i) {
-        EXPECT_EQ(PointFromLParam(target.got[i].lParam), QPoint(i, 2 * i));
-    }
-    EXPECT_EQ(target.got.back().msg, WM_CLOSE);
 }
 
 TEST(MessageRegistry, MessagesForADestroyedTargetAreDropped) {
