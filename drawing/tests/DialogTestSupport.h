@@ -29,8 +29,10 @@ inline QApplication& App() {
     // Never destroyed: the application must outlive every static of the program and of Qt, so
     // it is left to the process's exit.
     static QApplication* app = [] {
-        // One file per process: test cases run side by side must not read each other's half-written one.
-        const QString config = QDir::temp().filePath(
+        // In the test's own working folder (its scratch folder, before any case moves into a
+        // folder of its own), one file per process: test cases run side by side must not read
+        // each other's half-written one.
+        const QString config = QDir::current().filePath(
             QStringLiteral("lumora-dialog-test-screen-%1.json").arg(QCoreApplication::applicationPid()));
         QFile f(config);
         f.open(QIODevice::WriteOnly);
@@ -38,7 +40,10 @@ inline QApplication& App() {
             R"({"screens":[{"name":"A","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
         f.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
-        return new QApplication(argc, argv);
+        auto* application = new QApplication(argc, argv);
+        // The platform has read it; a run leaves nothing behind.
+        QFile::remove(config);
+        return application;
     }();
     return *app;
 }
@@ -80,6 +85,22 @@ inline void WhenVisible(QWidget* window, std::function<void()> fn) {
     poll->setInterval(0);
     QObject::connect(poll, &QTimer::timeout, window, [poll, window, fn = std::move(fn)] {
         if (!window->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        fn();
+    });
+    poll->start();
+}
+
+// Calls fn once, from the event loop, as soon as the window find() returns exists and is visible
+// (a dialog made only when it is needed). context: what the polling belongs to.
+inline void WhenShown(QObject* context, std::function<QWidget*()> find, std::function<void()> fn) {
+    auto* poll = new QTimer(context);
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, find = std::move(find), fn = std::move(fn)] {
+        QWidget* window = find();
+        if (!window || !window->isVisible())
             return;
         poll->stop();
         poll->deleteLater();
