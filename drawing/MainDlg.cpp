@@ -13,7 +13,9 @@
 #include "EyeImageDlg.h"
 #include "GazeThread.h"
 #include "LumoraButton.h"
+#include "MessageDlg.h"
 #include "OpenDlg.h"
+#include "QtGazeMessageSink.h"
 #include "SaveDlg.h"
 #include "SettingsDlg.h"
 #include "SoundPlayer.h"
@@ -184,7 +186,7 @@ MainDlg::MainDlg(const QRect& screen, bool startGaze, QWidget* parent)
     createButtons();
 
     m_canvas = new CPaintDlg(size, Sound(), this);
-    m_canvas->setDrawingWriter(&WriteDrawingFile);
+    m_canvas->setDrawingWriter(&StoreDrawingFile);
     m_canvas->show();
 
     readGazeSettings();
@@ -254,7 +256,7 @@ void MainDlg::readGazeSettings() {
 static constexpr unsigned kGazeThreadEnded = WM_APP + 0x1FF;
 
 void MainDlg::startGazeThread() {
-    m_sink = std::make_unique<QtGazeMessageSink>(this);
+    m_sink = std::make_unique<QtGazeMessageSink>(this, &m_shared.iSamplePerSec);
     m_gaze = std::make_unique<GazeThread>(*m_sink, m_shared, m_tuning, m_screen.width(), m_screen.height());
     m_gaze->setEyeImageSurface(m_eyeImage->surface());
     m_shared.gazeRunning.store(true);
@@ -309,14 +311,40 @@ void MainDlg::showCoveringScreen() {
     showFullScreen();
 }
 
+// A gaze user has no way to bring back a window that has been made small or moved aside, and
+// without a window manager nobody else will either.
 void MainDlg::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
-    // A gaze user has no way to bring back a window that has been made small or moved aside.
-    if (e->type() == QEvent::WindowStateChange && m_coverScreen && isVisible() && windowState() != Qt::WindowFullScreen)
-        QTimer::singleShot(0, this, [this] {
-            if (m_coverScreen && isVisible())
-                setWindowState(Qt::WindowFullScreen);
-        });
+    if (e->type() == QEvent::WindowStateChange)
+        coverScreenAgain();
+}
+
+void MainDlg::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    coverScreenAgain();
+}
+
+void MainDlg::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    coverScreenAgain();
+}
+
+void MainDlg::coverScreenAgain() {
+    const auto displaced = [this] {
+        // Covering more than the screen (a platform's full screen larger than the area given) is
+        // covering it; insisting on the exact rectangle could fight the platform for ever.
+        return m_coverScreen && isVisible() &&
+               (windowState() != Qt::WindowFullScreen || !geometry().contains(m_screen));
+    };
+    if (!displaced())
+        return;
+    // Not from inside the event: the platform finishes its own change first.
+    QTimer::singleShot(0, this, [this, displaced] {
+        if (!displaced())
+            return;
+        setGeometry(m_screen);
+        setWindowState(Qt::WindowFullScreen);
+    });
 }
 
 void MainDlg::closeEvent(QCloseEvent* e) {

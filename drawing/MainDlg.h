@@ -33,6 +33,7 @@ namespace lumora {
 class LumoraButton;
 class LM_UtilityButton;
 class ExitDlg;
+class MessageDlg;
 class SaveDlg;
 class OpenDlg;
 class SettingsDlg;
@@ -138,6 +139,8 @@ public:
     SaveDlg* saveDlg() const { return m_saveDlg.get(); }
     OpenDlg* openDlg() const { return m_openDlg.get(); }
     SettingsDlg* settingsDlg() const { return m_settingsDlg.get(); }
+    // The message shown last (or showing now) by tellUser(); null before the first.
+    MessageDlg* messageDlg() const { return m_messageDlg.get(); }
     EyeImageDlg* eyeImageDlg() const { return m_eyeImage.get(); }
     GazeShared& gazeShared() { return m_shared; }
     const GazeTuning& tuning() const { return m_tuning; }
@@ -157,6 +160,9 @@ public:
     // Rotates the shown palette: toward the front (left) or toward the back (right). Palettes of
     // fewer than seven items stay as they are.
     void rotatePalette(bool left);
+    // Shows the user a message with one OK button, modally, and returns once it is chosen; gaze
+    // points reach it meanwhile. Called while the canvas is suspended (around a dialog).
+    void tellUser(const QString& text);
 
 signals:
     // The window has closed and the gaze thread has ended: the program may end.
@@ -168,6 +174,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void createButtons();
@@ -187,6 +195,11 @@ private:
     void runSettings();
     void confirmExit();
     void onGazeThreadEnded();
+    // Whether one of this window's modal dialogs is running; a choice that would open another
+    // is then left alone.
+    bool dialogRunning() const;
+    // Puts the window back over the whole screen once the event that moved it is done with.
+    void coverScreenAgain();
 
     QRect m_screen;
     MainLayout m_layout;
@@ -200,6 +213,7 @@ private:
     std::unique_ptr<SettingsDlg> m_settingsDlg;
     std::unique_ptr<AboutDlg> m_aboutDlg;
     std::unique_ptr<ExitDlg> m_exitDlg;
+    std::unique_ptr<MessageDlg> m_messageDlg;
 
     IniDocument m_settings;
     GazeTuning m_tuning;

@@ -8,6 +8,7 @@
 #include "ExitDlg.h"
 #include "LumoraButton.h"
 #include "MainDlg.h"
+#include "MessageDlg.h"
 #include "OpenDlg.h"
 #include "SaveDlg.h"
 #include "SettingsCommand.h"
@@ -50,8 +51,9 @@ void MainDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
         return;
     }
     for (QDialog* d : {static_cast<QDialog*>(m_saveDlg.get()), static_cast<QDialog*>(m_openDlg.get()),
-                       static_cast<QDialog*>(m_exitDlg.get()), static_cast<QDialog*>(m_settingsDlg.get())})
-        if (d->isVisible())
+                       static_cast<QDialog*>(m_exitDlg.get()), static_cast<QDialog*>(m_settingsDlg.get()),
+                       static_cast<QDialog*>(m_messageDlg.get())})
+        if (d && d->isVisible())
             PostLumoraMessage(d, WM_GAZE_POINT, wParam, lParam);
     PostLumoraMessage(m_canvas, WM_GAZE_POINT, wParam, lParam);
     for (LumoraButton* b : m_gazeTargets)
@@ -81,7 +83,8 @@ void MainDlg::buttonChosen(std::uintptr_t wParam, int group) {
             SendLumoraMessage(m_grid, WM_BUTTON_TEXT, 0, 0);
             break;
         case GROUP_EXIT:
-            confirmExit();
+            if (!dialogRunning())
+                confirmExit();
             break;
         case GROUP_DOT:
             m_gazePaused = !m_gazePaused;
@@ -114,13 +117,16 @@ void MainDlg::buttonChosen(std::uintptr_t wParam, int group) {
             rotatePalette(true);
             break;
         case GROUP_OPEN:
-            runAroundCanvas(*m_openDlg);
+            if (!dialogRunning())
+                runAroundCanvas(*m_openDlg);
             break;
         case GROUP_SAVE:
-            runAroundCanvas(*m_saveDlg);
+            if (!dialogRunning())
+                runAroundCanvas(*m_saveDlg);
             break;
         case GROUP_NEW:
-            runAroundCanvas(*m_saveDlg, true);
+            if (!dialogRunning())
+                runAroundCanvas(*m_saveDlg, true);
             break;
         case GROUP_SETTINGS:
             runSettings();
@@ -148,25 +154,57 @@ void MainDlg::command(int id) {
     }
 }
 
+bool MainDlg::dialogRunning() const {
+    // Buttons outside a running dialog cannot be chosen, so a choice arriving now was made
+    // before the dialog opened (a flood of queued gaze, a button that fired twice): opening
+    // another dialog from inside this one, or the same one again, would only tangle them.
+    for (const QDialog* d : {static_cast<const QDialog*>(m_saveDlg.get()), static_cast<const QDialog*>(m_openDlg.get()),
+                             static_cast<const QDialog*>(m_exitDlg.get()),
+                             static_cast<const QDialog*>(m_settingsDlg.get()),
+                             static_cast<const QDialog*>(m_messageDlg.get())})
+        if (d && d->isVisible())
+            return true;
+    return false;
+}
+
 int MainDlg::runAroundCanvas(QDialog& dialog, bool newDrawing) {
     PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
     const int result = dialog.exec();
-    if (newDrawing && result == GazeDialog::kOk) {
-        // A save chosen in the dialog is still on its way through this window; it must reach the
-        // canvas before the drawing is cleared, or the blank page would be saved instead.
+    bool drawingKept = false;
+    if (&dialog == m_saveDlg.get() && m_saveDlg->saveChosen()) {
+        // The save is still on its way through this window to the canvas. It must be written
+        // before anything else happens to the drawing, and a failed one must keep the drawing
+        // and be told, before a New may clear it.
         QCoreApplication::sendPostedEvents(this, LumoraMessageEvent::eventType());
-        PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_NEW);
+        QCoreApplication::sendPostedEvents(m_canvas, LumoraMessageEvent::eventType());
+        const QString failure = MessageDlg::NotSavedText("drawing", m_canvas->lastSaveStatus());
+        if (!failure.isEmpty()) {
+            drawingKept = true;
+            tellUser(failure);
+        }
     }
+    if (newDrawing && result == GazeDialog::kOk && !drawingKept)
+        PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_NEW);
     PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
     return result;
 }
 
+void MainDlg::tellUser(const QString& text) {
+    if (m_messageDlg && m_messageDlg->isVisible())
+        return;  // one message at a time; the one showing is read first
+    m_messageDlg = std::make_unique<MessageDlg>(m_screen.size(), Sound(), this, text);
+    m_messageDlg->exec();
+}
+
 void MainDlg::runSettings() {
+    if (dialogRunning())
+        return;
     // The command suspends and resumes the canvas itself.
     CPaintDlg* canvas = m_canvas;
-    SettingsCommand(*m_settingsDlg, m_tuning, m_settings, m_shared, canvas, [canvas](bool yellow) {
-        canvas->setYellowStep(yellow);
-    }).run();
+    SettingsCommand command(*m_settingsDlg, m_tuning, m_settings, m_shared, canvas,
+                            [canvas](bool yellow) { canvas->setYellowStep(yellow); });
+    command.setTeller([this](const QString& text) { tellUser(text); });
+    command.run();
 }
 
 void MainDlg::confirmExit() {

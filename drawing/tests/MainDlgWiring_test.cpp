@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "LoadBmpFile.h"
 #include "LumoraButton.h"
 #include "MainDlg.h"
+#include "MessageDlg.h"
 #include "SaveDlg.h"
 #include "SoundPlayer.h"
 
@@ -136,6 +138,63 @@ TEST_F(Wiring, NewCancelledKeepsTheDrawing) {
     Pump();
     EXPECT_EQ(dlg->canvas()->shapes().size(), 1u);
     EXPECT_TRUE(QDir(QStringLiteral("Lumora/Drawings")).entryList({QStringLiteral("*.bmp")}).isEmpty());
+}
+
+TEST_F(Wiring, ADrawingThatCannotBeWrittenStaysOnTheCanvasAndTheUserIsTold) {
+    struct Case {
+        const char* what;
+        int button;  // New (save, then clear) or Save
+        std::function<void()> breakTheDisk;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"a file where the drawings folder should be, then New", IDC_NEW,
+         [] {
+             QDir(QStringLiteral("Lumora/Drawings")).removeRecursively();
+             QFile file(QStringLiteral("Lumora/Drawings"));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         },
+         "The drawing could not be saved: the folder cannot be written."},
+        {"a full disk, then Save", IDC_SAVE,
+         [this] {
+             dlg->canvas()->setDrawingWriter(
+                 [](const QString&, const QImage&) { return support::WriteStatus::NoSpace; });
+         },
+         "The drawing could not be saved: the disk is full."},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        drawRedRectangle();
+        const QImage before = dlg->canvas()->snapshot();
+        c.breakTheDisk();
+        SaveDlg* save = dlg->saveDlg();
+        QStringList told;
+        test::WhenVisible(save, [&] { chooseByGaze(save->saveButton()); });
+        test::WhenShown(
+            dlg.get(), [&] { return static_cast<QWidget*>(dlg->messageDlg()); },
+            [&] {
+                MessageDlg* message = dlg->messageDlg();
+                told << message->text();
+                // Read, then dismissed by gaze like every other dialog.
+                chooseByGaze(message->okButton());
+            });
+        QTimer::singleShot(10000, save, [this, save] {
+            save->reject();
+            if (dlg->messageDlg())
+                dlg->messageDlg()->reject();
+        });
+        chooseByGaze(dlg->button(c.button));
+        Pump();
+        EXPECT_EQ(told, QStringList{c.told}) << c.what;
+        EXPECT_FALSE(dlg->messageDlg()->isVisible()) << c.what;
+        ASSERT_EQ(dlg->canvas()->shapes().size(), 1u) << c.what;
+        EXPECT_EQ(dlg->canvas()->snapshot(), before) << c.what;
+        // Drawing goes on after the message.
+        chooseByGaze(dlg->button(IDC_UNDO));
+        EXPECT_TRUE(dlg->canvas()->shapes().empty()) << c.what;
+        TearDown();
+        QFile::remove(QStringLiteral("Lumora/Drawings"));
+    }
 }
 
 TEST_F(Wiring, ExitConfirmedByGazeEndsTheProgram) {

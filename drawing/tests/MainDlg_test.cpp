@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <thread>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -18,6 +20,8 @@
 #include "DialogTestSupport.h"
 #include "ExitDlg.h"
 #include "LumoraButton.h"
+#include "QtGazeMessageSink.h"
+#include "SaveDlg.h"
 #include "SoundPlayer.h"
 
 using namespace lumora;
@@ -367,6 +371,145 @@ TEST_F(MainTest, DontExitKeepsTheProgramRunning) {
     EXPECT_FALSE(closed);
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_FALSE(exit->isVisible());
+}
+
+// ---- Gaze floods and dialogs chosen twice ---------------------------------------------------
+
+namespace {
+
+// Counts the gaze points that reach a window.
+class PointCounter : public QObject {
+public:
+    explicit PointCounter(QObject* window) { window->installEventFilter(this); }
+    int points = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == LumoraMessageEvent::eventType() &&
+            static_cast<const LumoraMessageEvent*>(e)->msg() == WM_GAZE_POINT)
+            ++points;
+        return false;
+    }
+};
+
+// Collects Qt's warnings while it lives.
+class WarningCatcher {
+public:
+    WarningCatcher() {
+        Caught().clear();
+        m_previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg)
+                Caught() << text;
+        });
+    }
+    ~WarningCatcher() { qInstallMessageHandler(m_previous); }
+    static QStringList& Caught() {
+        static QStringList caught;
+        return caught;
+    }
+
+private:
+    QtMessageHandler m_previous;
+};
+
+}  // namespace
+
+TEST_F(MainTest, AGazeFloodLeavesOnePointPendingAndTheExitSequenceAfterItWorks) {
+    bool closed = false;
+    QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
+    PointCounter counter(dlg.get());
+    QtGazeMessageSink sink(dlg.get());
+    const QPoint onCanvas = Centre(dlg->canvas());
+    // Far more samples than the window takes while it is busy elsewhere.
+    constexpr int kFlood = 20000;
+    std::thread gaze([&] {
+        for (int i = 0; i < kFlood; ++i)
+            sink.post(WM_GAZE_POINT, 1, MakePointLParam(onCanvas.x() + i % 40, onCanvas.y()));
+    });
+    gaze.join();
+    Pump();
+    EXPECT_EQ(counter.points, 1);
+
+    // Then the person looks at Exit and at "Exit" in the question, with the window keeping up.
+    const auto look = [&](const QPoint& p, int samples) {
+        for (int i = 0; i < samples; ++i) {
+            sink.post(WM_GAZE_POINT, 1, MakePointLParam(p.x(), p.y()));
+            Pump();
+        }
+    };
+    ExitDlg* exit = dlg->exitDlg();
+    test::WhenVisible(exit, [&] { look(Centre(exit->exitButton()), LumoraButton::kFireCount); });
+    QTimer::singleShot(10000, exit, [exit] { exit->reject(); });  // never hang the run
+    look(Centre(dlg->button(IDC_EXIT)), LumoraButton::kFireCount);
+    Pump();
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(MainTest, ADialogChosenAgainWhileADialogRunsIsLeftAlone) {
+    WarningCatcher warnings;
+    SaveDlg* save = dlg->saveDlg();
+    ExitDlg* exit = dlg->exitDlg();
+    bool exitAsked = false;
+    test::WhenVisible(exit, [&] {
+        exitAsked = true;
+        exit->reject();
+    });
+    test::WhenVisible(save, [&] {
+        // The choices queued behind the first (a button that fired twice in a flood) arrive
+        // while the dialog runs.
+        Pump();
+        EXPECT_TRUE(save->isVisible());
+        save->done(SaveDlg::kCancel);
+    });
+    QTimer::singleShot(10000, save, [save] { save->reject(); });
+    for (const int group : {GROUP_SAVE, GROUP_SAVE, GROUP_NEW, GROUP_EXIT, GROUP_OPEN, GROUP_SETTINGS})
+        PostLumoraMessage(dlg.get(), WM_BUTTON_CHOSEN, 0, group);
+    Pump();
+    EXPECT_FALSE(exitAsked);
+    // One dialog: suspended once, resumed once.
+    int suspends = 0;
+    for (const auto& m : recorder->messages())
+        suspends += m.msg == WM_BUTTON_CHOSEN && m.lParam == GROUP_SUSPEND;
+    EXPECT_EQ(suspends, 2);
+    for (const QString& w : WarningCatcher::Caught())
+        EXPECT_FALSE(w.contains(QStringLiteral("Recursive"))) << qPrintable(w);
+    // Once it is closed, the same choice opens it again.
+    test::WhenVisible(save, [&] { save->done(SaveDlg::kCancel); });
+    choose(0, GROUP_SAVE);
+    suspends = 0;
+    for (const auto& m : recorder->messages())
+        suspends += m.msg == WM_BUTTON_CHOSEN && m.lParam == GROUP_SUSPEND;
+    EXPECT_EQ(suspends, 4);
+}
+
+TEST(MainWindowCover, MovedOrResizedItCoversTheScreenAgain) {
+    test::App();
+    SetSoundPlayer(std::make_unique<ScriptedSoundPlayer>());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    {
+        MainDlg main(screen, false);
+        main.showCoveringScreen();
+        Pump();
+        ASSERT_EQ(main.geometry(), screen);
+        struct Step {
+            const char* what;
+            std::function<void()> displace;
+        };
+        const Step steps[] = {
+            {"moved", [&] { main.move(100, 50); }},
+            {"resized", [&] { main.resize(640, 480); }},
+            {"both", [&] { main.setGeometry(30, 40, 500, 400); }},
+            {"made normal", [&] { main.showNormal(); }},
+            {"minimised", [&] { main.showMinimized(); }},
+        };
+        for (const Step& step : steps) {
+            step.displace();
+            Pump();
+            EXPECT_EQ(main.geometry(), screen) << step.what;
+            EXPECT_EQ(main.windowState(), Qt::WindowFullScreen) << step.what;
+        }
+    }
+    SetSoundPlayer(nullptr);
 }
 
 TEST_F(MainTest, CloseFromTheGazeThreadEndsTheProgram) {
