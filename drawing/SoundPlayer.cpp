@@ -1,10 +1,16 @@
 #include "SoundPlayer.h"
 
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <chrono>
+#include <optional>
+
+#include "WaveFile.h"
 
 namespace lumora {
 namespace {
@@ -22,11 +28,12 @@ public:
     void playAsync(const QString& path) override { start(path); }
 
     void playSync(const QString& path) override {
-        if (!start(path))
+        const std::optional<std::chrono::milliseconds> length = start(path);
+        if (!length)
             return;
-        // A broken file or a missing audio device must not hang the window: give up after a
-        // generous bound rather than wait for a signal that may never come.
-        constexpr int kLongestSoundMs = 120000;
+        // The end is normally told by the effect; a device that never tells must not hold the
+        // window longer than the sound itself would have.
+        constexpr std::chrono::milliseconds kSlack(1000);
         QEventLoop loop;
         QTimer guard;
         guard.setSingleShot(true);
@@ -39,29 +46,44 @@ public:
             if (m_effect.status() == QSoundEffect::Error)
                 loop.quit();
         });
-        guard.start(kLongestSoundMs);
+        guard.start(*length + kSlack);
         loop.exec();
     }
 
     void stop() override { m_effect.stop(); }
 
 private:
-    bool start(const QString& path) {
-        const QFileInfo file(path);
-        if (!file.isFile())
-            return false;
+    // Starts the file; the sound's length, or nothing when it cannot play.
+    std::optional<std::chrono::milliseconds> start(const QString& path) {
+        if (!haveDevice())
+            return std::nullopt;
+        // Read by its header first: only a regular wave file goes to the effect, which would
+        // otherwise wait on a FIFO or fail on anything else some time later.
+        const std::optional<std::chrono::milliseconds> length = WaveFileLength(path);
+        if (!length)
+            return std::nullopt;
         m_effect.stop();
-        const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-        if (m_effect.source() == url) {
-            m_effect.play();  // restarts from the beginning
-        } else {
+        const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        if (m_effect.source() != url)
             m_effect.setSource(url);
-            m_effect.play();  // starts as soon as the file has loaded
+        m_effect.play();  // from the beginning; as soon as the file has loaded
+        return length;
+    }
+
+    // Asked at every sound, since a device may come and go; said once when there is none, or
+    // the audio system would say it for every click.
+    bool haveDevice() {
+        if (!QMediaDevices::defaultAudioOutput().isNull())
+            return true;
+        if (!m_toldNoDevice) {
+            m_toldNoDevice = true;
+            qWarning("%s", kNoAudioDeviceWarning);
         }
-        return true;
+        return false;
     }
 
     QSoundEffect m_effect;
+    bool m_toldNoDevice = false;
 };
 
 std::unique_ptr<SoundPlayer>& Installed() {

@@ -1,6 +1,7 @@
 // Sound playback from wave files by path. The program installs a Qt Multimedia player at start;
 // tests install a ScriptedSoundPlayer and read back what was asked for. Playing never reports
-// failure: a missing or unreadable file simply plays nothing.
+// failure: a sound that cannot play (a missing or unreadable file, anything but a regular wave
+// file, no audio device) plays nothing and returns at once, synchronous or not.
 #pragma once
 
 #include <QString>
@@ -18,7 +19,7 @@ public:
     // Starts the file and returns at once; a new sound replaces the one playing.
     virtual void playAsync(const QString& path) = 0;
     // Plays the file to its end before returning (the user-interface thread keeps handling
-    // events meanwhile, so gaze points still arrive).
+    // events meanwhile, so gaze points still arrive); waits no longer than the sound is long.
     virtual void playSync(const QString& path) = 0;
     // Stops whatever is playing.
     virtual void stop() = 0;
@@ -37,8 +38,10 @@ private:
     QStringList m_log;
 };
 
-// Plays through Qt Multimedia. Must live on the user-interface thread.
+// Plays through Qt Multimedia. Must live on the user-interface thread. Without an audio device
+// it says so once, as a warning, and plays nothing; a device that comes later is used.
 std::unique_ptr<SoundPlayer> MakeQtSoundPlayer();
+inline constexpr const char* kNoAudioDeviceWarning = "No audio device detected: Lumora plays no sounds";
 
 // The program-wide player. Until one is installed, sounds are silently dropped.
 SoundPlayer& Sound();
