@@ -1,5 +1,7 @@
 #include "KeystrokeLog.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <array>
@@ -59,7 +61,15 @@ std::unique_ptr<FileLogSink> FileLogSink::Open(const QString& path) {
     if (file == nullptr) {
         return nullptr;
     }
-    return std::unique_ptr<FileLogSink>(new FileLogSink(file));
+    auto sink = std::unique_ptr<FileLogSink>(new FileLogSink(file));
+    // A FIFO under the log's name opens at once for reading and writing, and would hang the
+    // program once its buffer is full; a device would swallow the session. Only a regular file
+    // keeps it.
+    struct stat st {};
+    if (::fstat(::fileno(file), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return nullptr;
+    }
+    return sink;
 }
 
 bool FileLogSink::write(std::string_view text) {

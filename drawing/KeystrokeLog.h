@@ -49,7 +49,8 @@ private:
 // Appends to a file through the C library's buffered stream; closes it on destruction.
 class FileLogSink : public LogSink {
 public:
-    // Opens (creating when absent) for reading and appending; null when that fails.
+    // Opens (creating when absent) for reading and appending; null when that fails or the path
+    // names anything but a regular file (a FIFO, a device, a folder).
     static std::unique_ptr<FileLogSink> Open(const QString& path);
     bool write(std::string_view text) override;
     bool flush() override;

@@ -1,6 +1,8 @@
 #include "KeystrokeLog.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -118,6 +120,24 @@ TEST(KeystrokeLog, FileAppendsASecondSessionAndRefusesABadPath) {
 
     EXPECT_EQ(FileLogSink::Open(QStringLiteral("no/such/folder/LMkey.dat")), nullptr);
     EXPECT_EQ(FileLogSink::Open(QStringLiteral("logs")), nullptr);  // a folder
+}
+
+TEST(KeystrokeLog, OnlyARegularFileKeepsTheSession) {
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("logs")));
+    // A FIFO under the log's name opens at once, and would hang the program once its buffer
+    // filled up; a device would swallow the session.
+    QFile::remove(QStringLiteral("logs/fifo.dat"));
+    ASSERT_EQ(::mkfifo("logs/fifo.dat", 0600), 0);
+    EXPECT_EQ(FileLogSink::Open(QStringLiteral("logs/fifo.dat")), nullptr);
+    QFile::remove(QStringLiteral("logs/null.dat"));
+    ASSERT_EQ(::symlink("/dev/null", "logs/null.dat"), 0);
+    EXPECT_EQ(FileLogSink::Open(QStringLiteral("logs/null.dat")), nullptr);
+    // Drawing goes on unrecorded.
+    KeystrokeLog log;
+    log.open(FileLogSink::Open(QStringLiteral("logs/fifo.dat")), DAY);
+    for (int i = 0; i < 10000; ++i)
+        log.record(Event::Undo);
+    EXPECT_FALSE(log.isRecording());
 }
 
 TEST(KeystrokeLog, OpenFileMakesTheFolderAndNamesTheFileByTheMinute) {
