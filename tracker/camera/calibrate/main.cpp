@@ -4,7 +4,8 @@
 // Usage: CameraCalibrate [--camera DEVICE_OR_FILE] [--speed S] [--calibration FILE]
 //   --camera       the camera device or a video file (default: the camera of QVTRACK_SOURCE
 //                  camera[:X], else /dev/video0)
-//   --speed        a video's pace multiplier (default 1; 0 as fast as it decodes)
+//   --speed        a video's pace multiplier (default QVTRACK_SPEED, else 1; 0 as fast as it
+//                  decodes)
 //   --calibration  where the map is saved (default $XDG_CONFIG_HOME/lumora/camera-calibration)
 // Exit status: 0 a calibration was saved, 1 none was saved (cancelled or failed), 2 bad usage.
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "CameraCalibrateWindow.h"
@@ -35,6 +37,19 @@ std::string CameraOfSource() {
     return *rest == ':' && rest[1] ? std::string(rest + 1) : std::string(qvtrack::kDefaultCamera);
 }
 
+// A pace multiplier from 0 on, or nothing.
+std::optional<double> Speed(const char* text) {
+    if (!text || !*text) {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double speed = std::strtod(text, &end);
+    if (*end || !std::isfinite(speed) || speed < 0) {
+        return std::nullopt;
+    }
+    return speed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,6 +58,7 @@ int main(int argc, char** argv) {
     setup.camera = CameraOfSource();
     setup.calibration = paths.calibration;
     setup.cascade = paths.cascade;
+    setup.speed = Speed(std::getenv("QVTRACK_SPEED")).value_or(1.0);
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) {
@@ -55,12 +71,12 @@ int main(int argc, char** argv) {
         } else if (option == "--calibration") {
             setup.calibration = value;
         } else if (option == "--speed") {
-            char* end = nullptr;
-            setup.speed = std::strtod(value.c_str(), &end);
-            if (end == value.c_str() || *end || !std::isfinite(setup.speed) || setup.speed < 0) {
+            const auto speed = Speed(value.c_str());
+            if (!speed) {
                 std::cerr << "CameraCalibrate: --speed takes a number from 0 on" << std::endl;
                 return kExitUsage;
             }
+            setup.speed = *speed;
         } else {
             std::cerr << kUsage << std::endl;
             return kExitUsage;
