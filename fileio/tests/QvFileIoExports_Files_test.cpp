@@ -99,10 +99,15 @@ std::int32_t WriteInChild(std::int32_t (*write)(), ChildOptions options, ChildEn
     return result;
 }
 
-// Makes a folder (inside the current one) current for as long as it lives.
+// Makes a fresh folder (inside the current one, named after the case) current for as long as
+// it lives.
 class InFolder {
 public:
-    explicit InFolder(const std::string& name) : m_previous(fs::current_path()) {
+    explicit InFolder(std::string name) : m_previous(fs::current_path()) {
+        for (char& c : name) {
+            if (c == '/' || c == ' ')
+                c = '_';
+        }
         fs::remove_all(name);
         fs::create_directories(name);
         fs::current_path(name);
