@@ -24,19 +24,19 @@ double UsableRate(double rate, double fallback) {
                                                                                                          : fallback;
 }
 
+}  // namespace
+
 // OpenCV's video input reports its own failures on standard error, several lines for one
 // missing camera; the feed says once, in the suite's words, what went wrong. And OpenCV works
 // on the calling thread: on images this small its thread pool's wake-ups cost more processor
 // time than they save and add milliseconds of latency to every frame.
-void SetUpOpenCv() {
+void CaptureFeed::SetUpOpenCv() {
     static std::once_flag once;
     std::call_once(once, [] {
         cv::utils::logging::setLogLevel(cv::utils::logging::LOG_LEVEL_SILENT);
         cv::setNumThreads(1);
     });
 }
-
-}  // namespace
 
 CaptureFeed::CaptureFeed(Kind kind, std::string name, double requestedRate, double speed, Clock& clock)
     : m_kind(kind),

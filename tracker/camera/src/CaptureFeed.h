@@ -41,6 +41,11 @@ public:
     bool reconnects() const override { return m_kind == Kind::Camera; }
     const std::string& name() const override { return m_name; }
 
+    // Tells OpenCV, for the whole process and once, to report nothing on standard error and to
+    // work without its thread pool. Done by every feed; others that use OpenCV before one
+    // exists (a test video's maker) call it first.
+    static void SetUpOpenCv();
+
     // Whether a name given as camera[:X] means a camera: a path under /dev, or a number (that
     // camera's /dev/video node). Anything else is a video file.
     static bool NamesCamera(const std::string& name);

@@ -9,6 +9,8 @@
 #include <opencv2/objdetect.hpp>
 #include <opencv2/videoio.hpp>
 
+#include "CaptureFeed.h"
+
 #ifndef LUMORA_ASTRONAUT_PNG
 #define LUMORA_ASTRONAUT_PNG ""
 #endif
@@ -70,6 +72,7 @@ void Move(Script& script, cv::Point2d to, int frames, Shot like) {
 }
 
 std::optional<HeadVideo> HeadVideo::Load(const std::string& portrait, const std::string& cascade, std::string& error) {
+    CaptureFeed::SetUpOpenCv();  // OpenCV as the camera source runs it
     cv::Mat image = cv::imread(portrait, cv::IMREAD_COLOR);
     if (image.empty()) {
         error = "cannot read the portrait " + portrait + " (Debian package python3-skimage)";

@@ -44,6 +44,7 @@ inline std::string Video(const std::string& stem, const Script& script, double r
 
 // A loaded face finder for the tests.
 inline std::unique_ptr<FaceFinder> LoadedFinder() {
+    CaptureFeed::SetUpOpenCv();
     auto finder = std::make_unique<FaceFinder>();
     std::string error;
     EXPECT_TRUE(finder->load(CascadePath(), error)) << error;
