@@ -107,7 +107,16 @@ bool CaptureFeed::openVideo(std::string& error) {
         return false;
     }
     const std::string notVideo = "it is not a video that can be read";
-    if (!m_capture.open(m_name, cv::CAP_ANY)) {
+    // FFmpeg reads every common video; OpenCV's own reader is there for its own AVI files. Not
+    // OpenCV's whole list: some of its other backends look for USB cameras first (and leak what
+    // they find) when handed something that is not a video.
+    bool opened = false;
+    for (int backend : {cv::CAP_FFMPEG, cv::CAP_OPENCV_MJPEG}) {
+        if (!opened) {
+            opened = m_capture.open(m_name, backend);
+        }
+    }
+    if (!opened) {
         error = notVideo;
         return false;
     }
