@@ -86,7 +86,8 @@ ChildEnd RunInChild(void* state, std::size_t size, std::int32_t& result, const s
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || got.size() != sizeof result + size)
         return ChildEnd::DidNotFinish;
     std::memcpy(&result, got.data(), sizeof result);
-    std::memcpy(state, got.data() + sizeof result, size);
+    if (size > 0)
+        std::memcpy(state, got.data() + sizeof result, size);
     return ChildEnd::Finished;
 }
 
