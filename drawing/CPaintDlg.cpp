@@ -359,8 +359,9 @@ void CPaintDlg::openDrawing(const QString& path) {
         resetDwell();
     }
     QImage picture;
-    if (LoadBmpFile(path, picture)) {
-        // A smaller picture is padded white; a larger one is cut at the right and bottom.
+    // Only the part the canvas can show is decoded: a larger picture is cut at the right and
+    // bottom anyway, and a smaller one is padded white.
+    if (LoadBmpFileTopLeft(path, m_background.size(), picture)) {
         m_background.fill(ColorRefToQRgb(COLOR_WHITE));
         BlockCopy(m_background, QPoint(0, 0), picture, picture.rect());
     }
