@@ -16,7 +16,9 @@ QPoint PointOf(std::intptr_t lParam) {
 }  // namespace
 
 LumoraModel::LumoraModel(const ModelSettings& settings)
-    : m_settings(settings), m_pipeline(*this, m_shared, DeviationThresholdPx(settings.gazeDevMm, settings.width)) {
+    : m_settings(settings),
+      m_pipeline(*this, m_shared, DeviationThresholdPx(settings.gazeDevMm, settings.width), settings.width,
+                 settings.height) {
     m_shared.minimum_fix_samples.store(MinimumFixSamples(settings.rate, settings.fMinFixMs));
     m_pipeline.reset();
 }
