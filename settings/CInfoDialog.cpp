@@ -13,7 +13,7 @@
 #include "qvfileio.h"
 
 #ifndef QVSETTINGS_INSTALL_LIBDIR
-#define QVSETTINGS_INSTALL_LIBDIR "/usr/local/lib"
+#define QVSETTINGS_INSTALL_LIBDIR "/usr/local/lib/lumora"
 #endif
 
 namespace {
@@ -75,7 +75,10 @@ QStringList CInfoDialog::DefaultSearchDirs() {
     // The program's folder is kept in a string of this dialog's own: the backup and revert
     // dialogs keep starting in the folder the program was started from.
     const QString programDir = QCoreApplication::applicationDirPath();
+    // The libraries lie in lib/ of the build tree and in the suite's private lib/lumora once
+    // installed.
     return {programDir, QDir::cleanPath(programDir + QStringLiteral("/../lib")),
+            QDir::cleanPath(programDir + QStringLiteral("/../lib/lumora")),
             QString::fromLatin1(QVSETTINGS_INSTALL_LIBDIR)};
 }
 
