@@ -1,13 +1,16 @@
 // Calibrate: the calibration program that the gaze thread runs before it starts the tracker.
 // For the Open Gaze source it runs the server's calibration and prints the average error; for
-// every other source there is nothing to calibrate and it ends at once.
+// the camera it runs the camera's calibration window (nine targets, the map saved for the user);
+// for every other source there is nothing to calibrate and it ends at once.
 //
-// Usage: Calibrate [--timeout SECONDS]   (default 120; the source comes from QVTRACK_SOURCE)
+// Usage: Calibrate [--timeout SECONDS]   (default 120, Open Gaze only; the source comes from
+// QVTRACK_SOURCE)
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
+#include "CameraSourceFactory.h"
 #include "NumberText.h"
 #include "OpenGazeCalibration.h"
 #include "SourceConfig.h"
@@ -37,6 +40,9 @@ int main(int argc, char** argv) {
         }
     }
     qvtrack::ConfigResult config = qvtrack::ReadSourceConfig([](const char* name) { return std::getenv(name); });
+    if (config.error.empty() && config.config.kind == qvtrack::SourceKind::Camera) {
+        return qvtrack::RunCameraCalibration(config.config.path);
+    }
     if (!config.error.empty() || config.config.kind != qvtrack::SourceKind::OpenGaze) {
         return kExitDone;  // nothing to calibrate; the library reports bad settings itself
     }

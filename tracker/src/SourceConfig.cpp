@@ -13,6 +13,7 @@ constexpr std::string_view kReplayPrefix = "replay:";
 constexpr std::string_view kOpenGazeName = "opengaze";
 constexpr std::string_view kPupilName = "pupil";
 constexpr std::string_view kUdpName = "udp";
+constexpr std::string_view kCameraName = "camera";
 constexpr int kMaxPort = 65535;
 constexpr std::size_t kMaxHostLength = 253;
 constexpr std::size_t kMaxSurfaceLength = 255;
@@ -72,6 +73,19 @@ bool ReadSource(std::string_view value, SourceConfig& config, std::string& error
         return true;
     }
     std::size_t colon = value.find(':');
+    if (value.substr(0, colon) == kCameraName) {
+        // The rest is a device or a file name, which may hold colons of its own.
+        config.kind = SourceKind::Camera;
+        if (colon != std::string_view::npos) {
+            config.path = std::string(value.substr(colon + 1));
+            if (config.path.empty()) {
+                // Most likely an unset variable in a script: the default camera would surprise.
+                error = "camera: needs a camera device or a video file after the colon";
+                return false;
+            }
+        }
+        return true;
+    }
     std::string_view name = value.substr(0, colon);
     std::string_view rest = colon == std::string_view::npos ? std::string_view() : value.substr(colon + 1);
     if (name == kOpenGazeName) {
@@ -94,7 +108,7 @@ bool ReadSource(std::string_view value, SourceConfig& config, std::string& error
         return ReadHostPort(hostPort, 0, config, error);
     }
     error = "unknown source \"" + std::string(value) + "\" (pointer, replay:PATH, opengaze:HOST:PORT, " +
-            "pupil:HOST:PORT or udp:PORT)";
+            "pupil:HOST:PORT, udp:PORT or camera[:DEVICE_OR_FILE])";
     return false;
 }
 

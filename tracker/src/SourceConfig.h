@@ -8,7 +8,7 @@
 
 namespace qvtrack {
 
-enum class SourceKind { Pointer, Replay, OpenGaze, Pupil, Udp };
+enum class SourceKind { Pointer, Replay, OpenGaze, Pupil, Udp, Camera };
 
 struct SourceConfig {
     static constexpr int kDefaultRate = 60;
@@ -24,7 +24,7 @@ struct SourceConfig {
     static constexpr const char* kLoopback = "127.0.0.1";
 
     SourceKind kind = SourceKind::Pointer;
-    std::string path;  // replay
+    std::string path;  // replay: the gaze data file; camera: the device or video, empty for the default camera
     std::string host;  // network sources (udp: the local address to listen on)
     int port = 0;
     int rate = kDefaultRate;

@@ -1,5 +1,6 @@
 #include "SourceFactory.h"
 
+#include "CameraModule.h"
 #include "OpenGazeSource.h"
 #include "PointerSource.h"
 #include "ReplaySource.h"
@@ -30,6 +31,8 @@ std::unique_ptr<GazeSource> CreateSource(const SourceConfig& config, HostScreen 
             return std::make_unique<OpenGazeSource>(config, screen, stats);
         case SourceKind::Udp:
             return UdpSource::open(config, stats, error);
+        case SourceKind::Camera:
+            return CameraModule::Create(config, screen, clock, stats, error);
         case SourceKind::Pupil:
 #ifdef QVTRACK_HAVE_PUPIL
             return std::make_unique<PupilSource>(config, screen, stats);

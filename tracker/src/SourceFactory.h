@@ -16,7 +16,7 @@ struct HostScreen {
 };
 
 // Null with `error` set (one line) when the source cannot be used, for example a replay file
-// that cannot be opened. `clock` and `stats` must outlive the source.
+// that cannot be opened or a video that cannot be played. `clock` and `stats` must outlive the source.
 std::unique_ptr<GazeSource> CreateSource(const SourceConfig& config, HostScreen screen, Clock& clock, TrackStats& stats,
                                          std::string& error);
 

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "FakeClock.h"
 #include "Tracker.h"
@@ -58,6 +59,24 @@ TEST(SourceConfig, GoodValues) {
     EXPECT_EQ(r.config.port, 7000);
 }
 
+TEST(SourceConfig, CameraNamesADeviceOrAVideoOrNothing) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"camera", ""},  // the default camera
+        {"camera:/dev/video2", "/dev/video2"},
+        {"camera:1", "1"},
+        {"camera:head.avi", "head.avi"},
+        {"camera:C:/videos/a:b.avi", "C:/videos/a:b.avi"},  // colons belong to the name
+    };
+    for (const auto& [value, path] : cases) {
+        ConfigResult r = ReadSourceConfig(Env({{"QVTRACK_SOURCE", value}}));
+        EXPECT_TRUE(r.error.empty()) << value << ": " << r.error;
+        EXPECT_EQ(r.config.kind, SourceKind::Camera) << value;
+        EXPECT_EQ(r.config.path, path) << value;
+    }
+    ConfigResult unknown = ReadSourceConfig(Env({{"QVTRACK_SOURCE", "webcam"}}));
+    EXPECT_NE(unknown.error.find("camera[:DEVICE_OR_FILE]"), std::string::npos) << unknown.error;
+}
+
 TEST(SourceConfig, DeliveredRateIsCappedAndNeverAboveAGivenRate) {
     const struct {
         int sourceRate;
@@ -86,6 +105,8 @@ TEST(SourceConfig, BadValuesGiveOneLineAndThePointerDefaults) {
         {{"QVTRACK_SOURCE", "pupil:bad host:1"}},
         {{"QVTRACK_SOURCE", "udp:"}},
         {{"QVTRACK_SOURCE", "udp:port"}},
+        {{"QVTRACK_SOURCE", "camera:"}},
+        {{"QVTRACK_SOURCE", "cameras"}},
         {{"QVTRACK_RATE", "abc"}},
         {{"QVTRACK_RATE", "0"}},
         {{"QVTRACK_RATE", "-60"}},

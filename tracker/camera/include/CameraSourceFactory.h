@@ -14,7 +14,7 @@
 // is away yields a source that reports found 0 and keeps trying to open it, with one line on
 // standard error per outage; so does a source whose face detector data is missing (it then
 // never finds a face). A damaged calibration file is named on standard error and the default
-// gain used.
+// gain used. A video's end is named on standard error, once; every sample after it is found 0.
 //
 // For the whole process, the source tells OpenCV to write nothing on standard error (the source
 // says what went wrong, once) and to work without its thread pool.

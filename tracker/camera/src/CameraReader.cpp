@@ -35,6 +35,9 @@ CameraReader::Step CameraReader::step(FaceObservation& out) {
             case FrameFeed::Read::Frame:
                 break;
             case FrameFeed::Read::Ended:
+                // A pointer that stops for good should say why, once: the user may be watching
+                // it rather than a video player's end.
+                m_log << kPrefix << "the video " << m_feed->name() << " has ended; no face from here on" << std::endl;
                 m_ended = true;
                 m_open = false;
                 m_feed->close();

@@ -2,7 +2,8 @@
 //
 // A camera that cannot be opened, or that stops delivering, is reported with one line on the
 // log per outage (not one per retry), and opened again at the next step; the caller waits
-// between steps, longer after each failure. A video reports its end once.
+// between steps, longer after each failure. A video reports its end once, with a line on the
+// log.
 //
 // One thread at a time; `log` must outlive the reader.
 #pragma once

@@ -45,10 +45,14 @@ std::unique_ptr<GazeSource> CreateCameraSource(const CameraRequest& request, Clo
         return nullptr;
     }
     // The program takes at most kMaxDeliveredRate samples a second (or fewer, when asked for
-    // fewer); a faster camera has only every stride-th frame followed.
+    // fewer); a faster camera has only every stride-th frame followed. The cap is the one every
+    // source is held to; frames are not averaged like the samples of a tracker, as a face
+    // followed in every frame would cost the processor time the cap is there to save.
+    SourceConfig rule;
+    rule.rateGiven = request.requestedRate > 0;
+    rule.rate = request.requestedRate;
+    const int limit = DeliveredRate(SourceConfig::kMaxDeliveredRate, rule);
     const double fps = feed->framesPerSecond();
-    const int limit = request.requestedRate > 0 ? std::min(request.requestedRate, SourceConfig::kMaxDeliveredRate)
-                                                : SourceConfig::kMaxDeliveredRate;
     const int stride = std::max(1, static_cast<int>(std::ceil(fps / limit - 1e-9)));
     const double rate = fps / stride;
 
