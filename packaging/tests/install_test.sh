@@ -6,14 +6,17 @@
 # another fresh per-user folder, replays the demo recording (a house drawn, saved and the program
 # ended by gaze) with the first-run settings it ships, ends by itself and leaves the house there.
 #
-# usage: install_test.sh BUILD_DIR WORK_DIR LUMORA_APP_ID QVSETTINGS_APP_ID
+# With PREFIX given, nothing is installed: the suite already installed there (a package unpacked,
+# for instance) is checked instead.
+#
+# usage: install_test.sh BUILD_DIR WORK_DIR LUMORA_APP_ID QVSETTINGS_APP_ID [PREFIX]
 set -u
 
 build=$1
 work=$2
 lumora_id=$3
 qvsettings_id=$4
-prefix=$work/prefix
+prefix=${5:-$work/prefix}
 # Bounded waits, in tenths of a second.
 start_wait=300
 stop_wait=100
@@ -24,16 +27,19 @@ fail() {
     failures=$((failures + 1))
 }
 
-rm -rf "$prefix" "$work/xdg" "$work/elsewhere" "$work/home"
+rm -rf "$work/xdg" "$work/elsewhere" "$work/home"
 mkdir -p "$work/xdg" "$work/elsewhere" "$work/home"
 
-if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
-    cat "$work/install.log"
-    echo "FAIL: cmake --install"
-    exit 1
+if [ $# -lt 5 ]; then
+    rm -rf "$prefix"
+    if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+        cat "$work/install.log"
+        echo "FAIL: cmake --install"
+        exit 1
+    fi
 fi
 
-for f in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate lib/libqvtrack.so lib/libqvfileio.so \
+for f in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate lib/lumora/libqvtrack.so lib/lumora/libqvfileio.so \
     share/applications/$lumora_id.desktop share/applications/$qvsettings_id.desktop \
     share/metainfo/$lumora_id.metainfo.xml share/metainfo/$qvsettings_id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$lumora_id.svg share/icons/hicolor/scalable/apps/$qvsettings_id.svg; do
