@@ -14,15 +14,21 @@
  * The gaze source is chosen by the environment when QvInit runs:
  *   QVTRACK_SOURCE  pointer (default) | replay:PATH | opengaze[:HOST[:PORT]] (port 4242)
  *                   | pupil[:HOST[:PORT]] (port 50020) | udp:PORT | udp:ADDRESS:PORT
- *                   (HOST defaults to 127.0.0.1; udp:PORT listens on 127.0.0.1 only)
+ *                   | camera[:DEVICE_OR_FILE]
+ *                   (HOST defaults to 127.0.0.1; udp:PORT listens on 127.0.0.1 only; camera: a
+ *                   webcam as a head pointer, /dev/video0 by default, a number N meaning
+ *                   /dev/videoN, a video file playing as a camera; calibrated per user by the
+ *                   calibration program)
  *   QVTRACK_RATE    samples per second (default 60; for opengaze the server's rate when it
  *                   reports one, unless QVTRACK_RATE is set); for replay the rate the file
  *                   was recorded at
- *   QVTRACK_SPEED   pacing multiplier of pointer and replay (default 1; 0 = no pacing until a
- *                   replay has ended, then 1)
+ *   QVTRACK_SPEED   pacing multiplier of pointer, replay and a camera's video file (default 1;
+ *                   0 = no pacing until a replay or video has ended, then 1)
  *   QVTRACK_SURFACE pupil: the name of the screen surface (default "screen")
  * A bad value, or a source that cannot be used (a replay file that is missing, unreadable or
- * not a regular file), writes one line to standard error and the pointer source is used instead.
+ * not a regular file; a camera video that cannot be played), writes one line to standard error
+ * and the pointer source is used instead. A camera that is away is reported in one line and
+ * opened again in the background, like a network source.
  * Network sources connect and reconnect in the background (Open Gaze also after 3 s without a
  * record); while no sample arrives, QvGetData returns after one sample period with the last
  * position and found 0.
@@ -32,7 +38,9 @@
  * (a 250 Hz UDP bridge, Pupil at 200 Hz, a 150 Hz Open Gaze server) is decimated in the library:
  * each sample handed out is the average of the samples that came in since the previous one
  * (over those with the eye found, rounded to the nearest pixel; found 0 only when none had it).
- * A slower tracker has each sample handed out as it comes. A replay recorded faster than that
+ * A slower tracker has each sample handed out as it comes. A camera faster than that has only
+ * every second, third, ... frame followed, and iSamplePerSec is the rate that leaves (a 200
+ * frames a second camera: 100). A replay recorded faster than that
  * is decimated the same way in recorded time (each sample the average of the lines of one
  * delivered period), so a file replays alike at any speed.
  */

@@ -145,6 +145,12 @@ TEST(FaceTracker, AFaceThatLeavesOrIsCoveredIsNeverMisplaced) {
         ++found;
     }
     EXPECT_LT(found - back.first, 10u);
+    std::size_t lost = away.first;
+    while (lost < away.end && run.seen[lost].found) {
+        ++lost;
+    }
+    RecordProperty("frames_to_lose", std::to_string(lost - away.first + 1));
+    RecordProperty("frames_to_find", std::to_string(found - back.first + 1));
     for (std::size_t f = found; f < back.end; ++f) {
         EXPECT_TRUE(run.seen[f].found) << "frame " << f;
         EXPECT_LT(Error(run, f), 4.0) << "frame " << f;

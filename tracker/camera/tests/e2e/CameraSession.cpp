@@ -1,9 +1,9 @@
 #include "CameraSession.h"
 
 #include "DemoRecording.h"
-#include "ExitDlg.h"
-#include "MainDlg.h"
-#include "SaveDlg.h"
+#include "app/MainDlg.h"
+#include "dialogs/ExitDlg.h"
+#include "dialogs/SaveDlg.h"
 
 namespace qvtrack::headvideo {
 

@@ -15,6 +15,9 @@ rm -rf "$work/video" "$work/run"
 mkdir -p "$work/run"
 "$demogen" "$work/video"
 export QT_QPA_PLATFORM="offscreen:configfile=$screen"
+# Qt's runtime folder in the scratch folder too, not under /tmp.
+mkdir -p -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
 # The person's calibration comes with the video: no calibration window.
 status=0
 XDG_CONFIG_HOME="$work/video/config" QVTRACK_CALIBRATION=keep QVTRACK_SPEED=1 \

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "CameraSession.h"
-#include "MainDlg.h"
+#include "app/MainDlg.h"
 
 using namespace qvtrack::headvideo;
 
