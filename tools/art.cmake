@@ -1,5 +1,5 @@
 # lumora_artgen draws Lumora's shipped pictures and sounds and its stamp pictures at build
-# time (drawing/pictures.cmake runs it). QtGui only: images and painting, no windows.
+# time (lumora/CMakeLists.txt runs it). QtGui only: images and painting, no windows.
 if(LUMORA_BUILD_QT)
     add_executable(lumora_artgen
         ${CMAKE_CURRENT_LIST_DIR}/artgen/main.cpp
@@ -20,11 +20,10 @@ if(LUMORA_BUILD_QT)
                 ${CMAKE_BINARY_DIR}/tools/preview-stamps ${CMAKE_BINARY_DIR}/tools/previews
         DEPENDS lumora_artgen VERBATIM)
 
-    get_property(lumora_data_dir GLOBAL PROPERTY LUMORA_DATA_DIR)
     lumora_add_test(tools_artgen_test LABEL drawing GUI
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/ArtGen_test.cpp
                 ${CMAKE_CURRENT_LIST_DIR}/artgen/BmpWriter.cpp ${CMAKE_CURRENT_LIST_DIR}/artgen/WavWriter.cpp
-        LIBS lumora_drawing)
-    target_compile_definitions(tools_artgen_test PRIVATE LUMORA_DATA_DIR="${lumora_data_dir}")
+        LIBS lumora_core)
+    target_compile_definitions(tools_artgen_test PRIVATE LUMORA_DATA_DIR="${LUMORA_DATA_DIR}")
     add_dependencies(tools_artgen_test lumora_data)
 endif()

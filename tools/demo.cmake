@@ -15,7 +15,7 @@ if(LUMORA_BUILD_QT)
         ${demo_dir}/HouseSession.cpp
         ${demo_dir}/LumoraModel.cpp)
     target_include_directories(lumora_demo PUBLIC ${demo_dir})
-    target_link_libraries(lumora_demo PUBLIC lumora_drawing lumora_gaze)
+    target_link_libraries(lumora_demo PUBLIC lumora_core lumora_gaze)
 
     foreach(tool IN ITEMS demogen democheck)
         add_executable(lumora_${tool} ${demo_dir}/${tool}.cpp)

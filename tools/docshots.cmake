@@ -1,11 +1,10 @@
 # lumora_docshots: the user guide's pictures of Lumora's dialogs and of the QvSettings property
 # sheet, taken headless from the real widgets (packaging's docs_screenshots runs it into
 # docs/images). The test runs it into a scratch folder and checks that every picture was written.
-if(LUMORA_BUILD_QT AND TARGET lumora_drawing AND TARGET qvsettings_core)
-    get_property(docshots_data_dir GLOBAL PROPERTY LUMORA_DATA_DIR)
+if(LUMORA_BUILD_QT)
     add_executable(lumora_docshots ${CMAKE_CURRENT_LIST_DIR}/docshots/docshots.cpp)
-    target_link_libraries(lumora_docshots PRIVATE lumora_drawing qvsettings_core)
-    target_compile_definitions(lumora_docshots PRIVATE LUMORA_DOCSHOTS_DATA_DIR="${docshots_data_dir}")
+    target_link_libraries(lumora_docshots PRIVATE lumora_core qvsettings_core)
+    target_compile_definitions(lumora_docshots PRIVATE LUMORA_DOCSHOTS_DATA_DIR="${LUMORA_DATA_DIR}")
     set_target_properties(lumora_docshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
     set(docshots_work ${CMAKE_BINARY_DIR}/testwork/docshots)

@@ -1,17 +1,14 @@
 # The spoken help texts "openHelp.WAV" and "saveHelp.WAV": the help windows' texts, spoken by
 # espeak-ng into the working folder's "Lumora/Sounds" beside the generated files.
 #
-#   lumora_help_sounds   target making both files; lumora_drawing depends on it
-#                        (drawing/dialog_sounds.cmake).
+#   lumora_help_sounds   target making both files; lumora_core depends on it
+#                        (lumora/CMakeLists.txt).
 if(LUMORA_BUILD_QT)
     add_executable(lumora_help_text ${CMAKE_CURRENT_LIST_DIR}/help_text.cpp)
-    target_include_directories(lumora_help_text PRIVATE ${CMAKE_SOURCE_DIR})
+    target_include_directories(lumora_help_text PRIVATE ${CMAKE_SOURCE_DIR}/lumora)
     set_target_properties(lumora_help_text PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
-    get_property(lumora_help_data_dir GLOBAL PROPERTY LUMORA_DATA_DIR)
-    if(NOT lumora_help_data_dir)
-        set(lumora_help_data_dir ${CMAKE_BINARY_DIR}/share/lumora)
-    endif()
+    set(lumora_help_data_dir ${LUMORA_DATA_DIR})
     find_program(LUMORA_ESPEAK espeak-ng)
     set(help_outputs)
     if(LUMORA_ESPEAK)
@@ -25,7 +22,7 @@ if(LUMORA_BUILD_QT)
                         ${CMAKE_BINARY_DIR}/generated
                 COMMAND $<TARGET_FILE:lumora_help_text> ${which} ${text}
                 COMMAND ${LUMORA_ESPEAK} -v en-us -s 150 -w ${wav} -f ${text}
-                DEPENDS lumora_help_text ${CMAKE_SOURCE_DIR}/drawing/HelpTexts.h
+                DEPENDS lumora_help_text ${CMAKE_SOURCE_DIR}/lumora/dialogs/HelpTexts.h
                 COMMENT "Speaking the ${which} help text"
                 VERBATIM)
             list(APPEND help_outputs ${wav})

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "drawing/HelpTexts.h"
+#include "dialogs/HelpTexts.h"
 
 int main(int argc, char** argv) {
     if (argc != 3 || (std::strcmp(argv[1], "open") != 0 && std::strcmp(argv[1], "save") != 0)) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the small bitmap files of drawing/tests/data: one 5 x 3 picture in every depth and
+"""Writes the small bitmap files of lumora/tests/data: one 5 x 3 picture in every depth and
 row order the bitmap reader takes, and run-length encoded pictures (RLE8, RLE4), each with its
 expected result beside it in "<name>.expected": "refused", or the size "W x H" and then one
 line a row, top row first, of the pixels as RRGGBB. The run-length codes are written out by
@@ -7,7 +7,7 @@ hand, one case each (runs, literal runs with their padding, line ends, jumps, ru
 edge, malformed codes), and their results worked out by hand. They are also the fuzzer's seeds.
 Run once; the files are checked in.
 
-    tools/make_bmp_samples.py drawing/tests/data
+    tools/make_bmp_samples.py lumora/tests/data
 """
 import struct
 import sys
@@ -159,4 +159,4 @@ def main(out):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "drawing/tests/data")
+    main(sys.argv[1] if len(sys.argv) > 1 else "lumora/tests/data")

@@ -1,8 +1,8 @@
 #include "HouseSession.h"
 
-#include "ExitDlg.h"
-#include "MainDlg.h"
-#include "SaveDlg.h"
+#include "dialogs/ExitDlg.h"
+#include "app/MainDlg.h"
+#include "dialogs/SaveDlg.h"
 
 namespace lumora::demo {
 

@@ -8,7 +8,7 @@
 
 #include "../artgen/BmpWriter.h"
 #include "../artgen/WavWriter.h"
-#include "LoadBmpFile.h"
+#include "files/LoadBmpFile.h"
 
 namespace {
 

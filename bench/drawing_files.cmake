@@ -1,4 +1,0 @@
-# Drawing files on a 1920 x 1080 screen: save and open of one drawing.
-if(LUMORA_BUILD_QT)
-    lumora_add_benchmark(bench_drawing_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/drawing_files.cpp LIBS lumora_drawing)
-endif()

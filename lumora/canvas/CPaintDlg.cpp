@@ -1,0 +1,494 @@
+#include "canvas/CPaintDlg.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "canvas/CircleShape.h"
+#include "canvas/ImageBlit.h"
+#include "canvas/LineShape.h"
+#include "files/LoadBmpFile.h"
+#include "canvas/RectangleShape.h"
+#include "app/SoundPlayer.h"
+#include "canvas/StampPictures.h"
+#include "canvas/StampShape.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr int MARGIN_DIVISOR = 100;         // c = W / 100
+constexpr int BUTTON_WIDTH_PER_MILLE = 89;  // a button column is 89 W / 1000 wide
+constexpr int PER_MILLE = 1000;
+constexpr int BUTTON_HEIGHT_DIVISOR = 10;  // a button row is H / 10 high
+// The canvas leaves room for one and a half button rows below it.
+constexpr int ROWS_BELOW_NUMERATOR = 3;
+constexpr int ROWS_BELOW_DENOMINATOR = 2;
+
+// The bytes of a colour reference that carry colour; the high byte carries none.
+constexpr ColorRef COLOR_BITS = 0x00FFFFFFu;
+
+// The sunken edge: a darker outer and inner line top and left, lighter ones bottom and right.
+const QColor EDGE_SHADOW(128, 128, 128);
+const QColor EDGE_DARK(64, 64, 64);
+const QColor EDGE_LIGHT(255, 255, 255);
+const QColor EDGE_FACE(214, 211, 206);
+
+QImage whiteImage(const QSize& size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(ColorRefToQRgb(COLOR_WHITE));
+    return image;
+}
+
+}  // namespace
+
+CanvasGeometry CanvasGeometry::ForScreen(const QSize& screen) {
+    const int w = screen.width();
+    const int h = screen.height();
+    const int c = w / MARGIN_DIVISOR;
+    const int d = (BUTTON_WIDTH_PER_MILLE * w) / PER_MILLE + 2 * c;
+    CanvasGeometry g;
+    g.origin = QPoint(d, c);
+    g.window =
+        QSize(w - 2 * d, h - 2 * c - (ROWS_BELOW_NUMERATOR * (h / BUTTON_HEIGHT_DIVISOR)) / ROWS_BELOW_DENOMINATOR);
+    // A screen too small for a canvas still gives valid (empty) images.
+    g.client = QSize(std::max(0, g.window.width() - 2 * EDGE), std::max(0, g.window.height() - 2 * EDGE));
+    return g;
+}
+
+CPaintDlg::CPaintDlg(const QSize& screenSize, SoundPlayer& sound, QWidget* parent)
+    : QWidget(parent),
+      m_sound(sound),
+      m_geometry(CanvasGeometry::ForScreen(screenSize)),
+      m_stampImageId(STAMP_FIRST_NUMBER),
+      m_traceTaskPath(QString::fromLatin1(TRACE_TASK_PICTURE)) {
+    start();
+    m_log.openFile();
+}
+
+CPaintDlg::CPaintDlg(const QSize& screenSize, SoundPlayer& sound, std::unique_ptr<LogSink> log, QWidget* parent)
+    : QWidget(parent),
+      m_sound(sound),
+      m_geometry(CanvasGeometry::ForScreen(screenSize)),
+      m_stampImageId(STAMP_FIRST_NUMBER),
+      m_traceTaskPath(QString::fromLatin1(TRACE_TASK_PICTURE)) {
+    start();
+    m_log.open(std::move(log), QDate::currentDate());
+}
+
+CPaintDlg::~CPaintDlg() = default;
+
+void CPaintDlg::start() {
+    setGeometry(QRect(m_geometry.origin, m_geometry.window));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    // The G key reaches the canvas while it has the focus.
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_background = whiteImage(m_geometry.client);
+    m_committed = whiteImage(m_geometry.client);
+    m_display = whiteImage(m_geometry.client);
+    m_saveUnder = whiteImage(m_geometry.client);
+    m_replayBase = whiteImage(m_geometry.client);
+
+    m_cursor.create(m_geometry.client, COLOR_WHITE);
+    m_cursor.setKind(GazeCursor::KIND_SQUARE);
+    m_cursor.setColor(CURSOR_GREEN);
+    m_cursor.setStampImageId(m_stampImageId);
+
+    m_current = makeShape(SHAPE_LINE);
+
+    m_pointerTimer.setInterval(POINTER_HIDE_MS);
+    connect(&m_pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
+    m_pointerTimer.start();
+}
+
+// ---- Messages -------------------------------------------------------------------------------
+
+bool CPaintDlg::event(QEvent* e) {
+    if (e->type() == LumoraMessageEvent::eventType()) {
+        const auto* message = static_cast<const LumoraMessageEvent*>(e);
+        handleMessage(message->msg(), message->wParam(), message->lParam());
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void CPaintDlg::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (msg) {
+        case WM_GAZE_POINT:
+            gazePoint(PointFromLParam(lParam));
+            break;
+        case WM_GAZE_DWELL:
+            dwellStep(PointFromLParam(lParam));
+            break;
+        case WM_GAZE_FIXATION_END:
+            fixationEnd();
+            break;
+        case WM_BUTTON_CHOSEN:
+            toolAction(wParam, static_cast<int>(lParam));
+            break;
+        case WM_CHANGE_ATTRIBUTE:
+            changeAttribute(wParam, static_cast<int>(lParam));
+            break;
+        case WM_TOGGLE_GRID:
+            toggleGrid();
+            break;
+        case WM_UNDO:
+            undo();
+            break;
+        case WM_DRAWING_FILE:
+            // The path belongs to the sender, which outlives the message; none means nothing.
+            if (const QString* path = StringFromLParam(lParam)) {
+                drawingFile(wParam, *path);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+// ---- Tool actions ---------------------------------------------------------------------------
+
+std::unique_ptr<Shape> CPaintDlg::makeShape(int kind) const {
+    switch (kind) {
+        case SHAPE_LINE:
+            return std::make_unique<LineShape>(m_pen, m_brush);
+        case SHAPE_RECTANGLE:
+            return std::make_unique<RectangleShape>(m_pen, m_brush);
+        case SHAPE_CIRCLE:
+            return std::make_unique<CircleShape>(m_pen, m_brush);
+        default:
+            return nullptr;
+    }
+}
+
+void CPaintDlg::toolAction(std::uintptr_t value, int action) {
+    const bool known =
+        action == ACTION_SUSPEND || action == ACTION_STAMP_TOOL || action == ACTION_SHAPE_TOOL || action == ACTION_NEW;
+    if (!known) {
+        return;
+    }
+    std::unique_ptr<Shape> newShape;
+    if (action == ACTION_SHAPE_TOOL) {
+        newShape = makeShape(static_cast<int>(value));
+        if (!newShape) {
+            return;  // no such shape button: nothing changes
+        }
+    }
+    // Only a change between shape tools carries a shape in progress over.
+    const bool keepsShape = action == ACTION_SHAPE_TOOL && m_tool == TOOL_SHAPE;
+    if (m_inProgress && !keepsShape) {
+        cancelShape();
+    }
+
+    switch (action) {
+        case ACTION_SUSPEND:
+            hideCursor();
+            if (m_tool != TOOL_NONE) {
+                setCursorKind(GazeCursor::KIND_SQUARE);
+                m_rememberedTool = m_tool;
+                m_tool = TOOL_NONE;
+            } else {
+                m_tool = m_rememberedTool;
+                setCursorKind(m_tool == TOOL_STAMP ? GazeCursor::KIND_STAMP_FRAME : GazeCursor::KIND_SQUARE);
+            }
+            break;
+        case ACTION_STAMP_TOOL:
+            hideCursor();
+            m_tool = TOOL_STAMP;
+            setCursorKind(GazeCursor::KIND_STAMP_FRAME);
+            m_cursor.setStampImageId(m_stampImageId);
+            m_current = std::make_unique<StampShape>(m_stampImageId);
+            m_log.record(KeystrokeLog::Event::StampButton);
+            break;
+        case ACTION_SHAPE_TOOL: {
+            hideCursor();
+            m_tool = TOOL_SHAPE;
+            setCursorKind(GazeCursor::KIND_SQUARE);
+            if (m_inProgress) {
+                // The new kind stretches from where the old one started and ended.
+                newShape->setStart(m_current->start());
+                newShape->setEnd(m_current->end());
+            }
+            m_current = std::move(newShape);
+            m_shapeKind = static_cast<int>(value);
+            static constexpr KeystrokeLog::Event BUTTON_EVENTS[] = {KeystrokeLog::Event::LineButton,
+                                                                    KeystrokeLog::Event::RectangleButton,
+                                                                    KeystrokeLog::Event::CircleButton};
+            m_log.record(BUTTON_EVENTS[m_shapeKind - SHAPE_LINE]);
+            if (m_inProgress) {
+                redrawRubberBand();
+            }
+            break;
+        }
+        case ACTION_NEW:
+            m_log.record(KeystrokeLog::Event::New);
+            m_shapes.clear();
+            m_background.fill(ColorRefToQRgb(COLOR_WHITE));
+            resetReplayBase();
+            redrawAll();
+            repaintAll();
+            break;
+        default:
+            break;
+    }
+    // Polygon mode stays as it was: only the fill attribute changes it.
+}
+
+// ---- Attributes -----------------------------------------------------------------------------
+
+void CPaintDlg::changeAttribute(std::uintptr_t value, int attribute) {
+    if (!m_current) {
+        return;
+    }
+    switch (attribute) {
+        case GROUP_STAMP:
+            m_stampImageId = static_cast<int>(value);
+            m_cursor.setStampImageId(m_stampImageId);
+            m_current->setStampImageId(m_stampImageId);
+            m_log.record(KeystrokeLog::Event::StampChange);
+            if (m_cursor.kind() == GazeCursor::KIND_STAMP_FRAME) {
+                setCursorColor(m_cursor.color());  // shows the new picture in place
+            }
+            break;
+        case GROUP_COLOR: {
+            const ColorRef colour = static_cast<ColorRef>(value) & COLOR_BITS;
+            m_pen.color = colour;
+            m_brush.color = colour;
+            m_current->setPen(m_pen);
+            m_current->setBrush(m_brush);
+            m_log.record(KeystrokeLog::Event::ColorChange);
+            if (m_inProgress) {
+                redrawRubberBand();
+            }
+            break;
+        }
+        case GROUP_FILL: {
+            const bool fill = value != 0;
+            m_brush.style = fill ? ShapeBrush::STYLE_SOLID : ShapeBrush::STYLE_HOLLOW;
+            m_current->setBrush(m_brush);
+            m_polygon = fill && m_current->continuesAsPolygon();
+            m_log.record(fill ? KeystrokeLog::Event::Fill : KeystrokeLog::Event::UnFill);
+            if (m_inProgress) {
+                redrawRubberBand();
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// ---- Grid, undo, new, files -----------------------------------------------------------------
+
+std::vector<QPoint> CPaintDlg::GridDots(const QSize& canvas) {
+    std::vector<QPoint> dots;
+    for (int y = GRID_FIRST; y < canvas.height(); y += GRID_STEP) {
+        for (int x = GRID_FIRST; x < canvas.width(); x += GRID_STEP) {
+            dots.emplace_back(x, y);
+        }
+    }
+    return dots;
+}
+
+void CPaintDlg::drawGridDots(QImage& image) const {
+    const QRgb black = ColorRefToQRgb(COLOR_BLACK);
+    const QRect bounds = image.rect();
+    for (const QPoint& dot : GridDots(m_geometry.client)) {
+        for (int dy = 0; dy < GRID_DOT; ++dy) {
+            for (int dx = 0; dx < GRID_DOT; ++dx) {
+                const QPoint p = dot + QPoint(dx, dy);
+                if (bounds.contains(p)) {
+                    reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] = black;
+                }
+            }
+        }
+    }
+}
+
+void CPaintDlg::toggleGrid() {
+    hideCursor();
+    m_gridOn = !m_gridOn;
+    if (m_gridOn) {
+        m_log.record(KeystrokeLog::Event::GridOn);
+        drawGridDots(m_display);
+        drawGridDots(m_committed);
+    } else {
+        m_log.record(KeystrokeLog::Event::GridOff);
+        redrawAll();
+    }
+    if (m_inProgress) {
+        // The band's erasing pixels must match the new committed picture, or the next gaze
+        // point would bring back (or wipe out) dots under the band.
+        refreshSaveUnder();
+        redrawRubberBand();
+    }
+    repaintAll();
+}
+
+void CPaintDlg::undo() {
+    m_log.record(KeystrokeLog::Event::Undo);
+    hideCursor();
+    if (m_inProgress) {
+        m_inProgress = false;
+        resetDwell();
+    } else if (!m_shapes.empty()) {
+        m_shapes.pop_back();
+    }
+    redrawAll();
+    repaintAll();
+}
+
+void CPaintDlg::drawingFile(std::uintptr_t action, const QString& path) {
+    if (action == DRAWING_FILE_OPEN) {
+        openDrawing(path);
+    } else if (action == DRAWING_FILE_SAVE) {
+        saveDrawing(path);
+    }
+}
+
+void CPaintDlg::openDrawing(const QString& path) {
+    m_log.record(KeystrokeLog::Event::Open);
+    hideCursor();
+    // The band belongs to the drawing being replaced.
+    if (m_inProgress) {
+        m_inProgress = false;
+        resetDwell();
+    }
+    QImage picture;
+    // Only the part the canvas can show is decoded: a larger picture is cut at the right and
+    // bottom anyway, and a smaller one is padded white.
+    if (LoadBmpFileTopLeft(path, m_background.size(), picture)) {
+        m_background.fill(ColorRefToQRgb(COLOR_WHITE));
+        BlockCopy(m_background, QPoint(0, 0), picture, picture.rect());
+    }
+    m_shapes.clear();
+    resetReplayBase();
+    redrawAll();
+    repaintAll();
+}
+
+void CPaintDlg::saveDrawing(const QString& path) {
+    if (!m_writer) {
+        return;
+    }
+    // The log is research data: a drawing that never reached the disk was not saved.
+    m_lastSave = m_writer(path, snapshot());
+    if (m_lastSave == support::WriteStatus::Ok) {
+        m_log.record(KeystrokeLog::Event::Save);
+    }
+}
+
+QImage CPaintDlg::snapshot() const {
+    QImage drawing = m_background.copy();
+    QPainter painter(&drawing);
+    for (const auto& shape : m_shapes) {
+        shape->draw(painter);
+    }
+    return drawing;
+}
+
+void CPaintDlg::keyUp(int keyCode) {
+    if (keyCode == KEY_TRACE_TASK) {
+        // Through the queue, exactly as an Open from the dialog arrives.
+        PostLumoraMessage(this, WM_DRAWING_FILE, DRAWING_FILE_OPEN, StringLParam(&m_traceTaskPath));
+    }
+}
+
+// ---- Images ---------------------------------------------------------------------------------
+
+void CPaintDlg::resetReplayBase() {
+    BlockCopy(m_replayBase, m_background, m_replayBase.rect());
+    m_replayBaseCount = 0;
+}
+
+void CPaintDlg::redrawAll() {
+    // Shapes are drawn in list order onto the background either way; keeping the older ones
+    // drawn keeps undo within a frame however long the list grows.
+    const std::size_t count = m_shapes.size();
+    if (m_replayBaseCount > count) {
+        resetReplayBase();
+    }
+    if (count - m_replayBaseCount > REPLAY_WINDOW) {
+        const std::size_t keep = count - REPLAY_WINDOW / 2;
+        QPainter painter(&m_replayBase);
+        for (std::size_t i = m_replayBaseCount; i < keep; ++i) {
+            m_shapes[i]->draw(painter);
+        }
+        m_replayBaseCount = keep;
+    }
+    BlockCopy(m_committed, m_replayBase, m_committed.rect());
+    {
+        QPainter painter(&m_committed);
+        for (std::size_t i = m_replayBaseCount; i < count; ++i) {
+            m_shapes[i]->draw(painter);
+        }
+    }
+    if (m_gridOn) {
+        drawGridDots(m_committed);
+    }
+    BlockCopy(m_display, m_committed, m_display.rect());
+    // The display was rebuilt without the cursor; its saved pixels are stale now.
+    m_cursorShown = false;
+}
+
+void CPaintDlg::repaintImageRect(const QRect& imageRect) {
+    if (!imageRect.isEmpty()) {
+        update(imageRect.translated(CanvasGeometry::EDGE, CanvasGeometry::EDGE));
+    }
+}
+
+void CPaintDlg::repaintAll() {
+    update();
+}
+
+// ---- Window ---------------------------------------------------------------------------------
+
+void CPaintDlg::paintEvent(QPaintEvent* e) {
+    QPainter painter(this);
+    const int edge = CanvasGeometry::EDGE;
+    const QRect clientRect(QPoint(edge, edge), m_geometry.client);
+    const QRect area = e->rect().intersected(clientRect);
+    if (!area.isEmpty()) {
+        painter.drawImage(area, m_display, area.translated(-edge, -edge));
+    }
+    // The sunken edge: shadow above and left, light below and right.
+    const int r = width() - 1;
+    const int b = height() - 1;
+    painter.setPen(EDGE_SHADOW);
+    painter.drawLine(0, 0, r - 1, 0);
+    painter.drawLine(0, 0, 0, b - 1);
+    painter.setPen(EDGE_DARK);
+    painter.drawLine(1, 1, r - 2, 1);
+    painter.drawLine(1, 1, 1, b - 2);
+    painter.setPen(EDGE_LIGHT);
+    painter.drawLine(0, b, r, b);
+    painter.drawLine(r, 0, r, b);
+    painter.setPen(EDGE_FACE);
+    painter.drawLine(1, b - 1, r - 1, b - 1);
+    painter.drawLine(r - 1, 1, r - 1, b - 1);
+}
+
+void CPaintDlg::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(e);
+        return;
+    }
+    if (e->key() == Qt::Key_G) {
+        keyUp(KEY_TRACE_TASK);
+        return;
+    }
+    QWidget::keyReleaseEvent(e);
+}
+
+void CPaintDlg::mouseMoveEvent(QMouseEvent* e) {
+    // A helper's mouse shows the pointer again until it has rested for a while.
+    setCursor(Qt::ArrowCursor);
+    m_pointerTimer.start();
+    QWidget::mouseMoveEvent(e);
+}
+
+}  // namespace lumora

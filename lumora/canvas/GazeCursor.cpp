@@ -1,0 +1,93 @@
+#include "canvas/GazeCursor.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+
+#include "canvas/ImageBlit.h"
+#include "canvas/StampPictures.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr int SQUARE_INSET = 2;
+constexpr int STAMP_OFFSET = 3;
+constexpr int FRAME_INSET = 2;
+constexpr int FRAME_PEN_WIDTH = 4;
+
+void fillClipped(QImage& image, const QRect& rect, QRgb colour) {
+    const QRect r = rect.intersected(image.rect());
+    if (r.isEmpty()) {
+        return;
+    }
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(line + r.left(), line + r.left() + r.width(), colour);
+        }
+        return;
+    }
+    QPainter painter(&image);
+    painter.fillRect(r, QColor::fromRgb(colour));
+}
+
+int sizeOfKind(int kind) {
+    return kind == GazeCursor::KIND_STAMP_FRAME ? GazeCursor::STAMP_FRAME_SIZE : GazeCursor::SQUARE_SIZE;
+}
+
+}  // namespace
+
+GazeCursor::GazeCursor() : m_rect(0, 0, SQUARE_SIZE, SQUARE_SIZE) {}
+
+void GazeCursor::create(const QSize& ownerSize, ColorRef fillColor) {
+    m_saveUnder = QImage(ownerSize, QImage::Format_RGB32);
+    m_saveUnder.fill(ColorRefToQRgb(fillColor));
+    m_kind = KIND_SQUARE;
+    m_rect = QRect(0, 0, SQUARE_SIZE, SQUARE_SIZE);
+}
+
+void GazeCursor::setKind(int kind) {
+    m_kind = kind;
+    const int size = sizeOfKind(kind);
+    m_rect = QRect(0, 0, size, size);
+}
+
+void GazeCursor::centerAt(int x, int y) {
+    m_rect.moveTo(x - m_rect.width() / 2, y - m_rect.height() / 2);
+}
+
+void GazeCursor::draw(QImage& target, const QImage& source) {
+    BlockCopy(m_saveUnder, source, m_rect);
+    if (m_kind == KIND_STAMP_FRAME) {
+        drawStampFrame(target);
+    } else {
+        drawSquare(target);
+    }
+}
+
+void GazeCursor::erase(QImage& target) const {
+    BlockCopy(target, m_saveUnder, m_rect);
+}
+
+void GazeCursor::drawSquare(QImage& target) const {
+    fillClipped(target, m_rect, ColorRefToQRgb(COLOR_WHITE));
+    fillClipped(target, m_rect.adjusted(SQUARE_INSET, SQUARE_INSET, -SQUARE_INSET, -SQUARE_INSET),
+                ColorRefToQRgb(m_color));
+}
+
+void GazeCursor::drawStampFrame(QImage& target) const {
+    DrawTransparent(target, QPoint(left() + STAMP_OFFSET, top() + STAMP_OFFSET), StampPicture(m_stampImageId),
+                    ColorRefToQRgb(COLOR_WHITE));
+    QPainter painter(&target);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(ColorRefToQColor(m_color), FRAME_PEN_WIDTH, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    const int l = left() + FRAME_INSET;
+    const int t = top() + FRAME_INSET;
+    const int r = right() - FRAME_INSET;
+    const int b = bottom() - FRAME_INSET;
+    painter.drawPolygon(QPolygon({QPoint(l, t), QPoint(r, t), QPoint(r, b), QPoint(l, b)}));
+}
+
+}  // namespace lumora

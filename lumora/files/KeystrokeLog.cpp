@@ -1,0 +1,134 @@
+#include "files/KeystrokeLog.h"
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <array>
+
+namespace lumora {
+
+namespace {
+
+constexpr const char* LOG_FOLDER = "Lumora/Data";
+constexpr const char* LOG_PREFIX = "Lumora/Data/LMkey";
+constexpr const char* LOG_STAMP_FORMAT = "yyyy-MM-dd_HHmm";
+constexpr const char* LOG_SUFFIX = ".dat";
+constexpr const char* HEADER_DATE_FORMAT = "MM/dd/yyyy";
+
+constexpr std::string_view HEADER_INTRO =
+    "The following represents keystroke level events for a drawing session in Lumora on ";
+constexpr std::string_view HEADER_AFTER_DATE =
+    "\n"
+    "Lumora version: 2.6\n"
+    "Initial values are:\n"
+    "Line, No Polygon, Black, No Grid\n"
+    "\n";
+
+// In the order of KeystrokeLog::Event.
+constexpr std::array<std::string_view, 17> EVENT_TEXTS = {
+    "Line Button, ",   "Rectangle Button, ",
+    "Circle Button, ", "Stamp Button\n",
+    "Start Shape\n",   "End Shape\n",
+    "Stamp\n",         "Stamp Change\n",
+    "Color Change\n",  "Fill\n",
+    "UnFill\n",        "Grid On\n",
+    "Grid Off\n",      "Undo\n",
+    "New\n",           "Open\n",
+    "Save\n",
+};
+static_assert(EVENT_TEXTS.size() == static_cast<std::size_t>(KeystrokeLog::Event::Save) + 1);
+
+}  // namespace
+
+bool MemoryLogSink::write(std::string_view text) {
+    if (m_refused) {
+        return false;
+    }
+    const std::size_t room = m_limit == std::string::npos ? text.size() : m_limit - m_text.size();
+    if (text.size() > room) {
+        m_text.append(text.substr(0, room));
+        m_refused = true;
+        return false;
+    }
+    m_text.append(text);
+    return true;
+}
+
+std::unique_ptr<FileLogSink> FileLogSink::Open(const QString& path) {
+    // "a+": read and append, created when absent; every write lands at the end.
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "a+");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    auto sink = std::unique_ptr<FileLogSink>(new FileLogSink(file));
+    // A FIFO under the log's name opens at once for reading and writing, and would hang the
+    // program once its buffer is full; a device would swallow the session. Only a regular file
+    // keeps it.
+    struct stat st {};
+    if (::fstat(::fileno(file), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return nullptr;
+    }
+    return sink;
+}
+
+bool FileLogSink::write(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), m_file.get()) == text.size();
+}
+
+bool FileLogSink::flush() {
+    return std::fflush(m_file.get()) == 0;
+}
+
+QString KeystrokeLog::Folder() {
+    return QString::fromLatin1(LOG_FOLDER);
+}
+
+QString KeystrokeLog::FileNameFor(const QDateTime& localTime) {
+    return QString::fromLatin1(LOG_PREFIX) + localTime.toString(QString::fromLatin1(LOG_STAMP_FORMAT)) +
+           QString::fromLatin1(LOG_SUFFIX);
+}
+
+std::string KeystrokeLog::HeaderFor(const QDate& localDate) {
+    std::string header(HEADER_INTRO);
+    header += localDate.toString(QString::fromLatin1(HEADER_DATE_FORMAT)).toStdString();
+    header += HEADER_AFTER_DATE;
+    return header;
+}
+
+std::string_view KeystrokeLog::TextOf(Event event) {
+    return EVENT_TEXTS[static_cast<std::size_t>(event)];
+}
+
+void KeystrokeLog::open(std::unique_ptr<LogSink> sink, const QDate& localDate) {
+    m_sink = std::move(sink);
+    m_failed = false;
+    put(HeaderFor(localDate));
+}
+
+bool KeystrokeLog::openFile() {
+    const QDateTime now = QDateTime::currentDateTime();
+    // The main window makes the folder at start; a canvas started on its own must not lose
+    // its session for want of it.
+    QDir().mkpath(Folder());
+    std::unique_ptr<FileLogSink> file = FileLogSink::Open(FileNameFor(now));
+    const bool opened = file != nullptr;
+    open(std::move(file), now.date());
+    return opened;
+}
+
+void KeystrokeLog::record(Event event) {
+    put(TextOf(event));
+}
+
+void KeystrokeLog::put(std::string_view text) {
+    if (!isRecording()) {
+        return;
+    }
+    // Flushed per event, so that a session cut short (a crash, the power) keeps its actions.
+    if (!m_sink->write(text) || !m_sink->flush()) {
+        m_failed = true;
+    }
+}
+
+}  // namespace lumora
