@@ -1,11 +1,25 @@
 /* Compiled as C: the public header must serve C callers, and its records must have the layout
- * that C sees. */
+ * that C sees. A failed check prints its file, line and condition and ends the caller with 1. */
 #include <stddef.h>
+#include <stdio.h>
 #include <string.h>
 
 #include "qvfileio.h"
 
 int qvfileio_c_caller(void);
+
+static int check_condition(int ok, const char* file, int line, const char* condition) {
+    if (!ok) {
+        fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
+    }
+    return ok;
+}
+
+#define CHECK(condition)                                                      \
+    do {                                                                      \
+        if (!check_condition((condition) != 0, __FILE__, __LINE__, #condition)) \
+            return 1;                                                         \
+    } while (0)
 
 int qvfileio_c_caller(void) {
     int32_t major = 0;
@@ -16,27 +30,23 @@ int qvfileio_c_caller(void) {
     const char16_t uk[] = {'U', 'K', 0};
 
     GetQVFileIOVersion(&major, &minor);
-    if (major != 1 || minor != 5) {
-        return 1;
-    }
+    CHECK(major == 1 && minor == 5);
     memset(&record, 0, sizeof record);
     record.language = 4;
     vSetDefaultQvSettings(&record);
-    if (record.result != 7 || record.language != 4 || record.calibration.calRes[2].iNumCalPoints != 14) {
-        return 2;
-    }
+    CHECK(record.result == 7);
+    CHECK(record.language == 4);
+    CHECK(record.calibration.calRes[2].iNumCalPoints == 14);
     hardware.iVideoGain = 99;
     vSetHardwareDefaults(&hardware, 0);
-    if (hardware.iVideoGain != 99 || hardware.fMonitorWidth < 276.0f) {
-        return 3;
-    }
+    CHECK(hardware.iVideoGain == 99);
+    CHECK(hardware.fMonitorWidth >= 276.0f);
     LanguageFromDichar(uk, &language);
-    if (language != 17) {
-        return 4;
-    }
-    if (offsetof(QvSettingsRecord, calibration) != 8 || offsetof(CalResSettings, fX) != 48 ||
-        sizeof(CalResSettings) != 160 || sizeof(HardwareSettings) != 88 || sizeof(ImageProcSettings) != 12) {
-        return 5;
-    }
+    CHECK(language == 17);
+    CHECK(offsetof(QvSettingsRecord, calibration) == 8);
+    CHECK(offsetof(CalResSettings, fX) == 48);
+    CHECK(sizeof(CalResSettings) == 160);
+    CHECK(sizeof(HardwareSettings) == 88);
+    CHECK(sizeof(ImageProcSettings) == 12);
     return 0;
 }
