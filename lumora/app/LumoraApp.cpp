@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -34,9 +35,10 @@ constexpr const char* kShippedBesideProgram = "../share/lumora";
 constexpr const char* kPerUserFolder = "lumora";
 constexpr const char* kGazeSourceVariable = "QVTRACK_SOURCE";
 
-const char* const kUsage = "usage: lumora [--gaze pointer|replay:PATH] [--workdir DIR]\n";
+const char* const kUsage = "usage: lumora [--gaze pointer|replay:PATH|camera[:DEVICE_OR_FILE]] [--workdir DIR]\n";
 
 constexpr const char* kReplayPrefix = "replay:";
+constexpr const char* kCameraPrefix = "camera:";
 constexpr const char* kBadSuffix = ".bad";
 
 std::string FirstRunSettingsBytes(const QString& shipped) {
@@ -163,13 +165,26 @@ bool PrepareWorkingFolder(const QString& folder, const QString& shipped) {
 }
 
 QString ResolveGazeSource(const QString& source, const QString& startFolder) {
-    const QLatin1String prefix(kReplayPrefix);
-    if (!source.startsWith(prefix))
-        return source;
-    const QString path = source.mid(prefix.size());
-    if (path.isEmpty() || QDir::isAbsolutePath(path))
-        return source;
-    return prefix + QDir::cleanPath(QDir(startFolder).absoluteFilePath(path));
+    const QLatin1String replay(kReplayPrefix);
+    if (source.startsWith(replay)) {
+        const QString path = source.mid(replay.size());
+        if (path.isEmpty() || QDir::isAbsolutePath(path))
+            return source;
+        return replay + QDir::cleanPath(QDir(startFolder).absoluteFilePath(path));
+    }
+    const QLatin1String camera(kCameraPrefix);
+    if (source.startsWith(camera)) {
+        // A camera's number stays as given ("camera:2" is /dev/video2 to the tracker library);
+        // a video named relative to where the user stood is made absolute when it is there.
+        const QString name = source.mid(camera.size());
+        const bool number = !name.isEmpty() &&
+                            std::all_of(name.begin(), name.end(), [](QChar c) { return c.isDigit(); });
+        if (name.isEmpty() || number || QDir::isAbsolutePath(name))
+            return source;
+        const QString path = QDir::cleanPath(QDir(startFolder).absoluteFilePath(name));
+        return QFileInfo::exists(path) ? camera + path : source;
+    }
+    return source;
 }
 
 SettingsRepair RepairGazeSettings(const QString& shipped) {

@@ -4,9 +4,10 @@
 //
 //   lumora [--gaze SOURCE] [--workdir DIR]
 //
-// SOURCE takes the values of QVTRACK_SOURCE ("pointer", the default, or "replay:PATH"). With the
-// pointer source, mouse moves over any of the program's windows feed the tracker library, so a
-// tester with a mouse drives Lumora as a gaze user does.
+// SOURCE takes the values of QVTRACK_SOURCE ("pointer", the default, "replay:PATH" or
+// "camera[:DEVICE_OR_FILE]"; a relative path means the folder the command was started in).
+// With the pointer source, mouse moves over any of the program's windows feed the tracker
+// library, so a tester with a mouse drives Lumora as a gaze user does.
 #pragma once
 
 #include <QApplication>

@@ -165,9 +165,26 @@ TEST(GazeSourceTest, RelativeReplayPathsMeanTheStartFolder) {
         {"udp:7000", "udp:7000"},
         {"", ""},
         {"Replay:rec.dat", "Replay:rec.dat"},
+        {"camera", "camera"},
+        {"camera:2", "camera:2"},
+        {"camera:/dev/video1", "camera:/dev/video1"},
+        {"camera:missing.avi", "camera:missing.avi"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ResolveGazeSource(c.source, "/home/u/start"), c.resolved) << c.source.toStdString();
+}
+
+// A head video named relative to the start folder is found there; a camera's number stays a
+// camera even when a file of that name lies in the folder.
+TEST(GazeSourceTest, RelativeCameraVideosMeanTheStartFolder) {
+    QTemporaryDir tmp(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
+    const QString start = QDir(tmp.path()).canonicalPath();
+    for (const char* name : {"head.avi", "2"}) {
+        QFile file(start + '/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(ResolveGazeSource("camera:head.avi", start), "camera:" + start + "/head.avi");
+    EXPECT_EQ(ResolveGazeSource("camera:2", start), "camera:2");
 }
 
 // Whatever stands at the settings path at start, the check never blocks; what cannot give the
