@@ -33,6 +33,7 @@ dpkg-deb -f "$deb" Package Version Architecture Depends >"$work/control.txt"
 cat "$work/control.txt"
 grep -q '^Depends:.*libqt6widgets6' "$work/control.txt" || fail "the dependencies were not taken from the binaries"
 grep -q '^Depends:.*libc6' "$work/control.txt" || fail "no C library dependency"
+grep -q '^Depends:.*libopencv-videoio' "$work/control.txt" || fail "the camera module's libraries are not among the dependencies"
 
 if command -v lintian >/dev/null 2>&1; then
     # Lintian refuses to run as root without this; its verdict does not depend on the user.

@@ -39,7 +39,8 @@ if [ $# -lt 5 ]; then
     fi
 fi
 
-for f in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate lib/lumora/libqvtrack.so lib/lumora/libqvfileio.so \
+for f in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate libexec/lumora/CameraCalibrate \
+    lib/lumora/libqvtrack.so lib/lumora/libqvfileio.so lib/lumora/libqvtrack-camera.so \
     share/applications/$lumora_id.desktop share/applications/$qvsettings_id.desktop \
     share/metainfo/$lumora_id.metainfo.xml share/metainfo/$qvsettings_id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$lumora_id.svg share/icons/hicolor/scalable/apps/$qvsettings_id.svg; do
@@ -50,7 +51,8 @@ done
 
 # The build tree's own library folder must not be what the installed programs find.
 [ -e "$prefix/bin/Calibrate" ] && fail "the calibration program is in the command path"
-for p in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate; do
+for p in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate libexec/lumora/CameraCalibrate \
+    lib/lumora/libqvtrack-camera.so; do
     [ -x "$prefix/$p" ] || continue
     out=$(env -u LD_LIBRARY_PATH ldd "$prefix/$p" 2>&1)
     if echo "$out" | grep -q "not found"; then
