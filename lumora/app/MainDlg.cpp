@@ -221,8 +221,8 @@ void MainDlg::createButtons() {
         m_buttonsById.emplace_back(entry.id, b);
         m_gazeTargets.push_back(b);
     }
-    PostLumoraMessage(button(IDC_ARROW_RIGHT), WM_SET_BUTTON_IMAGE, 0, StringLParam(&m_rightArrowImage));
-    PostLumoraMessage(button(IDC_ARROW_LEFT), WM_SET_BUTTON_IMAGE, 0, StringLParam(&m_leftArrowImage));
+    PostLumoraText(button(IDC_ARROW_RIGHT), WM_SET_BUTTON_IMAGE, 0, m_rightArrowImage);
+    PostLumoraText(button(IDC_ARROW_LEFT), WM_SET_BUTTON_IMAGE, 0, m_leftArrowImage);
 
     for (const ColorEntry& c : kColors) {
         auto* b = new LM_ColorButton(c.color, this);
@@ -288,6 +288,8 @@ bool MainDlg::event(QEvent* e) {
         const auto* m = static_cast<const LumoraMessageEvent*>(e);
         if (m->msg() == kGazeThreadEnded)
             onGazeThreadEnded();
+        else if (m->msg() == WM_DRAWING_FILE && m->hasText())
+            PostLumoraText(m_canvas, WM_DRAWING_FILE, m->wParam(), m->text());
         else
             handleMessage(m->msg(), m->wParam(), m->lParam());
         return true;

@@ -233,7 +233,7 @@ private:
     std::vector<LumoraButton*> m_stampPalette;
 
     QTimer m_pointerTimer;
-    // The arrow pictures' file names travel by address in WM_SET_BUTTON_IMAGE.
+    // The arrow pictures' file names, sent in WM_SET_BUTTON_IMAGE.
     QString m_leftArrowImage;
     QString m_rightArrowImage;
 

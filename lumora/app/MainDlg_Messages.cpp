@@ -27,9 +27,6 @@ void MainDlg::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t l
             if (!m_gazePaused)
                 PostLumoraMessage(m_canvas, msg, wParam, lParam);
             break;
-        case WM_DRAWING_FILE:
-            PostLumoraMessage(m_canvas, msg, wParam, lParam);
-            break;
         case WM_TRACKER_READY:
             showAboutWindow();
             break;

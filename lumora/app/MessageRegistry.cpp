@@ -11,6 +11,9 @@ namespace lumora {
 LumoraMessageEvent::LumoraMessageEvent(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
     : QEvent(eventType()), m_msg(msg), m_wParam(wParam), m_lParam(lParam) {}
 
+LumoraMessageEvent::LumoraMessageEvent(unsigned msg, std::uintptr_t wParam, QString text)
+    : QEvent(eventType()), m_msg(msg), m_wParam(wParam), m_hasText(true), m_text(std::move(text)) {}
+
 LumoraMessageEvent::LumoraMessageEvent(unsigned msg, std::shared_ptr<PendingGazePoint> pending)
     : QEvent(eventType()), m_msg(msg), m_settled(pending == nullptr), m_pending(std::move(pending)) {}
 
@@ -28,7 +31,10 @@ void LumoraMessageEvent::settle() const {
 }
 
 LumoraMessageEvent* LumoraMessageEvent::clone() const {
-    return new LumoraMessageEvent(m_msg, wParam(), lParam());
+    auto* copy = new LumoraMessageEvent(m_msg, wParam(), lParam());
+    copy->m_hasText = m_hasText;
+    copy->m_text = m_text;
+    return copy;
 }
 
 QEvent::Type LumoraMessageEvent::eventType() {
@@ -43,6 +49,13 @@ void PostLumoraMessage(QObject* target, unsigned msg, std::uintptr_t wParam, std
     }
     // postEvent takes ownership and is the one Qt call documented as safe from any thread.
     QCoreApplication::postEvent(target, new LumoraMessageEvent(msg, wParam, lParam));
+}
+
+void PostLumoraText(QObject* target, unsigned msg, std::uintptr_t wParam, const QString& text) {
+    if (target == nullptr) {
+        return;
+    }
+    QCoreApplication::postEvent(target, new LumoraMessageEvent(msg, wParam, text));
 }
 
 bool SendLumoraMessage(QObject* target, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -28,9 +28,10 @@ namespace lumora {
 constexpr unsigned WM_BUTTON_CHOSEN = 0x8106;
 // (0, 0): swap the Grid or Dot button's caption. Delivered directly, not posted.
 constexpr unsigned WM_BUTTON_TEXT = 0x8107;
-// (DRAWING_FILE_OPEN or DRAWING_FILE_SAVE, StringLParam(path)): open or save a drawing.
+// (DRAWING_FILE_OPEN or DRAWING_FILE_SAVE, 0) with the path as the event's text: open or save a
+// drawing.
 constexpr unsigned WM_DRAWING_FILE = 0x8108;
-// (0, StringLParam(image file name)): give a button a picture loaded from that bitmap file.
+// (0, 0) with the bitmap file's name as the event's text: give a button its picture.
 constexpr unsigned WM_SET_BUTTON_IMAGE = 0x8109;
 // (button value, GROUP_GRID): grid on or off.
 constexpr unsigned WM_TOGGLE_GRID = 0x8110;
@@ -135,16 +136,6 @@ constexpr ColorRef COLOR_GAZE_CURSOR = MakeColorRef(65, 65, 139);   // 0x8B4141
 constexpr ColorRef COLOR_WHITE = MakeColorRef(255, 255, 255);
 constexpr ColorRef COLOR_BLACK = MakeColorRef(0, 0, 0);
 
-// ---- Strings in lParam ---------------------------------------------------------------------
-// WM_DRAWING_FILE and WM_SET_BUTTON_IMAGE carry the address of a QString owned by the sender,
-// which must outlive the message's delivery.
-inline std::intptr_t StringLParam(const QString* s) {
-    return reinterpret_cast<std::intptr_t>(s);
-}
-inline const QString* StringFromLParam(std::intptr_t lParam) {
-    return reinterpret_cast<const QString*>(lParam);
-}
-
 // ---- The event -----------------------------------------------------------------------------
 
 class PendingGazePoint;
@@ -154,6 +145,9 @@ class PendingGazePoint;
 class LumoraMessageEvent : public QEvent {
 public:
     LumoraMessageEvent(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+    // A message with a text (WM_DRAWING_FILE's path, WM_SET_BUTTON_IMAGE's picture file): the
+    // event holds its own copy, so the sender may change or drop its string once it has posted.
+    LumoraMessageEvent(unsigned msg, std::uintptr_t wParam, QString text);
     // A gaze point its sender may still replace while the event is queued (QtGazeMessageSink):
     // the parameters are fixed at the receiver's first look at wParam() or lParam(), and the
     // sender is told when the event is destroyed.
@@ -175,7 +169,11 @@ public:
         return m_lParam;
     }
 
-    // A plain message with the same parameters (a pending point is fixed first).
+    // Whether the message carries a text, and the text (empty for every other message).
+    bool hasText() const { return m_hasText; }
+    const QString& text() const { return m_text; }
+
+    // A plain message with the same parameters and text (a pending point is fixed first).
     LumoraMessageEvent* clone() const override;
 
 private:
@@ -187,11 +185,15 @@ private:
     mutable std::intptr_t m_lParam = 0;
     mutable bool m_settled = true;
     std::shared_ptr<PendingGazePoint> m_pending;
+    bool m_hasText = false;
+    QString m_text;
 };
 
 // Queues the message for the target's thread and returns at once; safe from any thread.
 // A null target is ignored. Messages still queued for a target that is destroyed are dropped.
 void PostLumoraMessage(QObject* target, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+// The same for a message that carries a text (lParam 0); the text travels in the event.
+void PostLumoraText(QObject* target, unsigned msg, std::uintptr_t wParam, const QString& text);
 
 // Delivers the message to the target now, on the calling thread (which must be the target's).
 // Returns whether the target accepted it. Only WM_BUTTON_TEXT travels this way.

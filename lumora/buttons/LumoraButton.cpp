@@ -145,8 +145,8 @@ bool LumoraButton::event(QEvent* e) {
             gazePoint(PointFromLParam(m->lParam()));
             break;
         case WM_SET_BUTTON_IMAGE:
-            if (const QString* name = StringFromLParam(m->lParam()))
-                setImageFile(*name);
+            if (m->hasText())
+                setImageFile(m->text());
             break;
         default:
             handleMessage(m->msg(), m->wParam(), m->lParam());

@@ -110,7 +110,11 @@ void CPaintDlg::start() {
 bool CPaintDlg::event(QEvent* e) {
     if (e->type() == LumoraMessageEvent::eventType()) {
         const auto* message = static_cast<const LumoraMessageEvent*>(e);
-        handleMessage(message->msg(), message->wParam(), message->lParam());
+        // A file message without a path means nothing.
+        if (message->msg() == WM_DRAWING_FILE && message->hasText())
+            drawingFile(message->wParam(), message->text());
+        else if (message->msg() != WM_DRAWING_FILE)
+            handleMessage(message->msg(), message->wParam(), message->lParam());
         return true;
     }
     return QWidget::event(e);
@@ -138,12 +142,6 @@ void CPaintDlg::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t
             break;
         case WM_UNDO:
             undo();
-            break;
-        case WM_DRAWING_FILE:
-            // The path belongs to the sender, which outlives the message; none means nothing.
-            if (const QString* path = StringFromLParam(lParam)) {
-                drawingFile(wParam, *path);
-            }
             break;
         default:
             break;
@@ -394,7 +392,7 @@ QImage CPaintDlg::snapshot() const {
 void CPaintDlg::keyUp(int keyCode) {
     if (keyCode == KEY_TRACE_TASK) {
         // Through the queue, exactly as an Open from the dialog arrives.
-        PostLumoraMessage(this, WM_DRAWING_FILE, DRAWING_FILE_OPEN, StringLParam(&m_traceTaskPath));
+        PostLumoraText(this, WM_DRAWING_FILE, DRAWING_FILE_OPEN, m_traceTaskPath);
     }
 }
 

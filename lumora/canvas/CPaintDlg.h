@@ -103,7 +103,8 @@ public:
     ~CPaintDlg() override;
 
     // ---- Messages ---------------------------------------------------------------------------
-    // One forwarded window message; unknown messages are ignored.
+    // One forwarded window message; unknown messages are ignored. WM_DRAWING_FILE comes with its
+    // path in the event and goes to drawingFile().
     void handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 
     // WM_GAZE_POINT: moves the cursor and stretches the rubber band; hides the cursor while
@@ -253,7 +254,7 @@ private:
     bool m_cursorShown = false;
 
     QTimer m_pointerTimer;
-    // The G key's picture; its address travels in the message the canvas posts itself.
+    // The G key's picture, sent in the message the canvas posts itself.
     const QString m_traceTaskPath;
 };
 

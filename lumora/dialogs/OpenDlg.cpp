@@ -132,8 +132,8 @@ void OpenDlg::showEvent(QShowEvent* e) {
     setBook(kBookPicture);
     m_listing.refresh();
     place(Placement(screenSize()));
-    PostLumoraMessage(m_previous, WM_SET_BUTTON_IMAGE, 0, StringLParam(&m_previousPicture));
-    PostLumoraMessage(m_next, WM_SET_BUTTON_IMAGE, 0, StringLParam(&m_nextPicture));
+    PostLumoraText(m_previous, WM_SET_BUTTON_IMAGE, 0, m_previousPicture);
+    PostLumoraText(m_next, WM_SET_BUTTON_IMAGE, 0, m_nextPicture);
     loadPages();
     redrawPicture();
     GazeDialog::showEvent(e);
@@ -298,7 +298,7 @@ void OpenDlg::buttonChosen(std::uintptr_t, int group) {
     switch (group) {
         case GROUP_OPEN:
             if (!m_selected.isEmpty())
-                PostLumoraMessage(parentWidget(), WM_DRAWING_FILE, DRAWING_FILE_OPEN, StringLParam(&m_selected));
+                PostLumoraText(parentWidget(), WM_DRAWING_FILE, DRAWING_FILE_OPEN, m_selected);
             done(kOk);
             break;
         case GROUP_CANCEL:

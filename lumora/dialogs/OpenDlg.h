@@ -116,7 +116,7 @@ private:
     std::array<int, 2> m_counter{0, 0};
     std::array<QString, 2> m_pagePath;
     std::array<QImage, 2> m_pageImage;
-    QString m_selected;  // travels by address in WM_DRAWING_FILE
+    QString m_selected;  // sent in WM_DRAWING_FILE
     QString m_book;
     QImage m_bookImage;
     QString m_previousPicture;

@@ -156,7 +156,7 @@ void SaveDlg::buttonChosen(std::uintptr_t, int group) {
     switch (group) {
         case GROUP_SAVE:
             m_saveChosen = true;
-            PostLumoraMessage(parentWidget(), WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&m_fileName));
+            PostLumoraText(parentWidget(), WM_DRAWING_FILE, DRAWING_FILE_SAVE, m_fileName);
             done(kOk);
             break;
         case GROUP_DONT_SAVE:

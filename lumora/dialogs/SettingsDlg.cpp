@@ -125,7 +125,7 @@ void SettingsDlg::showEvent(QShowEvent* e) {
 
 void SettingsDlg::setHighlighted(ChoiceIndex i, bool on) {
     m_highlighted[i] = on;
-    PostLumoraMessage(m_choice[i], WM_SET_BUTTON_IMAGE, 0, StringLParam(on ? &m_selectedPicture[i] : &m_picture[i]));
+    PostLumoraText(m_choice[i], WM_SET_BUTTON_IMAGE, 0, on ? m_selectedPicture[i] : m_picture[i]);
 }
 
 void SettingsDlg::highlightFromValues() {

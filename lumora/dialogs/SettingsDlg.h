@@ -98,7 +98,7 @@ private:
 
     std::array<LM_UtilityButton*, kChoiceCount> m_choice{};
     std::array<bool, kChoiceCount> m_highlighted{};
-    // The picture names travel by address in WM_SET_BUTTON_IMAGE.
+    // The picture names, sent in WM_SET_BUTTON_IMAGE.
     std::array<QString, kChoiceCount> m_picture;
     std::array<QString, kChoiceCount> m_selectedPicture;
     LM_UtilityButton* m_ok;

@@ -88,6 +88,10 @@ protected:
         PostLumoraMessage(m_canvas.get(), msg, wParam, lParam);
         QCoreApplication::sendPostedEvents(m_canvas.get());
     }
+    void postText(unsigned msg, std::uintptr_t wParam, const QString& text) {
+        PostLumoraText(m_canvas.get(), msg, wParam, text);
+        QCoreApplication::sendPostedEvents(m_canvas.get());
+    }
     // Screen points given as canvas points, so that expectations read in canvas pixels.
     void gaze(QPoint canvasPt) { post(WM_GAZE_POINT, 1, PointLParam(canvasPt + ORIGIN)); }
     void dwell(QPoint canvasPt) { post(WM_GAZE_DWELL, 1, PointLParam(canvasPt + ORIGIN)); }
@@ -478,7 +482,7 @@ TEST_F(Canvas, GridDotsAreNeverInTheImageASaveTakes) {
     EXPECT_EQ(committed().pixel(775, 625), BLACK);
 
     const QString path = QStringLiteral("Lumora/Drawings/x.bmp");
-    post(WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&path));
+    postText(WM_DRAWING_FILE, DRAWING_FILE_SAVE, path);
     ASSERT_FALSE(written.isNull());
     EXPECT_EQ(written, m_canvas->snapshot());
     EXPECT_EQ(written.pixel(25, 25), WHITE);
@@ -495,12 +499,12 @@ TEST_F(Canvas, AFailedSaveIsNotLoggedAsASaveAndSaysWhyItFailed) {
     for (const support::WriteStatus status :
          {support::WriteStatus::NoSpace, support::WriteStatus::CannotOpen, support::WriteStatus::Failed}) {
         m_canvas->setDrawingWriter([status](const QString&, const QImage&) { return status; });
-        post(WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&path));
+        postText(WM_DRAWING_FILE, DRAWING_FILE_SAVE, path);
         EXPECT_EQ(m_canvas->lastSaveStatus(), status);
         EXPECT_EQ(logBody(), "");
     }
     m_canvas->setDrawingWriter([](const QString&, const QImage&) { return support::WriteStatus::Ok; });
-    post(WM_DRAWING_FILE, DRAWING_FILE_SAVE, StringLParam(&path));
+    postText(WM_DRAWING_FILE, DRAWING_FILE_SAVE, path);
     EXPECT_EQ(m_canvas->lastSaveStatus(), support::WriteStatus::Ok);
     EXPECT_EQ(logBody(), "Save\n");
 }
@@ -644,7 +648,7 @@ QString writePicture(const QString& path, const QSize& size, QRgb colour) {
 TEST_F(Canvas, OpenPadsASmallerPictureWhiteAndEmptiesTheList) {
     drawShape({100, 100}, {300, 100});
     const QString path = writePicture(QStringLiteral("Lumora/Drawings/small.bmp"), QSize(200, 150), RED_RGB);
-    post(WM_DRAWING_FILE, DRAWING_FILE_OPEN, StringLParam(&path));
+    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, path);
     EXPECT_TRUE(m_canvas->shapes().empty());
     EXPECT_EQ(committed().pixel(199, 149), RED_RGB);
     EXPECT_EQ(committed().pixel(200, 100), WHITE);
@@ -655,7 +659,7 @@ TEST_F(Canvas, OpenPadsASmallerPictureWhiteAndEmptiesTheList) {
 
 TEST_F(Canvas, OpenCutsALargerPictureAndAnUnreadableOneKeepsTheBackground) {
     const QString big = writePicture(QStringLiteral("big.bmp"), QSize(1200, 900), BLUE_RGB);
-    post(WM_DRAWING_FILE, DRAWING_FILE_OPEN, StringLParam(&big));
+    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, big);
     EXPECT_EQ(countColour(m_canvas->backgroundImage(), BLUE_RGB), 798 * 630);
 
     drawShape({100, 100}, {300, 100});
@@ -664,11 +668,11 @@ TEST_F(Canvas, OpenCutsALargerPictureAndAnUnreadableOneKeepsTheBackground) {
     bad.write("BM not really a picture");
     bad.close();
     const QString badPath = bad.fileName();
-    post(WM_DRAWING_FILE, DRAWING_FILE_OPEN, StringLParam(&badPath));
+    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, badPath);
     EXPECT_TRUE(m_canvas->shapes().empty());
     EXPECT_EQ(countColour(committed(), BLUE_RGB), 798 * 630);
     const QString missing = QStringLiteral("missing.bmp");
-    post(WM_DRAWING_FILE, DRAWING_FILE_OPEN, StringLParam(&missing));
+    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, missing);
     post(WM_DRAWING_FILE, DRAWING_FILE_OPEN, 0);  // no path: nothing at all
     EXPECT_EQ(logBody(), "Open\nStart Shape\nEnd Shape\nOpen\nOpen\n");
 }

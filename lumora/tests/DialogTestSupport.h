@@ -137,7 +137,7 @@ protected:
         const auto* m = static_cast<const LumoraMessageEvent*>(e);
         received.push_back({m->msg(), m->wParam(), m->lParam()});
         if (m->msg() == WM_DRAWING_FILE)
-            drawingFiles << QString::number(m->wParam()) + QLatin1Char(' ') + *StringFromLParam(m->lParam());
+            drawingFiles << QString::number(m->wParam()) + QLatin1Char(' ') + m->text();
         return true;
     }
 };

@@ -326,7 +326,7 @@ TEST_F(ButtonTest, PictureFromAFileOrNoneWhenTheFileIsMissingOrBad) {
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(QStringLiteral("Lumora/Images/red.bmp"), "BMP"));
     static const QString good = QStringLiteral("Lumora/Images/red.bmp");
-    PostLumoraMessage(arrow, WM_SET_BUTTON_IMAGE, 0, StringLParam(&good));
+    PostLumoraText(arrow, WM_SET_BUTTON_IMAGE, 0, good);
     Pump();
     EXPECT_TRUE(arrow->hasImage());
     EXPECT_EQ(arrow->imageName(), good);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QObject>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -21,10 +22,12 @@ struct Received {
 class Recorder : public QObject {
 public:
     std::vector<Received> got;
+    QStringList texts;
     bool event(QEvent* e) override {
         if (e->type() == LumoraMessageEvent::eventType()) {
             auto* m = static_cast<LumoraMessageEvent*>(e);
             got.push_back({m->msg(), m->wParam(), m->lParam()});
+            texts << m->text();
             return true;
         }
         return QObject::event(e);
@@ -109,10 +112,31 @@ TEST(MessageRegistry, MessagesForADestroyedTargetAreDropped) {
     SUCCEED();
 }
 
-TEST(MessageRegistry, StringTravelsByAddress) {
-    const QString path = "Lumora/Images/left_small.bmp";
-    const QString* back = StringFromLParam(StringLParam(&path));
-    EXPECT_EQ(back, &path);
+// The sender may change its string, or be gone, while the message waits in the queue: the
+// receiver still reads the text as it was when posted.
+TEST(MessageRegistry, TextTravelsByValue) {
+    app();
+    Recorder target;
+    auto path = std::make_unique<QString>(QStringLiteral("Lumora/Drawings/Lumora2004-07-12_122530.bmp"));
+    PostLumoraText(&target, WM_DRAWING_FILE, DRAWING_FILE_OPEN, *path);
+    *path = QStringLiteral("Lumora/Drawings/changed.bmp");
+    path.reset();
+    PostLumoraText(nullptr, WM_DRAWING_FILE, DRAWING_FILE_OPEN, QStringLiteral("ignored"));
+    QCoreApplication::processEvents();
+    const std::vector<Received> want = {{WM_DRAWING_FILE, DRAWING_FILE_OPEN, 0}};
+    EXPECT_EQ(target.got, want);
+    EXPECT_EQ(target.texts, QStringList{QStringLiteral("Lumora/Drawings/Lumora2004-07-12_122530.bmp")});
+}
+
+TEST(MessageRegistry, EventCloneKeepsTheText) {
+    const LumoraMessageEvent e(WM_SET_BUTTON_IMAGE, 0, QStringLiteral("Lumora/Images/left_small.bmp"));
+    std::unique_ptr<LumoraMessageEvent> copy(e.clone());
+    EXPECT_EQ(copy->msg(), WM_SET_BUTTON_IMAGE);
+    EXPECT_EQ(copy->lParam(), 0);
+    EXPECT_TRUE(copy->hasText());
+    EXPECT_EQ(copy->text(), QStringLiteral("Lumora/Images/left_small.bmp"));
+    const LumoraMessageEvent plain(WM_UNDO, 0, 0);
+    EXPECT_FALSE(std::unique_ptr<LumoraMessageEvent>(plain.clone())->hasText());
 }
 
 TEST(MessageRegistry, EventCloneKeepsTheMessage) {
