@@ -3,7 +3,7 @@
 # docs/images). The test runs it into a scratch folder and checks that every picture was written.
 if(LUMORA_BUILD_QT)
     add_executable(lumora_docshots ${CMAKE_CURRENT_LIST_DIR}/docshots/docshots.cpp)
-    target_link_libraries(lumora_docshots PRIVATE lumora_core qvsettings_core)
+    target_link_libraries(lumora_docshots PRIVATE lumora_core lumora_testsupport_qt qvsettings_core)
     target_compile_definitions(lumora_docshots PRIVATE LUMORA_DOCSHOTS_DATA_DIR="${LUMORA_DATA_DIR}")
     set_target_properties(lumora_docshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 

@@ -176,10 +176,7 @@ MainDlg::MainDlg(const QRect& screen, bool startGaze, QWidget* parent)
     // The gaze cursor and the two off-screen pictures, filled with the background colour.
     m_cursor.create(m_screen.size(), COLOR_BACKGROUND);
     m_cursor.setColor(COLOR_GAZE_CURSOR);
-    m_pointerTimer.setSingleShot(true);
-    m_pointerTimer.setInterval(kPointerHideMs);
-    connect(&m_pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
-    m_pointerTimer.start();
+    m_pointer.start();
     m_picture = QImage(m_screen.size(), QImage::Format_RGB32);
     m_picture.fill(ColorRefToQColor(COLOR_BACKGROUND));
 
@@ -284,17 +281,16 @@ LumoraButton* MainDlg::button(int id) const {
 // ---- Window plumbing -----------------------------------------------------------------------
 
 bool MainDlg::event(QEvent* e) {
-    if (e->type() == LumoraMessageEvent::eventType()) {
-        const auto* m = static_cast<const LumoraMessageEvent*>(e);
-        if (m->msg() == kGazeThreadEnded)
-            onGazeThreadEnded();
-        else if (m->msg() == WM_DRAWING_FILE && m->hasText())
-            PostLumoraText(m_canvas, WM_DRAWING_FILE, m->wParam(), m->text());
-        else
-            handleMessage(m->msg(), m->wParam(), m->lParam());
-        return true;
-    }
-    return QWidget::event(e);
+    return DeliverLumoraMessage(e, [this](const LumoraMessageEvent& m) { message(m); }) || QWidget::event(e);
+}
+
+void MainDlg::message(const LumoraMessageEvent& m) {
+    if (m.msg() == kGazeThreadEnded)
+        onGazeThreadEnded();
+    else if (m.msg() == WM_DRAWING_FILE && m.hasText())
+        PostLumoraText(m_canvas, WM_DRAWING_FILE, m.wParam(), m.text());
+    else
+        handleMessage(m.msg(), m.wParam(), m.lParam());
 }
 
 void MainDlg::paintEvent(QPaintEvent* e) {
@@ -303,8 +299,7 @@ void MainDlg::paintEvent(QPaintEvent* e) {
 }
 
 void MainDlg::mouseMoveEvent(QMouseEvent* e) {
-    setCursor(Qt::ArrowCursor);
-    m_pointerTimer.start();
+    m_pointer.mouseMoved();
     QWidget::mouseMoveEvent(e);
 }
 

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/PointerHider.h"
 #include "canvas/GazeCursor.h"
 #include "GazeShared.h"
 #include "GazeTuning.h"
@@ -111,7 +112,6 @@ public:
     static constexpr int kColorPalette = GROUP_SHAPE_TOOL;
     static constexpr int kStampPalette = GROUP_STAMP_TOOL;
     static constexpr int kPaletteSlots = 6;
-    static constexpr int kPointerHideMs = 7000;
 
     // screen: the rectangle the window covers (the primary screen in the program). With
     // startGaze false no gaze thread runs: gaze comes only from posted messages (tests).
@@ -170,6 +170,8 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    // One of Lumora's messages, from event().
+    void message(const LumoraMessageEvent& m);
     void paintEvent(QPaintEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -232,7 +234,7 @@ private:
     std::vector<LumoraButton*> m_colorPalette;
     std::vector<LumoraButton*> m_stampPalette;
 
-    QTimer m_pointerTimer;
+    PointerHider m_pointer{*this};
     // The arrow pictures' file names, sent in WM_SET_BUTTON_IMAGE.
     QString m_leftArrowImage;
     QString m_rightArrowImage;

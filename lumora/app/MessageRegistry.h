@@ -189,6 +189,18 @@ private:
     QString m_text;
 };
 
+// The plumbing every window's event() shares: a LumoraMessageEvent goes to handle (called with
+// the event) and counts as taken; for any other event it returns false and the window passes
+// the event on to its base class:
+//     return DeliverLumoraMessage(e, [this](const LumoraMessageEvent& m) { ... }) || QWidget::event(e);
+template <typename Handle>
+bool DeliverLumoraMessage(QEvent* e, Handle&& handle) {
+    if (e->type() != LumoraMessageEvent::eventType())
+        return false;
+    handle(*static_cast<const LumoraMessageEvent*>(e));
+    return true;
+}
+
 // Queues the message for the target's thread and returns at once; safe from any thread.
 // A null target is ignored. Messages still queued for a target that is destroyed are dropped.
 void PostLumoraMessage(QObject* target, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);

@@ -1,5 +1,5 @@
 // Sound playback from wave files by path. The program installs a Qt Multimedia player at start;
-// tests install a ScriptedSoundPlayer and read back what was asked for. Playing never reports
+// tests install a scripted player (testsupport/) and read back what was asked for. Playing never reports
 // failure: a sound that cannot play (a missing or unreadable file, anything but a regular wave
 // file, no audio device) plays nothing and returns at once, synchronous or not.
 #pragma once
@@ -23,19 +23,6 @@ public:
     virtual void playSync(const QString& path) = 0;
     // Stops whatever is playing.
     virtual void stop() = 0;
-};
-
-// Records every request in order as "async PATH", "sync PATH" or "stop".
-class ScriptedSoundPlayer : public SoundPlayer {
-public:
-    void playAsync(const QString& path) override { m_log << QStringLiteral("async ") + path; }
-    void playSync(const QString& path) override { m_log << QStringLiteral("sync ") + path; }
-    void stop() override { m_log << QStringLiteral("stop"); }
-    const QStringList& log() const { return m_log; }
-    void clear() { m_log.clear(); }
-
-private:
-    QStringList m_log;
 };
 
 // Plays through Qt Multimedia. Must live on the user-interface thread. Without an audio device

@@ -39,9 +39,6 @@ LumoraButton::LumoraButton(int group, int value, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_pointerTimer.setSingleShot(true);
-    m_pointerTimer.setInterval(kPointerHideMs);
-    connect(&m_pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
 }
 
 LumoraButton::~LumoraButton() = default;
@@ -137,22 +134,22 @@ void LumoraButton::post(std::uintptr_t wParam, std::intptr_t lParam) {
 }
 
 bool LumoraButton::event(QEvent* e) {
-    if (e->type() != LumoraMessageEvent::eventType())
-        return QAbstractButton::event(e);
-    const auto* m = static_cast<const LumoraMessageEvent*>(e);
-    switch (m->msg()) {
+    return DeliverLumoraMessage(e, [this](const LumoraMessageEvent& m) { message(m); }) || QAbstractButton::event(e);
+}
+
+void LumoraButton::message(const LumoraMessageEvent& m) {
+    switch (m.msg()) {
         case WM_GAZE_POINT:
-            gazePoint(PointFromLParam(m->lParam()));
+            gazePoint(PointFromLParam(m.lParam()));
             break;
         case WM_SET_BUTTON_IMAGE:
-            if (m->hasText())
-                setImageFile(m->text());
+            if (m.hasText())
+                setImageFile(m.text());
             break;
         default:
-            handleMessage(m->msg(), m->wParam(), m->lParam());
+            handleMessage(m.msg(), m.wParam(), m.lParam());
             break;
     }
-    return true;
 }
 
 void LumoraButton::handleMessage(unsigned, std::uintptr_t, std::intptr_t) {}
@@ -166,7 +163,7 @@ void LumoraButton::firstPaint() {
     m_cursor.setColor(COLOR_GAZE_CURSOR);
     m_cursor.draw(m_picture, m_save);
     m_cursor.erase(m_picture);
-    m_pointerTimer.start();
+    m_pointer.start();
     m_notYetPainted = false;
 }
 
@@ -187,8 +184,7 @@ void LumoraButton::resizeEvent(QResizeEvent* e) {
 }
 
 void LumoraButton::mouseMoveEvent(QMouseEvent* e) {
-    setCursor(Qt::ArrowCursor);
-    m_pointerTimer.start();
+    m_pointer.mouseMoved();
     QAbstractButton::mouseMoveEvent(e);
 }
 

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <cstdint>
 
+#include "app/PointerHider.h"
 #include "canvas/GazeCursor.h"
 #include "app/MessageRegistry.h"
 
@@ -29,8 +30,6 @@ public:
     static constexpr int kHighlightCount = 30;
     static constexpr int kFireCount = 35;
     static constexpr int kRestartCount = 75;
-    // The mouse pointer disappears this long after the mouse stops over the button.
-    static constexpr int kPointerHideMs = 7000;
 
     // What one gaze point did to the dwell count.
     enum class Dwell {
@@ -75,6 +74,8 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    // One of Lumora's messages, from event().
+    void message(const LumoraMessageEvent& m);
     void paintEvent(QPaintEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -117,7 +118,7 @@ private:
     GazeCursor m_cursor;
     QImage m_picture;
     QImage m_save;
-    QTimer m_pointerTimer;
+    PointerHider m_pointer{*this};
 };
 
 // Line, Rectangle or Circle (value SHAPE_LINE, SHAPE_RECTANGLE, SHAPE_CIRCLE). Choosing the

@@ -100,24 +100,21 @@ void CPaintDlg::start() {
 
     m_current = makeShape(SHAPE_LINE);
 
-    m_pointerTimer.setInterval(POINTER_HIDE_MS);
-    connect(&m_pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
-    m_pointerTimer.start();
+    m_pointer.start();
 }
 
 // ---- Messages -------------------------------------------------------------------------------
 
 bool CPaintDlg::event(QEvent* e) {
-    if (e->type() == LumoraMessageEvent::eventType()) {
-        const auto* message = static_cast<const LumoraMessageEvent*>(e);
-        // A file message without a path means nothing.
-        if (message->msg() == WM_DRAWING_FILE && message->hasText())
-            drawingFile(message->wParam(), message->text());
-        else if (message->msg() != WM_DRAWING_FILE)
-            handleMessage(message->msg(), message->wParam(), message->lParam());
-        return true;
-    }
-    return QWidget::event(e);
+    return DeliverLumoraMessage(e, [this](const LumoraMessageEvent& m) { message(m); }) || QWidget::event(e);
+}
+
+void CPaintDlg::message(const LumoraMessageEvent& m) {
+    // A file message without a path means nothing.
+    if (m.msg() == WM_DRAWING_FILE && m.hasText())
+        drawingFile(m.wParam(), m.text());
+    else if (m.msg() != WM_DRAWING_FILE)
+        handleMessage(m.msg(), m.wParam(), m.lParam());
 }
 
 void CPaintDlg::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -484,8 +481,7 @@ void CPaintDlg::keyReleaseEvent(QKeyEvent* e) {
 
 void CPaintDlg::mouseMoveEvent(QMouseEvent* e) {
     // A helper's mouse shows the pointer again until it has rested for a while.
-    setCursor(Qt::ArrowCursor);
-    m_pointerTimer.start();
+    m_pointer.mouseMoved();
     QWidget::mouseMoveEvent(e);
 }
 

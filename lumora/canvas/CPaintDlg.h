@@ -25,6 +25,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/PointerHider.h"
 #include "AtomicFile.h"
 #include "canvas/GazeCursor.h"
 #include "files/KeystrokeLog.h"
@@ -84,7 +85,6 @@ public:
     // a picture of their own (see m_replayBase).
     static constexpr std::size_t REPLAY_WINDOW = 64;
 
-    static constexpr int POINTER_HIDE_MS = 7000;
     static constexpr int KEY_TRACE_TASK = 71;  // the G key's code
 
     static constexpr const char* SOUND_FIRST_STEP = "Lumora/Sounds/y.wav";
@@ -169,6 +169,8 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    // One of Lumora's messages, from event().
+    void message(const LumoraMessageEvent& m);
     void paintEvent(QPaintEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -253,7 +255,7 @@ private:
     // after a full redraw its saved pixels are stale).
     bool m_cursorShown = false;
 
-    QTimer m_pointerTimer;
+    PointerHider m_pointer{*this};
     // The G key's picture, sent in the message the canvas posts itself.
     const QString m_traceTaskPath;
 };

@@ -72,11 +72,8 @@ void GazeDialog::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_
 }
 
 bool GazeDialog::event(QEvent* e) {
-    if (e->type() != LumoraMessageEvent::eventType())
-        return QDialog::event(e);
-    const auto* m = static_cast<const LumoraMessageEvent*>(e);
-    handleMessage(m->msg(), m->wParam(), m->lParam());
-    return true;
+    return DeliverLumoraMessage(e, [this](const LumoraMessageEvent& m) { handleMessage(m.msg(), m.wParam(), m.lParam()); }) ||
+           QDialog::event(e);
 }
 
 void GazeDialog::paintEvent(QPaintEvent* e) {

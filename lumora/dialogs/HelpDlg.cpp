@@ -121,11 +121,8 @@ void HelpDlg::act(int group) {
 }
 
 bool HelpDlg::event(QEvent* e) {
-    if (e->type() != LumoraMessageEvent::eventType())
-        return QDialog::event(e);
-    const auto* m = static_cast<const LumoraMessageEvent*>(e);
-    handleMessage(m->msg(), m->wParam(), m->lParam());
-    return true;
+    return DeliverLumoraMessage(e, [this](const LumoraMessageEvent& m) { handleMessage(m.msg(), m.wParam(), m.lParam()); }) ||
+           QDialog::event(e);
 }
 
 void HelpDlg::paintEvent(QPaintEvent* e) {

@@ -28,16 +28,6 @@ bool MemoryByteSink::write(const char* data, std::size_t size) {
     return true;
 }
 
-bool FailingByteSink::write(const char* data, std::size_t size) {
-    const std::size_t room = m_capacity - static_cast<std::size_t>(m_bytes.size());
-    if (size > room) {
-        m_bytes.append(data, static_cast<qsizetype>(room));
-        return false;
-    }
-    m_bytes.append(data, static_cast<qsizetype>(size));
-    return true;
-}
-
 std::uint32_t DibImageSize(int bitsPerPixel, int width, int height) {
     const std::uint64_t row =
         ((static_cast<std::uint64_t>(bitsPerPixel) * static_cast<std::uint64_t>(width) + 31) / 32) * 4;

@@ -47,18 +47,6 @@ private:
     QByteArray m_bytes;
 };
 
-// Takes the first `capacity` bytes and then fails, like a disk that fills up.
-class FailingByteSink : public ByteSink {
-public:
-    explicit FailingByteSink(std::size_t capacity) : m_capacity(capacity) {}
-    bool write(const char* data, std::size_t size) override;
-    const QByteArray& bytes() const { return m_bytes; }
-
-private:
-    std::size_t m_capacity;
-    QByteArray m_bytes;
-};
-
 // Bytes of pixel data: ((bits per pixel x width + 31) / 32) x 4 x height.
 std::uint32_t DibImageSize(int bitsPerPixel, int width, int height);
 

@@ -41,20 +41,6 @@ static_assert(EVENT_TEXTS.size() == static_cast<std::size_t>(KeystrokeLog::Event
 
 }  // namespace
 
-bool MemoryLogSink::write(std::string_view text) {
-    if (m_refused) {
-        return false;
-    }
-    const std::size_t room = m_limit == std::string::npos ? text.size() : m_limit - m_text.size();
-    if (text.size() > room) {
-        m_text.append(text.substr(0, room));
-        m_refused = true;
-        return false;
-    }
-    m_text.append(text);
-    return true;
-}
-
 std::unique_ptr<FileLogSink> FileLogSink::Open(const QString& path) {
     // "a+": read and append, created when absent; every write lands at the end.
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "a+");

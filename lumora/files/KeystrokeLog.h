@@ -31,21 +31,6 @@ public:
     virtual bool flush() = 0;
 };
 
-// Collects the text in memory; with a limit it takes only that many bytes, then refuses.
-class MemoryLogSink : public LogSink {
-public:
-    MemoryLogSink() = default;
-    explicit MemoryLogSink(std::size_t failAfterBytes) : m_limit(failAfterBytes) {}
-    bool write(std::string_view text) override;
-    bool flush() override { return !m_refused; }
-    const std::string& text() const { return m_text; }
-
-private:
-    std::string m_text;
-    std::size_t m_limit = std::string::npos;
-    bool m_refused = false;
-};
-
 // Appends to a file through the C library's buffered stream; closes it on destruction.
 class FileLogSink : public LogSink {
 public:

@@ -14,6 +14,8 @@
 #include "app/SoundPlayer.h"
 #include "canvas/StampPictures.h"
 #include "canvas/StampShape.h"
+#include "ScriptedSoundPlayer.h"
+#include "MemoryLogSink.h"
 
 using namespace lumora;
 

@@ -17,6 +17,7 @@
 #include "buttons/LumoraButton.h"
 #include "app/MessageRegistry.h"
 #include "app/SoundPlayer.h"
+#include "ScriptedSoundPlayer.h"
 
 namespace lumora::test {
 

@@ -11,6 +11,7 @@
 
 #include "DialogTestSupport.h"
 #include "files/LoadBmpFile.h"
+#include "FailingByteSink.h"
 
 using namespace lumora;
 

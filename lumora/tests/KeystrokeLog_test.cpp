@@ -1,4 +1,5 @@
 #include "files/KeystrokeLog.h"
+#include "MemoryLogSink.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -13,6 +13,7 @@
 
 #include "DialogTestSupport.h"
 #include "app/SoundPlayer.h"
+#include "ScriptedSoundPlayer.h"
 
 using namespace lumora;
 using lumora::test::Pump;

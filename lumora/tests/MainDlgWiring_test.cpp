@@ -19,6 +19,7 @@
 #include "dialogs/MessageDlg.h"
 #include "dialogs/SaveDlg.h"
 #include "app/SoundPlayer.h"
+#include "ScriptedSoundPlayer.h"
 
 using namespace lumora;
 using lumora::test::Pump;

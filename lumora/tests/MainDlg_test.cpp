@@ -23,6 +23,7 @@
 #include "app/QtGazeMessageSink.h"
 #include "dialogs/SaveDlg.h"
 #include "app/SoundPlayer.h"
+#include "ScriptedSoundPlayer.h"
 
 using namespace lumora;
 using lumora::test::Pump;

@@ -13,6 +13,7 @@
 #include "files/DrawingFile.h"
 #include "files/KeystrokeLog.h"
 #include "dialogs/SaveHelpDlg.h"
+#include "MemoryLogSink.h"
 
 using namespace lumora;
 using namespace lumora::test;

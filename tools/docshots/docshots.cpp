@@ -49,6 +49,7 @@
 #include "dialogs/SettingsDlg.h"
 #include "SettingsLibrary.h"
 #include "app/SoundPlayer.h"
+#include "ScriptedSoundPlayer.h"
 
 using namespace lumora;
 
