@@ -1,25 +1,12 @@
 /* Compiled as C: the public header must serve C callers, and its records must have the layout
  * that C sees. A failed check prints its file, line and condition and ends the caller with 1. */
 #include <stddef.h>
-#include <stdio.h>
 #include <string.h>
 
+#include "CCheck.h"
 #include "qvfileio.h"
 
 int qvfileio_c_caller(void);
-
-static int check_condition(int ok, const char* file, int line, const char* condition) {
-    if (!ok) {
-        fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
-    }
-    return ok;
-}
-
-#define CHECK(condition)                                                      \
-    do {                                                                      \
-        if (!check_condition((condition) != 0, __FILE__, __LINE__, #condition)) \
-            return 1;                                                         \
-    } while (0)
 
 int qvfileio_c_caller(void) {
     int32_t major = 0;
