@@ -95,7 +95,7 @@ void CPaintDlg::start() {
 
     m_cursor.create(m_geometry.client, COLOR_WHITE);
     m_cursor.setKind(GazeCursor::KIND_SQUARE);
-    m_cursor.setColor(CURSOR_GREEN);
+    m_cursor.setColor(m_dwell.cursorColor());
     m_cursor.setStampImageId(m_stampImageId);
 
     m_current = makeShape(SHAPE_LINE);

@@ -27,6 +27,7 @@
 
 #include "app/PointerHider.h"
 #include "AtomicFile.h"
+#include "canvas/CanvasDwell.h"
 #include "canvas/GazeCursor.h"
 #include "files/KeystrokeLog.h"
 #include "app/MessageRegistry.h"
@@ -62,16 +63,6 @@ public:
     static constexpr int ACTION_SHAPE_TOOL = GROUP_SHAPE_TOOL;
     static constexpr int ACTION_NEW = GROUP_NEW;
 
-    // The dwell sequence's cursor colours: the palette's green, yellow and red.
-    static constexpr ColorRef CURSOR_GREEN = MakeColorRef(80, 152, 71);     // 0x479850
-    static constexpr ColorRef CURSOR_YELLOW = MakeColorRef(255, 255, 108);  // 0x6CFFFF
-    static constexpr ColorRef CURSOR_RED = MakeColorRef(200, 55, 55);       // 0x3737C8
-
-    // Dwell stages: 1 the cursor follows the gaze (green); 2 a dwell proceeds (yellow or red)
-    // and the cursor stays where it was.
-    static constexpr int STAGE_FOLLOWING = 1;
-    static constexpr int STAGE_DWELLING = 2;
-
     // The cursor point is the gaze point less this on both axes.
     static constexpr int CURSOR_OFFSET = 3;
     // How far the rubber band's touched area reaches past its end points.
@@ -87,9 +78,6 @@ public:
 
     static constexpr int KEY_TRACE_TASK = 71;  // the G key's code
 
-    static constexpr const char* SOUND_FIRST_STEP = "Lumora/Sounds/y.wav";
-    static constexpr const char* SOUND_TURN_RED = "Lumora/Sounds/r.wav";
-    static constexpr const char* SOUND_COMMIT = "Lumora/Sounds/g.wav";
     static constexpr const char* TRACE_TASK_PICTURE = "Lumora/Images/tracetask.bmp";
 
     // Writes the drawing a save captured to a file; Ok when it was written.
@@ -129,8 +117,8 @@ public:
 
     // ---- Settings from the main window ------------------------------------------------------
     // With the yellow step, a start, an end or a stamp takes three dwell steps, else two.
-    void setYellowStep(bool enabled) { m_yellowStep = enabled; }
-    bool yellowStep() const { return m_yellowStep; }
+    void setYellowStep(bool enabled) { m_dwell.setYellowStep(enabled); }
+    bool yellowStep() const { return m_dwell.yellowStep(); }
     // The writer of saved drawings; without one, a save does nothing.
     void setDrawingWriter(DrawingWriter writer) { m_writer = std::move(writer); }
     // How the last save went (Ok before the first); a failed one is not logged as saved.
@@ -160,7 +148,9 @@ public:
     bool gridOn() const { return m_gridOn; }
     bool polygonMode() const { return m_polygon; }
     bool shapeInProgress() const { return m_inProgress; }
-    int dwellStage() const { return m_stage; }
+    // The dwell under way; the cursor's colour shows its stage.
+    const CanvasDwell& dwell() const { return m_dwell; }
+    DwellStage dwellStage() const { return m_dwell.stage(); }
     QPoint anchor() const { return m_anchor; }
     QRect dirtyRect() const { return m_dirty; }
 
@@ -186,9 +176,8 @@ private:
     }
 
     // Dwell steps (CPaintDlg_Dwell.cpp).
-    void advance();
-    void turnRed();
-    void confirm();
+    // Shows what a dwell step did: the stage's colour on the cursor, the step's sound.
+    void showDwellStep(DwellOutcome outcome);
     void stampDwell();
     void shapeDwell(const QPoint& canvasPt);
     void resetDwell();
@@ -243,10 +232,9 @@ private:
     int m_stampImageId;
     bool m_gridOn = false;
     bool m_polygon = false;
-    bool m_yellowStep = false;
 
     bool m_inProgress = false;
-    int m_stage = STAGE_FOLLOWING;
+    CanvasDwell m_dwell;
     QPoint m_anchor;
     QRect m_dirty;
 

@@ -78,7 +78,7 @@ void CPaintDlg::gazePoint(const QPoint& screenPoint) {
         return;
     }
     hideCursor();
-    if (m_stage == STAGE_FOLLOWING) {
+    if (m_dwell.following()) {
         const QPoint p = cursorPoint(screenPoint);
         m_cursor.centerAt(p.x(), p.y());
         if (m_inProgress && p != m_anchor) {
@@ -138,26 +138,14 @@ void CPaintDlg::cancelShape() {
 
 // ---- Dwell steps ----------------------------------------------------------------------------
 
-void CPaintDlg::advance() {
-    setCursorColor(m_yellowStep ? CURSOR_YELLOW : CURSOR_RED);
-    m_sound.playAsync(QString::fromLatin1(SOUND_FIRST_STEP));
-    m_stage = STAGE_DWELLING;
-}
-
-void CPaintDlg::turnRed() {
-    setCursorColor(CURSOR_RED);
-    m_sound.playAsync(QString::fromLatin1(SOUND_TURN_RED));
-}
-
-void CPaintDlg::confirm() {
-    setCursorColor(CURSOR_GREEN);
-    m_sound.playAsync(QString::fromLatin1(SOUND_COMMIT));
-    m_stage = STAGE_FOLLOWING;
+void CPaintDlg::showDwellStep(DwellOutcome outcome) {
+    setCursorColor(m_dwell.cursorColor());
+    m_sound.playAsync(QString::fromLatin1(CanvasDwell::SoundFor(outcome)));
 }
 
 void CPaintDlg::resetDwell() {
-    m_stage = STAGE_FOLLOWING;
-    setCursorColor(CURSOR_GREEN);
+    m_dwell.reset();
+    setCursorColor(m_dwell.cursorColor());
 }
 
 void CPaintDlg::fixationEnd() {
@@ -178,15 +166,11 @@ void CPaintDlg::dwellStep(const QPoint& screenPoint) {
 }
 
 void CPaintDlg::stampDwell() {
-    if (m_stage == STAGE_FOLLOWING) {
-        advance();
+    const DwellOutcome outcome = m_dwell.step();
+    showDwellStep(outcome);
+    if (outcome != DwellOutcome::Committed) {
         return;
     }
-    if (m_cursor.color() == CURSOR_YELLOW) {
-        turnRed();
-        return;
-    }
-    confirm();
     hideCursor();
     // The frame shows the picture 3 pixels in from its corner; the stamp lands at the corner.
     m_current->place(m_cursor.left(), m_cursor.top());
@@ -209,19 +193,15 @@ void CPaintDlg::startShapeAt(const QPoint& canvasPt) {
 }
 
 void CPaintDlg::shapeDwell(const QPoint& canvasPt) {
-    if (m_stage == STAGE_FOLLOWING) {
-        advance();
-        if (!m_inProgress) {
-            startShapeAt(canvasPt);
-        }
-        // In progress, the end stays where the last gaze point put it.
+    const DwellOutcome outcome = m_dwell.step();
+    showDwellStep(outcome);
+    if (outcome == DwellOutcome::Advanced && !m_inProgress) {
+        startShapeAt(canvasPt);
+    }
+    // In progress, the end stays where the last gaze point put it.
+    if (outcome != DwellOutcome::Committed) {
         return;
     }
-    if (m_cursor.color() == CURSOR_YELLOW) {
-        turnRed();
-        return;
-    }
-    confirm();
     if (!m_inProgress) {
         m_inProgress = true;
         m_log.record(KeystrokeLog::Event::StartShape);

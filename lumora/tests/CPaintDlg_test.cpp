@@ -158,7 +158,7 @@ TEST_F(Canvas, OpensWithTheExampleGeometryWhiteImagesAndItsLogHeader) {
     EXPECT_EQ(m_canvas->tool(), CPaintDlg::TOOL_SHAPE);
     EXPECT_NE(dynamic_cast<const LineShape*>(&m_canvas->currentShape()), nullptr);
     EXPECT_EQ(m_canvas->stampImageId(), STAMP_FIRST_NUMBER);
-    EXPECT_EQ(m_canvas->cursor().color(), CPaintDlg::CURSOR_GREEN);
+    EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kGreen);
     EXPECT_EQ(m_sink->text(), KeystrokeLog::HeaderFor(QDate::currentDate()));
     EXPECT_EQ(logBody(), "");
 }
@@ -310,29 +310,29 @@ TEST_F(Canvas, DwellSequenceWithTheYellowStep) {
     m_canvas->setYellowStep(true);
     gaze({200, 200});
     dwell({200, 200});
-    EXPECT_EQ(m_canvas->dwellStage(), CPaintDlg::STAGE_DWELLING);
-    EXPECT_EQ(m_canvas->cursor().color(), CPaintDlg::CURSOR_YELLOW);
+    EXPECT_EQ(m_canvas->dwellStage(), DwellStage::Yellow);
+    EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kYellow);
     EXPECT_EQ(m_canvas->currentShape().start(), QPoint(200, 200));
     EXPECT_EQ(m_canvas->anchor(), QPoint(200, 200));
     EXPECT_FALSE(m_canvas->shapeInProgress());
     dwell({200, 200});
-    EXPECT_EQ(m_canvas->cursor().color(), CPaintDlg::CURSOR_RED);
+    EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kRed);
     EXPECT_FALSE(m_canvas->shapeInProgress());
     dwell({200, 200});
-    EXPECT_EQ(m_canvas->dwellStage(), CPaintDlg::STAGE_FOLLOWING);
-    EXPECT_EQ(m_canvas->cursor().color(), CPaintDlg::CURSOR_GREEN);
+    EXPECT_EQ(m_canvas->dwellStage(), DwellStage::Following);
+    EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kGreen);
     EXPECT_TRUE(m_canvas->shapeInProgress());
     EXPECT_EQ(m_sound.log(), QStringList({y(), r(), g()}));
     // The cursor shows its colour in the display at once.
     dwell({200, 200});
     const QPoint centre = m_canvas->cursor().rect().center();
-    EXPECT_EQ(display().pixel(centre), ColorRefToQRgb(CPaintDlg::CURSOR_YELLOW));
+    EXPECT_EQ(display().pixel(centre), ColorRefToQRgb(CanvasDwell::kYellow));
 }
 
 TEST_F(Canvas, WithoutTheYellowStepTheFirstStepSoundsYellowButShowsRed) {
     gaze({200, 200});
     dwell({200, 200});
-    EXPECT_EQ(m_canvas->cursor().color(), CPaintDlg::CURSOR_RED);
+    EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kRed);
     dwell({200, 200});
     EXPECT_TRUE(m_canvas->shapeInProgress());
     EXPECT_EQ(m_sound.log(), QStringList({y(), g()}));
@@ -354,8 +354,8 @@ TEST_F(Canvas, FixationEndAtYellowOrRedLeavesNoStart) {
     gaze({200, 200});
     dwell({200, 200});
     fixationEnd();
-    EXPECT_EQ(m_canvas->dwellStage(), CPaintDlg::STAGE_FOLLOWING);
-    EXPECT_EQ(m_canvas->cursor().color(), CPaintDlg::CURSOR_GREEN);
+    EXPECT_EQ(m_canvas->dwellStage(), DwellStage::Following);
+    EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kGreen);
     EXPECT_EQ(m_sound.log().back(), QStringLiteral("stop"));
     dwell({200, 200});
     dwell({200, 200});
@@ -373,7 +373,7 @@ TEST_F(Canvas, FixationEndKeepsAShapeInProgress) {
     dwell({100, 100});
     fixationEnd();
     EXPECT_TRUE(m_canvas->shapeInProgress());
-    EXPECT_EQ(m_canvas->dwellStage(), CPaintDlg::STAGE_FOLLOWING);
+    EXPECT_EQ(m_canvas->dwellStage(), DwellStage::Following);
 }
 
 TEST_F(Canvas, ShapeToolChangeMidShapeKeepsTheStart) {
@@ -406,7 +406,7 @@ TEST_F(Canvas, StampsSuspendAndNewCancelAShapeInProgress) {
         ASSERT_TRUE(m_canvas->shapeInProgress());
         choose(action.value, action.code);
         EXPECT_FALSE(m_canvas->shapeInProgress()) << action.code;
-        EXPECT_EQ(m_canvas->dwellStage(), CPaintDlg::STAGE_FOLLOWING) << action.code;
+        EXPECT_EQ(m_canvas->dwellStage(), DwellStage::Following) << action.code;
         EXPECT_TRUE(m_canvas->shapes().empty());
         EXPECT_EQ(display().pixel(200, 110), WHITE) << action.code;  // the band is gone
     }
@@ -432,7 +432,7 @@ TEST_F(Canvas, GazeAndDwellsOffTheCanvasOnlyHideTheCursor) {
     EXPECT_EQ(display(), committed());
     post(WM_GAZE_DWELL, 1, PointLParam(QPoint(5, 5)));
     post(WM_GAZE_DWELL, 1, MakePointLParam(-4, -4));  // arrives as 65532: off every screen
-    EXPECT_EQ(m_canvas->dwellStage(), CPaintDlg::STAGE_FOLLOWING);
+    EXPECT_EQ(m_canvas->dwellStage(), DwellStage::Following);
     EXPECT_TRUE(m_sound.log().isEmpty());
 }
 
