@@ -3,29 +3,29 @@
 namespace qvtrack {
 
 void BackgroundLoop::start(std::function<void()> body) {
-    thread_ = std::thread(std::move(body));
+    m_thread = std::thread(std::move(body));
 }
 
 void BackgroundLoop::stop() {
     {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
     }
-    wake_.notify_all();
-    if (thread_.joinable()) {
-        thread_.join();
+    m_wake.notify_all();
+    if (m_thread.joinable()) {
+        m_thread.join();
     }
 }
 
 bool BackgroundLoop::stopping() const {
-    std::lock_guard lock(mutex_);
-    return stopping_;
+    std::lock_guard lock(m_mutex);
+    return m_stopping;
 }
 
 bool BackgroundLoop::sleepFor(std::chrono::milliseconds d) {
-    std::unique_lock lock(mutex_);
-    wake_.wait_for(lock, d, [this] { return stopping_; });
-    return !stopping_;
+    std::unique_lock lock(m_mutex);
+    m_wake.wait_for(lock, d, [this] { return m_stopping; });
+    return !m_stopping;
 }
 
 }  // namespace qvtrack

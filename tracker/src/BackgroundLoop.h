@@ -25,10 +25,10 @@ public:
     bool sleepFor(std::chrono::milliseconds d);
 
 private:
-    mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    bool stopping_ = false;
-    std::thread thread_;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_stopping = false;
+    std::thread m_thread;
 };
 
 }  // namespace qvtrack

@@ -46,8 +46,8 @@ std::size_t SkipBlanks(std::string_view& rest) {
 }  // namespace
 
 bool OpenGazeRecord::parse(std::string_view line) {
-    tag_ = {};
-    count_ = 0;
+    m_tag = {};
+    m_count = 0;
     std::string_view rest = line;
     SkipBlanks(rest);
     if (rest.empty() || rest.front() != '<') {
@@ -64,37 +64,37 @@ bool OpenGazeRecord::parse(std::string_view line) {
             rest.remove_prefix(2);
             break;
         }
-        if (blanks == 0 || count_ == kMaxAttributes) {
-            count_ = 0;
+        if (blanks == 0 || m_count == kMaxAttributes) {
+            m_count = 0;
             return false;
         }
         std::string_view name = TakeName(rest);
         if (name.empty() || rest.size() < 2 || rest[0] != '=' || rest[1] != '"') {
-            count_ = 0;
+            m_count = 0;
             return false;
         }
         rest.remove_prefix(2);
         std::size_t close = rest.find('"');
         if (close == std::string_view::npos) {
-            count_ = 0;
+            m_count = 0;
             return false;
         }
-        attributes_[count_++] = {name, rest.substr(0, close)};
+        m_attributes[m_count++] = {name, rest.substr(0, close)};
         rest.remove_prefix(close + 1);
     }
     SkipBlanks(rest);
     if (!rest.empty()) {
-        count_ = 0;
+        m_count = 0;
         return false;
     }
-    tag_ = tag;
+    m_tag = tag;
     return true;
 }
 
 std::optional<std::string_view> OpenGazeRecord::attribute(std::string_view name) const {
-    for (std::size_t i = 0; i < count_; ++i) {
-        if (attributes_[i].name == name) {
-            return attributes_[i].value;
+    for (std::size_t i = 0; i < m_count; ++i) {
+        if (m_attributes[i].name == name) {
+            return m_attributes[i].value;
         }
     }
     return std::nullopt;
@@ -106,7 +106,7 @@ std::optional<double> OpenGazeRecord::number(std::string_view name) const {
 }
 
 bool OpenGazeRecord::toSample(int screenWidth, int screenHeight, GazeSample& out) const {
-    if (tag_ != kSampleTag) {
+    if (m_tag != kSampleTag) {
         return false;
     }
     auto fx = number(kFixX);

@@ -19,8 +19,8 @@ public:
     // False (and an empty record) for anything but one well-formed element.
     bool parse(std::string_view line);
 
-    std::string_view tag() const { return tag_; }
-    std::size_t attributeCount() const { return count_; }
+    std::string_view tag() const { return m_tag; }
+    std::size_t attributeCount() const { return m_count; }
     std::optional<std::string_view> attribute(std::string_view name) const;
     // The attribute as a finite decimal number.
     std::optional<double> number(std::string_view name) const;
@@ -35,9 +35,9 @@ private:
         std::string_view name;
         std::string_view value;
     };
-    std::string_view tag_;
-    std::array<Attribute, kMaxAttributes> attributes_{};
-    std::size_t count_ = 0;
+    std::string_view m_tag;
+    std::array<Attribute, kMaxAttributes> m_attributes{};
+    std::size_t m_count = 0;
 };
 
 }  // namespace qvtrack

@@ -25,42 +25,42 @@ const char* const OpenGazeSource::kStartRecords[] = {
 
 OpenGazeSource::OpenGazeSource(const SourceConfig& config, HostScreen screen, TrackStats& stats,
                                std::chrono::milliseconds rateWait)
-    : host_(config.host), port_(config.port), screen_(screen), stats_(stats), queue_(stats), rate_(config.rate) {
-    loop_.start([this] { run(); });
+    : m_host(config.host), m_port(config.port), m_screen(screen), m_stats(stats), m_queue(stats), m_rate(config.rate) {
+    m_loop.start([this] { run(); });
     int rate = config.rate;
     if (!config.rateGiven) {
         auto deadline = std::chrono::steady_clock::now() + rateWait;
-        while (serverRate_.load() == 0 && std::chrono::steady_clock::now() < deadline) {
+        while (m_serverRate.load() == 0 && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        if (serverRate_.load() > 0) {
-            rate = serverRate_.load();
+        if (m_serverRate.load() > 0) {
+            rate = m_serverRate.load();
         }
     }
-    rate_ = DeliveredRate(rate, config);
-    period_ = std::chrono::nanoseconds(1'000'000'000LL / rate_);
+    m_rate = DeliveredRate(rate, config);
+    m_period = std::chrono::nanoseconds(1'000'000'000LL / m_rate);
     // Records that came while QvInit waited for the rate are up to half a second old: the
     // program starts with the current gaze, not with a replay of that wait.
-    queue_.discardOlderThan(period_);
+    m_queue.discardOlderThan(m_period);
 }
 
 OpenGazeSource::~OpenGazeSource() {
-    loop_.stop();
+    m_loop.stop();
 }
 
 void OpenGazeSource::next(GazeSample& out) {
-    queue_.next(out, period_);
+    m_queue.next(out, m_period);
 }
 
 void OpenGazeSource::handle(const OpenGazeRecord& record) {
     GazeSample sample{};
-    if (record.toSample(screen_.width, screen_.height, sample)) {
-        queue_.push(sample);
+    if (record.toSample(m_screen.width, m_screen.height, sample)) {
+        m_queue.push(sample);
         return;
     }
     if (record.tag() == kAckTag && record.attribute("ID") == kProductId) {
         if (auto rate = record.number(kRateAttribute); rate && *rate >= 1 && *rate <= SourceConfig::kMaxRate) {
-            serverRate_ = static_cast<int>(*rate);
+            m_serverRate = static_cast<int>(*rate);
         }
     }
 }
@@ -69,7 +69,7 @@ OpenGazeSource::ConnectionEnd OpenGazeSource::readConnection(OpenGazeConnection&
     OpenGazeRecord record;
     ConnectionEnd end;
     auto lastHeard = std::chrono::steady_clock::now();
-    while (!loop_.stopping()) {
+    while (!m_loop.stopping()) {
         switch (connection.next(record, kReadWait)) {
             case OpenGazeConnection::Read::Record:
                 handle(record);
@@ -92,22 +92,22 @@ OpenGazeSource::ConnectionEnd OpenGazeSource::readConnection(OpenGazeConnection&
 }
 
 void OpenGazeSource::run() {
-    const std::string where = host_ + ":" + std::to_string(port_);
+    const std::string where = m_host + ":" + std::to_string(m_port);
     std::chrono::milliseconds retry = kFirstRetry;
     bool reported = false;
-    while (!loop_.stopping()) {
+    while (!m_loop.stopping()) {
         std::string error;
         auto connection =
-            OpenGazeConnection::open(host_, port_, kConnectTimeout, error, [this] { return loop_.stopping(); });
+            OpenGazeConnection::open(m_host, m_port, kConnectTimeout, error, [this] { return m_loop.stopping(); });
         bool started = connection != nullptr;
         for (const char* record : kStartRecords) {
             started = started && connection->send(record);
         }
         if (started) {
-            stats_.connected = 1;
+            m_stats.connected = 1;
             const ConnectionEnd end = readConnection(*connection);
-            stats_.connected = 0;
-            if (loop_.stopping()) {
+            m_stats.connected = 0;
+            if (m_loop.stopping()) {
                 break;
             }
             if (end.heard) {
@@ -127,7 +127,7 @@ void OpenGazeSource::run() {
             reported = true;
         }
         connection.reset();
-        if (!loop_.sleepFor(retry)) {
+        if (!m_loop.sleepFor(retry)) {
             break;
         }
         retry = std::min(retry * 2, kLongestRetry);

@@ -31,7 +31,7 @@ public:
                    std::chrono::milliseconds rateWait = kRateWait);
     ~OpenGazeSource() override;
 
-    int samplesPerSecond() const override { return rate_; }
+    int samplesPerSecond() const override { return m_rate; }
     void next(GazeSample& out) override;
 
     // The records sent after each connect, in order.
@@ -46,15 +46,15 @@ private:
     ConnectionEnd readConnection(class OpenGazeConnection& connection);
     void handle(const OpenGazeRecord& record);
 
-    std::string host_;
-    int port_;
-    HostScreen screen_;
-    TrackStats& stats_;
-    SampleQueue queue_;
-    std::atomic<int> serverRate_{0};
-    int rate_;
-    std::chrono::nanoseconds period_{};
-    BackgroundLoop loop_;  // last: joined before the members above go
+    std::string m_host;
+    int m_port;
+    HostScreen m_screen;
+    TrackStats& m_stats;
+    SampleQueue m_queue;
+    std::atomic<int> m_serverRate{0};
+    int m_rate;
+    std::chrono::nanoseconds m_period{};
+    BackgroundLoop m_loop;  // last: joined before the members above go
 };
 
 }  // namespace qvtrack

@@ -4,10 +4,10 @@
 
 namespace qvtrack {
 
-Pacer::Pacer(Clock& clock, double samplesPerSecond) : clock_(clock) {
+Pacer::Pacer(Clock& clock, double samplesPerSecond) : m_clock(clock) {
     if (samplesPerSecond > 0 && std::isfinite(samplesPerSecond)) {
         double ns = std::max(1.0, std::round(1e9 / samplesPerSecond));
-        period_ = std::chrono::nanoseconds(static_cast<long long>(ns));
+        m_period = std::chrono::nanoseconds(static_cast<long long>(ns));
     }
 }
 
@@ -15,20 +15,20 @@ void Pacer::wait() {
     if (!paced()) {
         return;
     }
-    Clock::time_point now = clock_.now();
-    if (!started_) {
-        started_ = true;
-        due_ = now + period_;
+    Clock::time_point now = m_clock.now();
+    if (!m_started) {
+        m_started = true;
+        m_due = now + m_period;
     } else {
-        due_ += period_;
-        if (due_ < now - period_ || due_ > now + period_) {
+        m_due += m_period;
+        if (m_due < now - m_period || m_due > now + m_period) {
             // Far behind, or the clock stepped: start a fresh schedule rather than bursting or
             // waiting longer than a period.
-            due_ = now + period_;
+            m_due = now + m_period;
         }
     }
-    if (due_ > now) {
-        clock_.sleepUntil(due_);
+    if (m_due > now) {
+        m_clock.sleepUntil(m_due);
     }
 }
 

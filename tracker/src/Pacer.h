@@ -18,14 +18,14 @@ public:
     Pacer(Clock& clock, double samplesPerSecond);
 
     void wait();
-    std::chrono::nanoseconds period() const { return period_; }
-    bool paced() const { return period_.count() > 0; }
+    std::chrono::nanoseconds period() const { return m_period; }
+    bool paced() const { return m_period.count() > 0; }
 
 private:
-    Clock& clock_;
-    std::chrono::nanoseconds period_{0};
-    Clock::time_point due_{};
-    bool started_ = false;
+    Clock& m_clock;
+    std::chrono::nanoseconds m_period{0};
+    Clock::time_point m_due{};
+    bool m_started = false;
 };
 
 }  // namespace qvtrack

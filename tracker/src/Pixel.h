@@ -9,12 +9,12 @@ namespace qvtrack {
 
 inline std::int32_t FractionToPixel(double fraction, int screenSize) {
     double pixel = std::round(fraction * screenSize);
-    constexpr double lo = std::numeric_limits<std::int32_t>::min();
-    constexpr double hi = std::numeric_limits<std::int32_t>::max();
-    if (!(pixel >= lo)) {
+    constexpr double kLo = std::numeric_limits<std::int32_t>::min();
+    constexpr double kHi = std::numeric_limits<std::int32_t>::max();
+    if (!(pixel >= kLo)) {
         return std::numeric_limits<std::int32_t>::min();
     }
-    return static_cast<std::int32_t>(pixel > hi ? hi : pixel);
+    return static_cast<std::int32_t>(pixel > kHi ? kHi : pixel);
 }
 
 }  // namespace qvtrack

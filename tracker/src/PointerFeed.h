@@ -15,8 +15,8 @@ public:
     bool latest(int& x, int& y) const;
 
 private:
-    std::atomic<std::uint64_t> packed_{0};
-    std::atomic<bool> fed_{false};
+    std::atomic<std::uint64_t> m_packed{0};
+    std::atomic<bool> m_fed{false};
 };
 
 }  // namespace qvtrack

@@ -11,14 +11,14 @@ class PointerSource : public GazeSource {
 public:
     // `clock`, `feed` and `stats` must outlive the source.
     PointerSource(Clock& clock, PointerFeed& feed, TrackStats& stats, int rate, double speed);
-    int samplesPerSecond() const override { return rate_; }
+    int samplesPerSecond() const override { return m_rate; }
     void next(GazeSample& out) override;
 
 private:
-    Pacer pacer_;
-    PointerFeed& feed_;
-    TrackStats& stats_;
-    int rate_;
+    Pacer m_pacer;
+    PointerFeed& m_feed;
+    TrackStats& m_stats;
+    int m_rate;
 };
 
 }  // namespace qvtrack

@@ -28,23 +28,23 @@ constexpr const char* kTopicPrefix = "surfaces.";
 // Closes a ZeroMQ socket when it goes; a linger of 0 so closing never waits for a peer.
 class ZmqSocket {
 public:
-    ZmqSocket(void* context, int type) : socket_(zmq_socket(context, type)) {
+    ZmqSocket(void* context, int type) : m_socket(zmq_socket(context, type)) {
         int linger = 0;
-        if (socket_) {
-            zmq_setsockopt(socket_, ZMQ_LINGER, &linger, sizeof linger);
+        if (m_socket) {
+            zmq_setsockopt(m_socket, ZMQ_LINGER, &linger, sizeof linger);
         }
     }
     ~ZmqSocket() {
-        if (socket_) {
-            zmq_close(socket_);
+        if (m_socket) {
+            zmq_close(m_socket);
         }
     }
     ZmqSocket(const ZmqSocket&) = delete;
     ZmqSocket& operator=(const ZmqSocket&) = delete;
-    void* get() const { return socket_; }
+    void* get() const { return m_socket; }
 
 private:
-    void* socket_;
+    void* m_socket;
 };
 
 std::string Endpoint(const std::string& host, int port) {
@@ -54,30 +54,30 @@ std::string Endpoint(const std::string& host, int port) {
 }  // namespace
 
 PupilSource::PupilSource(const SourceConfig& config, HostScreen screen, TrackStats& stats)
-    : host_(config.host),
-      port_(config.port),
-      topic_(kTopicPrefix + config.surface),
-      screen_(screen),
-      stats_(stats),
-      rate_(DeliveredRate(config.rate, config)),
-      queue_(stats),
-      context_(zmq_ctx_new()) {
-    loop_.start([this] { run(); });
+    : m_host(config.host),
+      m_port(config.port),
+      m_topic(kTopicPrefix + config.surface),
+      m_screen(screen),
+      m_stats(stats),
+      m_rate(DeliveredRate(config.rate, config)),
+      m_queue(stats),
+      m_context(zmq_ctx_new()) {
+    m_loop.start([this] { run(); });
 }
 
 PupilSource::~PupilSource() {
-    loop_.stop();
-    if (context_) {
-        zmq_ctx_term(context_);
+    m_loop.stop();
+    if (m_context) {
+        zmq_ctx_term(m_context);
     }
 }
 
 void PupilSource::next(GazeSample& out) {
-    queue_.next(out, std::chrono::nanoseconds(1'000'000'000LL / rate_));
+    m_queue.next(out, std::chrono::nanoseconds(1'000'000'000LL / m_rate));
 }
 
 int PupilSource::askSubscriptionPort() {
-    ZmqSocket req(context_, ZMQ_REQ);
+    ZmqSocket req(m_context, ZMQ_REQ);
     if (!req.get()) {
         return 0;
     }
@@ -86,14 +86,14 @@ int PupilSource::askSubscriptionPort() {
     zmq_setsockopt(req.get(), ZMQ_RCVTIMEO, &timeout, sizeof timeout);
     zmq_setsockopt(req.get(), ZMQ_SNDTIMEO, &timeout, sizeof timeout);
     zmq_setsockopt(req.get(), ZMQ_MAXMSGSIZE, &maxReply, sizeof maxReply);
-    if (zmq_connect(req.get(), Endpoint(host_, port_).c_str()) != 0 ||
+    if (zmq_connect(req.get(), Endpoint(m_host, m_port).c_str()) != 0 ||
         zmq_send(req.get(), kSubPortRequest, std::strlen(kSubPortRequest), 0) < 0) {
         return 0;
     }
     // Wait in short steps, so that QvExit is not held up by a Pupil Remote that does not answer.
     zmq_pollitem_t item{req.get(), 0, ZMQ_POLLIN, 0};
     int waited = 0;
-    while (waited < kRequestTimeoutMs && !loop_.stopping()) {
+    while (waited < kRequestTimeoutMs && !m_loop.stopping()) {
         if (zmq_poll(&item, 1, kPollMs) > 0) {
             break;
         }
@@ -129,12 +129,12 @@ void PupilSource::receive(void* sub) {
             std::size_t size = zmq_msg_size(&frame);
             if (part == 0) {
                 // Subscriptions match by prefix: "surfaces.screen" would also take "surfaces.screen2".
-                topicMatches = std::string_view(data, size) == topic_;
+                topicMatches = std::string_view(data, size) == m_topic;
             } else if (part == 1 && topicMatches) {
                 samples.clear();
-                if (PupilMessage::parseSurfaceGaze(data, size, screen_, samples)) {
+                if (PupilMessage::parseSurfaceGaze(data, size, m_screen, samples)) {
                     for (const GazeSample& s : samples) {
-                        queue_.push(s);
+                        m_queue.push(s);
                     }
                 }
             }
@@ -147,37 +147,37 @@ void PupilSource::receive(void* sub) {
 }
 
 void PupilSource::run() {
-    if (!context_) {
+    if (!m_context) {
         return;
     }
-    const std::string where = host_ + ":" + std::to_string(port_);
+    const std::string where = m_host + ":" + std::to_string(m_port);
     bool reported = false;
-    while (!loop_.stopping()) {
+    while (!m_loop.stopping()) {
         int subPort = askSubscriptionPort();
         if (subPort == 0) {
             if (!reported) {
                 std::cerr << "qvtrack: no answer from Pupil Remote at " << where << "; retrying" << std::endl;
                 reported = true;
             }
-            if (!loop_.sleepFor(kRetry)) {
+            if (!m_loop.sleepFor(kRetry)) {
                 break;
             }
             continue;
         }
         reported = false;
-        ZmqSocket sub(context_, ZMQ_SUB);
+        ZmqSocket sub(m_context, ZMQ_SUB);
         long long maxMessage = kMaxMessageBytes;
         int queue = kReceiveQueue;
         zmq_setsockopt(sub.get(), ZMQ_MAXMSGSIZE, &maxMessage, sizeof maxMessage);
         zmq_setsockopt(sub.get(), ZMQ_RCVHWM, &queue, sizeof queue);
-        zmq_setsockopt(sub.get(), ZMQ_SUBSCRIBE, topic_.data(), topic_.size());
-        if (zmq_connect(sub.get(), Endpoint(host_, subPort).c_str()) != 0) {
-            loop_.sleepFor(kRetry);
+        zmq_setsockopt(sub.get(), ZMQ_SUBSCRIBE, m_topic.data(), m_topic.size());
+        if (zmq_connect(sub.get(), Endpoint(m_host, subPort).c_str()) != 0) {
+            m_loop.sleepFor(kRetry);
             continue;
         }
-        stats_.connected = 1;
+        m_stats.connected = 1;
         auto lastHeard = std::chrono::steady_clock::now();
-        while (!loop_.stopping()) {
+        while (!m_loop.stopping()) {
             zmq_pollitem_t item{sub.get(), 0, ZMQ_POLLIN, 0};
             if (zmq_poll(&item, 1, kPollMs) > 0 && (item.revents & ZMQ_POLLIN)) {
                 receive(sub.get());
@@ -192,7 +192,7 @@ void PupilSource::run() {
                 }
             }
         }
-        stats_.connected = 0;
+        m_stats.connected = 0;
     }
 }
 

@@ -23,7 +23,7 @@ public:
     PupilSource(const SourceConfig& config, HostScreen screen, TrackStats& stats);
     ~PupilSource() override;
 
-    int samplesPerSecond() const override { return rate_; }
+    int samplesPerSecond() const override { return m_rate; }
     void next(GazeSample& out) override;
 
 private:
@@ -31,15 +31,15 @@ private:
     int askSubscriptionPort();
     void receive(void* sub);
 
-    std::string host_;
-    int port_;
-    std::string topic_;
-    HostScreen screen_;
-    TrackStats& stats_;
-    int rate_;
-    SampleQueue queue_;
-    void* context_;
-    BackgroundLoop loop_;  // last: joined before the members above go
+    std::string m_host;
+    int m_port;
+    std::string m_topic;
+    HostScreen m_screen;
+    TrackStats& m_stats;
+    int m_rate;
+    SampleQueue m_queue;
+    void* m_context;
+    BackgroundLoop m_loop;  // last: joined before the members above go
 };
 
 }  // namespace qvtrack

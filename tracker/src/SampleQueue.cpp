@@ -6,48 +6,48 @@
 
 namespace qvtrack {
 
-SampleQueue::SampleQueue(TrackStats& stats, std::size_t capacity) : stats_(stats), ring_(capacity ? capacity : 1) {}
+SampleQueue::SampleQueue(TrackStats& stats, std::size_t capacity) : m_stats(stats), m_ring(capacity ? capacity : 1) {}
 
 void SampleQueue::push(const GazeSample& sample) {
-    stats_.countReceived(sample.found == 1);
+    m_stats.countReceived(sample.found == 1);
     const Clock::time_point now = Clock::now();
     {
-        std::lock_guard lock(mutex_);
-        if (count_ == ring_.size()) {
-            head_ = (head_ + 1) % ring_.size();
-            --count_;
-            ++dropped_;
+        std::lock_guard lock(m_mutex);
+        if (m_count == m_ring.size()) {
+            m_head = (m_head + 1) % m_ring.size();
+            --m_count;
+            ++m_dropped;
         }
-        ring_[(head_ + count_) % ring_.size()] = Entry{sample, now};
-        ++count_;
+        m_ring[(m_head + m_count) % m_ring.size()] = Entry{sample, now};
+        ++m_count;
     }
-    arrived_.notify_one();
+    m_arrived.notify_one();
 }
 
 bool SampleQueue::next(GazeSample& out, std::chrono::nanoseconds period) {
-    if (haveDue_ && Clock::now() < due_)
-        std::this_thread::sleep_until(due_);
+    if (m_haveDue && Clock::now() < m_due)
+        std::this_thread::sleep_until(m_due);
     const Clock::time_point start = Clock::now();
-    std::unique_lock lock(mutex_);
-    const bool any = arrived_.wait_until(lock, start + period, [this] { return count_ > 0; });
+    std::unique_lock lock(m_mutex);
+    const bool any = m_arrived.wait_until(lock, start + period, [this] { return m_count > 0; });
     const Clock::time_point now = Clock::now();
-    haveDue_ = true;
+    m_haveDue = true;
     if (!any) {
         // The sample that ends a silence goes out the moment it comes.
-        due_ = now;
-        out = GazeSample{0, last_.x, last_.y};
+        m_due = now;
+        out = GazeSample{0, m_last.x, m_last.y};
         return false;
     }
     // The schedule moves by whole periods while samples keep coming, so a fast tracker gives
     // exactly one delivery per period; one that fell behind starts again from now.
-    due_ = due_ + period > now ? due_ + period : now + period;
+    m_due = m_due + period > now ? m_due + period : now + period;
     // 64-bit sums: a thousand samples at the int limits must not overflow.
     std::int64_t sumX = 0;
     std::int64_t sumY = 0;
     std::int64_t found = 0;
     GazeSample newest{};
-    for (; count_ > 0; --count_, head_ = (head_ + 1) % ring_.size()) {
-        const GazeSample& s = ring_[head_].sample;
+    for (; m_count > 0; --m_count, m_head = (m_head + 1) % m_ring.size()) {
+        const GazeSample& s = m_ring[m_head].sample;
         newest = s;
         if (s.found == 1) {
             sumX += s.x;
@@ -62,27 +62,27 @@ bool SampleQueue::next(GazeSample& out, std::chrono::nanoseconds period) {
     } else {
         out = GazeSample{0, newest.x, newest.y};
     }
-    last_ = out;
+    m_last = out;
     return true;
 }
 
 void SampleQueue::discardOlderThan(std::chrono::nanoseconds age) {
     const Clock::time_point limit = Clock::now() - age;
-    std::lock_guard lock(mutex_);
-    while (count_ > 0 && ring_[head_].arrived < limit) {
-        head_ = (head_ + 1) % ring_.size();
-        --count_;
+    std::lock_guard lock(m_mutex);
+    while (m_count > 0 && m_ring[m_head].arrived < limit) {
+        m_head = (m_head + 1) % m_ring.size();
+        --m_count;
     }
 }
 
 std::size_t SampleQueue::dropped() const {
-    std::lock_guard lock(mutex_);
-    return dropped_;
+    std::lock_guard lock(m_mutex);
+    return m_dropped;
 }
 
 std::size_t SampleQueue::waiting() const {
-    std::lock_guard lock(mutex_);
-    return count_;
+    std::lock_guard lock(m_mutex);
+    return m_count;
 }
 
 }  // namespace qvtrack

@@ -48,17 +48,17 @@ private:
         Clock::time_point arrived;
     };
 
-    TrackStats& stats_;
-    mutable std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::vector<Entry> ring_;
-    std::size_t head_ = 0;
-    std::size_t count_ = 0;
-    std::size_t dropped_ = 0;
-    GazeSample last_{};
+    TrackStats& m_stats;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    std::vector<Entry> m_ring;
+    std::size_t m_head = 0;
+    std::size_t m_count = 0;
+    std::size_t m_dropped = 0;
+    GazeSample m_last{};
     // Only the taking thread uses these.
-    Clock::time_point due_{};
-    bool haveDue_ = false;
+    Clock::time_point m_due{};
+    bool m_haveDue = false;
 };
 
 }  // namespace qvtrack

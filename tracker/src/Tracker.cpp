@@ -26,8 +26,8 @@ std::unique_ptr<Tracker> Tracker::start(const EnvLookup& env, HostScreen screen,
 }
 
 void Tracker::next(GazeSample& out) {
-    source_->next(out);
-    stats_.countDelivered(out.found == 1);
+    m_source->next(out);
+    m_stats.countDelivered(out.found == 1);
 }
 
 }  // namespace qvtrack

@@ -19,15 +19,15 @@ public:
     static std::unique_ptr<Tracker> start(const EnvLookup& env, HostScreen screen, Clock& clock, TrackStats& stats,
                                           std::ostream& err);
 
-    int samplesPerSecond() const { return source_->samplesPerSecond(); }
+    int samplesPerSecond() const { return m_source->samplesPerSecond(); }
     // Fills `out` with the next sample; returns within one sample period.
     void next(GazeSample& out);
 
 private:
-    Tracker(std::unique_ptr<GazeSource> source, TrackStats& stats) : source_(std::move(source)), stats_(stats) {}
+    Tracker(std::unique_ptr<GazeSource> source, TrackStats& stats) : m_source(std::move(source)), m_stats(stats) {}
 
-    std::unique_ptr<GazeSource> source_;
-    TrackStats& stats_;
+    std::unique_ptr<GazeSource> m_source;
+    TrackStats& m_stats;
 };
 
 }  // namespace qvtrack

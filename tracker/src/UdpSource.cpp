@@ -32,10 +32,10 @@ bool UdpSource::parse(std::string_view datagram, GazeSample& out) {
         out.found = 0;
         return true;
     }
-    constexpr auto lo = std::numeric_limits<std::int32_t>::min();
-    constexpr auto hi = std::numeric_limits<std::int32_t>::max();
-    auto x = ParseInteger(first, lo, hi);
-    auto y = ParseInteger(second, lo, hi);
+    constexpr auto kLo = std::numeric_limits<std::int32_t>::min();
+    constexpr auto kHi = std::numeric_limits<std::int32_t>::max();
+    auto x = ParseInteger(first, kLo, kHi);
+    auto y = ParseInteger(second, kLo, kHi);
     if (!x || !y) {
         return false;
     }
@@ -62,30 +62,30 @@ std::unique_ptr<UdpSource> UdpSource::open(const SourceConfig& config, TrackStat
 }
 
 UdpSource::UdpSource(UniqueFd fd, int port, int rate, TrackStats& stats)
-    : fd_(std::move(fd)), port_(port), rate_(rate), period_(std::chrono::nanoseconds(1'000'000'000LL / rate)), queue_(stats) {
+    : m_fd(std::move(fd)), m_port(port), m_rate(rate), m_period(std::chrono::nanoseconds(1'000'000'000LL / rate)), m_queue(stats) {
     stats.connected = 1;
-    loop_.start([this] { run(); });
+    m_loop.start([this] { run(); });
 }
 
 UdpSource::~UdpSource() {
-    loop_.stop();
+    m_loop.stop();
 }
 
 void UdpSource::next(GazeSample& out) {
-    queue_.next(out, period_);
+    m_queue.next(out, m_period);
 }
 
 void UdpSource::run() {
     char buffer[kMaxDatagram + 1];
     GazeSample last{};
-    while (!loop_.stopping()) {
-        pollfd p{fd_.get(), POLLIN, 0};
+    while (!m_loop.stopping()) {
+        pollfd p{m_fd.get(), POLLIN, 0};
         if (::poll(&p, 1, kReadWaitMs) <= 0) {
             continue;
         }
         // MSG_TRUNC reports the datagram's real length, so an oversized one is refused rather
         // than read as its first bytes.
-        ssize_t n = ::recv(fd_.get(), buffer, sizeof buffer, MSG_TRUNC | MSG_DONTWAIT);
+        ssize_t n = ::recv(m_fd.get(), buffer, sizeof buffer, MSG_TRUNC | MSG_DONTWAIT);
         if (n <= 0 || static_cast<std::size_t>(n) > kMaxDatagram) {
             continue;
         }
@@ -96,7 +96,7 @@ void UdpSource::run() {
                 sample.y = last.y;
             }
             last = sample;
-            queue_.push(sample);
+            m_queue.push(sample);
         }
     }
 }

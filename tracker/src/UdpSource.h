@@ -22,10 +22,10 @@ public:
     static std::unique_ptr<UdpSource> open(const SourceConfig& config, TrackStats& stats, std::string& error);
     ~UdpSource() override;
 
-    int samplesPerSecond() const override { return rate_; }
+    int samplesPerSecond() const override { return m_rate; }
     void next(GazeSample& out) override;
     // The port bound, useful when the configuration asked for any.
-    int port() const { return port_; }
+    int port() const { return m_port; }
 
     // "x y", "- -" (found 0), with optional blanks and a line end; false for anything else.
     static bool parse(std::string_view datagram, GazeSample& out);
@@ -34,12 +34,12 @@ private:
     UdpSource(UniqueFd fd, int port, int rate, TrackStats& stats);
     void run();
 
-    UniqueFd fd_;
-    int port_;
-    int rate_;
-    std::chrono::nanoseconds period_;
-    SampleQueue queue_;
-    BackgroundLoop loop_;  // last: joined before the members above go
+    UniqueFd m_fd;
+    int m_port;
+    int m_rate;
+    std::chrono::nanoseconds m_period;
+    SampleQueue m_queue;
+    BackgroundLoop m_loop;  // last: joined before the members above go
 };
 
 }  // namespace qvtrack
