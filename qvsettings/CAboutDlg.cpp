@@ -34,15 +34,15 @@ QIcon CAboutDlg::ProgramIcon() {
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About QvSettings"));
+    setWindowTitle(tr("About QvSettings"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     row->addWidget(icon);
     auto* texts = new QVBoxLayout;
-    texts->addWidget(new QLabel(QStringLiteral("Quorvane Settings Version 1.0"), this));
-    texts->addWidget(new QLabel(QStringLiteral("Copyright (C) Brelnic, Inc.  All rights reserved."), this));
+    texts->addWidget(new QLabel(tr("Quorvane Settings Version 1.0"), this));
+    texts->addWidget(new QLabel(tr("Copyright (C) Brelnic, Inc.  All rights reserved."), this));
     row->addLayout(texts);
     layout->addLayout(row);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -1,5 +1,6 @@
 #include "CBRLField.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -9,7 +10,7 @@
 #include "MessageBoxes.h"
 
 namespace {
-const char* const kOutOfRangeCaption = "Value is out of Range";
+const char* const kOutOfRangeCaption = QT_TRANSLATE_NOOP("CBRLField", "Value is out of Range");
 
 std::string_view SkipSpace(std::string_view text) {
     size_t i = 0;
@@ -78,7 +79,7 @@ std::optional<float> CBRLField::ParseLeadingFloat(std::string_view text) {
 bool CBRLField::AskOutOfRange(const QString& text) {
     MessageBoxRequest request;
     request.text = text;
-    request.caption = QString::fromLatin1(kOutOfRangeCaption);
+    request.caption = QCoreApplication::translate("CBRLField", kOutOfRangeCaption);
     request.buttons = MsgButtons::OkCancel;
     if (MessageBoxes().Ask(this, request) == MsgAnswer::Ok) {
         return true;

@@ -4,9 +4,10 @@
 
 namespace {
 const char* const kDefaultFloatFormat = "%8.2f";
-const char* const kOutOfRangeText =
+const char* const kOutOfRangeText = QT_TRANSLATE_NOOP(
+    "CBRLFloatField",
     "The %s is out of range.\nWould you like to change it?\nPress OK to change it to %10.4f\nPress CANCEL to "
-    "return to the field";
+    "return to the field");
 }  // namespace
 
 CBRLFloatField::CBRLFloatField(QWidget* parent) : CBRLField(parent), m_format(kDefaultFloatFormat) {}
@@ -60,8 +61,8 @@ float CBRLFloatField::GetValue(bool* modified) {
         candidate = m_max;
     }
     if (candidate) {
-        const QString question =
-            QString::asprintf(kOutOfRangeText, m_name.toUtf8().constData(), static_cast<double>(*candidate));
+        const QString question = QString::asprintf(tr(kOutOfRangeText).toUtf8().constData(),
+                                                   m_name.toUtf8().constData(), static_cast<double>(*candidate));
         m_value = AskOutOfRange(question) ? *candidate : old;
     }
     setText(Formatted());

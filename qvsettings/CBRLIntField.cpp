@@ -2,9 +2,10 @@
 
 namespace {
 const char* const kIntFormat = "%4d";
-const char* const kOutOfRangeText =
+const char* const kOutOfRangeText = QT_TRANSLATE_NOOP(
+    "CBRLIntField",
     "The %s is out of range.\nWould you like to change it?\nPress OK to change it to %i\nPress CANCEL to return to "
-    "the field";
+    "the field");
 }  // namespace
 
 CBRLIntField::CBRLIntField(QWidget* parent) : CBRLField(parent) {}
@@ -47,7 +48,8 @@ int CBRLIntField::GetValue(bool* modified) {
         candidate = m_max;
     }
     if (candidate) {
-        const QString question = QString::asprintf(kOutOfRangeText, m_name.toUtf8().constData(), *candidate);
+        const QString question =
+            QString::asprintf(tr(kOutOfRangeText).toUtf8().constData(), m_name.toUtf8().constData(), *candidate);
         m_value = AskOutOfRange(question) ? *candidate : old;
     }
     setText(Format(m_value));

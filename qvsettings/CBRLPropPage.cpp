@@ -11,11 +11,12 @@
 
 bool g_bPagesReady = false;
 
-const char* const CBRLPropPage::kHighlightCaption = "Highlight Non-Default Values";
-const char* const CBRLPropPage::kHideHighlightCaption = "Hide Non-Default Highlights";
+const char* const CBRLPropPage::kHighlightCaption = QT_TRANSLATE_NOOP("CBRLPropPage", "Highlight Non-Default Values");
+const char* const CBRLPropPage::kHideHighlightCaption =
+    QT_TRANSLATE_NOOP("CBRLPropPage", "Hide Non-Default Highlights");
 
 namespace {
-const char* const kSetDefaultsCaption = "Set Values to Defaults on this Page";
+const char* const kSetDefaultsCaption = QT_TRANSLATE_NOOP("CBRLPropPage", "Set Values to Defaults on this Page");
 const QColor kHighlightColour(255, 0, 0);
 // Marks widgets that the program's Enter filter may act on.
 const char* const kBoundProperty = "qvBoundControl";
@@ -71,7 +72,7 @@ bool CBRLPropPage::OnPageCommand(unsigned id, unsigned code) {
 void CBRLPropPage::OnHighlightToggle() {
     m_bHighlight = !m_bHighlight;
     if (auto* button = qobject_cast<QAbstractButton*>(Control(kIdHighlightButton))) {
-        button->setText(QString::fromLatin1(m_bHighlight ? kHideHighlightCaption : kHighlightCaption));
+        button->setText(tr(m_bHighlight ? kHideHighlightCaption : kHighlightCaption));
     }
     RepaintPage(true);
 }
@@ -131,8 +132,8 @@ bool CBRLPropPage::eventFilter(QObject* watched, QEvent* event) {
 
 void CBRLPropPage::AddStandardButtons(QBoxLayout* layout) {
     auto* row = new QHBoxLayout;
-    auto* defaults = new QPushButton(QString::fromLatin1(kSetDefaultsCaption), this);
-    auto* highlight = new QPushButton(QString::fromLatin1(kHighlightCaption), this);
+    auto* defaults = new QPushButton(tr(kSetDefaultsCaption), this);
+    auto* highlight = new QPushButton(tr(kHighlightCaption), this);
     RegisterControl(kIdSetDefaultsButton, defaults);
     RegisterControl(kIdHighlightButton, highlight);
     row->addWidget(defaults);

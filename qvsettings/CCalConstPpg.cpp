@@ -29,7 +29,7 @@ QColor ToQColor(int32_t colour) {
 }
 }  // namespace
 
-CCalConstPpg::CCalConstPpg(QWidget* parent) : CBRLBlockPage(kTemplateId, QStringLiteral("Calibration"), parent) {
+CCalConstPpg::CCalConstPpg(QWidget* parent) : CBRLBlockPage(kTemplateId, tr("Calibration"), parent) {
     vSetCalConstDefaults(&m_defaults, QV_FILE_KIND_TRACKER);
 }
 
@@ -66,14 +66,13 @@ int CCalConstPpg::PositionCount() const {
 void CCalConstPpg::CreateControls() {
     auto* layout = new QGridLayout(this);
 
-    auto* colours = new QGroupBox(QStringLiteral("Calibration Colors"), this);
+    auto* colours = new QGroupBox(tr("Calibration Colors"), this);
     auto* coloursLayout = new QVBoxLayout(colours);
-    m_showMessages = new QCheckBox(QStringLiteral("Display diagnostic messages"), colours);
-    m_bypass = new QCheckBox(QStringLiteral("Bypass acceptance regions"), colours);
-    m_dark = new QRadioButton(QStringLiteral("Use Dark Background"), colours);
-    m_bright = new QRadioButton(QStringLiteral("Use Bright Background"), colours);
-    m_twoCycleNote =
-        new QLabel(QStringLiteral("Two cycle calibration for compensating non-concentric pupils"), colours);
+    m_showMessages = new QCheckBox(tr("Display diagnostic messages"), colours);
+    m_bypass = new QCheckBox(tr("Bypass acceptance regions"), colours);
+    m_dark = new QRadioButton(tr("Use Dark Background"), colours);
+    m_bright = new QRadioButton(tr("Use Bright Background"), colours);
+    m_twoCycleNote = new QLabel(tr("Two cycle calibration for compensating non-concentric pupils"), colours);
     m_twoCycleNote->setWordWrap(true);
     m_twoCycleNote->hide();
     RegisterControl(kIdShowMessages, m_showMessages);
@@ -84,15 +83,16 @@ void CCalConstPpg::CreateControls() {
     for (QWidget* w : std::initializer_list<QWidget*>{m_showMessages, m_bypass, m_dark, m_bright, m_twoCycleNote}) {
         coloursLayout->addWidget(w);
     }
-    const char* groupTitles[2] = {"Dark Background Colors (RGB)", "Bright background Colors (RGB)"};
+    const char* groupTitles[2] = {QT_TRANSLATE_NOOP("CCalConstPpg", "Dark Background Colors (RGB)"),
+                                  QT_TRANSLATE_NOOP("CCalConstPpg", "Bright background Colors (RGB)")};
     const unsigned labelIds[4] = {kIdPass1ForegroundLabel, kIdPass1BackgroundLabel, kIdPass2ForegroundLabel,
                                   kIdPass2BackgroundLabel};
     for (int group = 0; group < 2; ++group) {
-        auto* box = new QGroupBox(QString::fromLatin1(groupTitles[group]), colours);
+        auto* box = new QGroupBox(tr(groupTitles[group]), colours);
         auto* grid = new QGridLayout(box);
         for (int row = 0; row < 2; ++row) {
             const int i = group * 2 + row;
-            auto* label = new QLabel(QString::fromLatin1(row == 0 ? "Foreground" : "Background"), box);
+            auto* label = new QLabel(row == 0 ? tr("Foreground") : tr("Background"), box);
             label->setAutoFillBackground(true);
             m_colours[i] = new QLineEdit(box);
             label->setBuddy(m_colours[i]);
@@ -105,17 +105,16 @@ void CCalConstPpg::CreateControls() {
     }
     layout->addWidget(colours, 0, 0);
 
-    auto* points = new QGroupBox(QStringLiteral("Calibration Points"), this);
+    auto* points = new QGroupBox(tr("Calibration Points"), this);
     auto* pointsGrid = new QGridLayout(points);
-    auto* resolutionLabel = new QLabel(QStringLiteral("Calibration Type:"), points);
+    auto* resolutionLabel = new QLabel(tr("Calibration Type:"), points);
     m_resolution = new QComboBox(points);
-    m_resolution->addItems(
-        {QStringLiteral("Normal Resolution"), QStringLiteral("Low Resolution"), QStringLiteral("High Resolution")});
+    m_resolution->addItems({tr("Normal Resolution"), tr("Low Resolution"), tr("High Resolution")});
     resolutionLabel->setBuddy(m_resolution);
     m_numPoints = new QLineEdit(points);
     m_numPoints->setReadOnly(true);
     m_position = new QComboBox(points);
-    auto* coordinatesLabel = new QLabel(QStringLiteral("Coordinates:"), points);
+    auto* coordinatesLabel = new QLabel(tr("Coordinates:"), points);
     m_x = new CBRLFloatField(points);
     m_y = new CBRLFloatField(points);
     coordinatesLabel->setBuddy(m_x);
@@ -128,9 +127,9 @@ void CCalConstPpg::CreateControls() {
     RegisterControl(kIdY, m_y);
     pointsGrid->addWidget(resolutionLabel, 0, 0);
     pointsGrid->addWidget(m_resolution, 0, 1, 1, 2);
-    pointsGrid->addWidget(new QLabel(QStringLiteral("Num Points:"), points), 1, 0);
+    pointsGrid->addWidget(new QLabel(tr("Num Points:"), points), 1, 0);
     pointsGrid->addWidget(m_numPoints, 1, 1);
-    pointsGrid->addWidget(new QLabel(QStringLiteral("Point Num:"), points), 2, 0);
+    pointsGrid->addWidget(new QLabel(tr("Point Num:"), points), 2, 0);
     pointsGrid->addWidget(m_position, 2, 1);
     pointsGrid->addWidget(coordinatesLabel, 3, 0);
     pointsGrid->addWidget(m_x, 3, 1);
@@ -157,8 +156,8 @@ bool CCalConstPpg::OnInitDialog() {
     frameLayout->addWidget(m_screen);
     m_screen->SetBlock(m_pBlock);
     m_nPosition = 0;
-    m_x->SetRange(0.0f, 1.0f, QStringLiteral("Horizontal Position"));
-    m_y->SetRange(0.0f, 1.0f, QStringLiteral("Vertical Position"));
+    m_x->SetRange(0.0f, 1.0f, tr("Horizontal Position"));
+    m_y->SetRange(0.0f, 1.0f, tr("Vertical Position"));
     LoadFromSettings();
     return true;
 }

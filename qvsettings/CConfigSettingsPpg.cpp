@@ -10,8 +10,10 @@
 #include "SettingsLibrary.h"
 #include "SettingsSaver.h"
 
-const char* const CConfigSettingsPpg::kBackupFilter = "Quorvane settings files (*.qv);;All files (*)";
-const char* const CConfigSettingsPpg::kRevertFilter = "Quorvane Config files (*.qv);;All files (*)";
+const char* const CConfigSettingsPpg::kBackupFilter =
+    QT_TRANSLATE_NOOP("CConfigSettingsPpg", "Quorvane settings files (*.qv);;All files (*)");
+const char* const CConfigSettingsPpg::kRevertFilter =
+    QT_TRANSLATE_NOOP("CConfigSettingsPpg", "Quorvane Config files (*.qv);;All files (*)");
 
 namespace {
 const char* const kBackupPrefix = "QVSettings_On_";
@@ -21,31 +23,33 @@ constexpr size_t kMonthNameCapacity = 64;
 constexpr int kYearBase = 1900;
 }  // namespace
 
-CConfigSettingsPpg::CConfigSettingsPpg(QWidget* parent)
-    : CBRLPropPage(kTemplateId, QStringLiteral("Save & Restore"), parent) {}
+CConfigSettingsPpg::CConfigSettingsPpg(QWidget* parent) : CBRLPropPage(kTemplateId, tr("Save & Restore"), parent) {}
 
 void CConfigSettingsPpg::CreateControls() {
     auto* layout = new QVBoxLayout(this);
     auto addText = [&](const char* text) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+        auto* label = new QLabel(tr(text), this);
         label->setWordWrap(true);
         layout->addWidget(label);
     };
     auto addButton = [&](unsigned id, const char* text) {
-        auto* button = new QPushButton(QString::fromLatin1(text), this);
+        auto* button = new QPushButton(tr(text), this);
         RegisterControl(id, button);
         layout->addWidget(button);
     };
-    addText("You can save the settings to a back-up file before making any changes.");
-    addText(
+    addText(QT_TRANSLATE_NOOP("CConfigSettingsPpg",
+                              "You can save the settings to a back-up file before making any changes."));
+    addText(QT_TRANSLATE_NOOP(
+        "CConfigSettingsPpg",
         "When you click on the Backup button, you will be prompted for a file name.  This program will save all of "
-        "the settings to that file.");
-    addButton(kIdBackup, "Backup these settings as...");
-    addText("You can revert to the settings that you saved earlier.");
-    addText("Click on the link below to select a settings file that you have backed up.");
-    addButton(kIdRevert, "Revert to settings from...");
+        "the settings to that file."));
+    addButton(kIdBackup, QT_TRANSLATE_NOOP("CConfigSettingsPpg", "Backup these settings as..."));
+    addText(QT_TRANSLATE_NOOP("CConfigSettingsPpg", "You can revert to the settings that you saved earlier."));
+    addText(QT_TRANSLATE_NOOP("CConfigSettingsPpg",
+                              "Click on the link below to select a settings file that you have backed up."));
+    addButton(kIdRevert, QT_TRANSLATE_NOOP("CConfigSettingsPpg", "Revert to settings from..."));
     layout->addStretch();
-    addButton(kIdInformation, "QVX Program Information");
+    addButton(kIdInformation, QT_TRANSLATE_NOOP("CConfigSettingsPpg", "QVX Program Information"));
 }
 
 void CConfigSettingsPpg::LoadFromSettings() {
@@ -95,7 +99,7 @@ void CConfigSettingsPpg::OnBackup() {
     localtime_r(&now, &local);
     FileDialogRequest request;
     request.initialPath = DefaultBackupName(m_strStartDir, local);
-    request.filter = QString::fromLatin1(kBackupFilter);
+    request.filter = tr(kBackupFilter);
     request.defaultExtension = QString::fromLatin1(kBackupExtension);
     const QString path = FileDialogs().GetSaveFileName(this, request);
     if (!path.isEmpty() && m_pRecord && m_pLibrary) {
@@ -110,7 +114,7 @@ QString CConfigSettingsPpg::FolderPrefix() const {
 void CConfigSettingsPpg::OnRevert() {
     FileDialogRequest request;
     request.initialPath = FolderPrefix() + QString::fromLatin1(kRevertPattern);
-    request.filter = QString::fromLatin1(kRevertFilter);
+    request.filter = tr(kRevertFilter);
     const QString path = FileDialogs().GetOpenFileName(this, request);
     if (!path.isEmpty() && m_pRecord && m_pLibrary) {
         m_pLibrary->ReadFrom(m_pRecord, path);

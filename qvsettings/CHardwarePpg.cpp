@@ -18,7 +18,7 @@ constexpr float kUnitScales[] = {0.03937008f, 1.0f, 0.1f};
 constexpr int kUnitCount = 3;
 }  // namespace
 
-CHardwarePpg::CHardwarePpg(QWidget* parent) : CBRLBlockPage(kTemplateId, QStringLiteral("Video Hardware"), parent) {
+CHardwarePpg::CHardwarePpg(QWidget* parent) : CBRLBlockPage(kTemplateId, tr("Video Hardware"), parent) {
     vSetHardwareDefaults(&m_defaults, 1);
 }
 
@@ -32,10 +32,10 @@ int CHardwarePpg::ValidUnit(int unit) {
 
 void CHardwarePpg::CreateControls() {
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(QStringLiteral("Quorvane System Monitor Dimensons"), this);
+    auto* group = new QGroupBox(tr("Quorvane System Monitor Dimensons"), this);
     auto* grid = new QGridLayout(group);
     auto addField = [&](int row, unsigned id, unsigned labelId, const char* label) {
-        auto* text = new QLabel(QString::fromLatin1(label), group);
+        auto* text = new QLabel(tr(label), group);
         auto* field = new CBRLFloatField(group);
         text->setBuddy(field);
         RegisterControl(labelId, text);
@@ -44,15 +44,18 @@ void CHardwarePpg::CreateControls() {
         grid->addWidget(field, row, 1);
         return field;
     };
-    m_width = addField(0, kIdWidth, kIdWidthLabel, "Width");
-    m_height = addField(1, kIdHeight, kIdHeightLabel, "Height");
-    m_horizDepth = addField(2, kIdHorizDepth, kIdHorizDepthLabel, "Horizontal Depth");
-    m_vertDepth = addField(3, kIdVertDepth, kIdVertDepthLabel, "Vertical Depth");
-    grid->addWidget(new QLabel(QStringLiteral("Dimensions are in:"), group), 0, 2);
-    const char* unitNames[kUnitCount] = {"Inches", "Millimeters", "Centimeters"};
+    m_width = addField(0, kIdWidth, kIdWidthLabel, QT_TRANSLATE_NOOP("CHardwarePpg", "Width"));
+    m_height = addField(1, kIdHeight, kIdHeightLabel, QT_TRANSLATE_NOOP("CHardwarePpg", "Height"));
+    m_horizDepth =
+        addField(2, kIdHorizDepth, kIdHorizDepthLabel, QT_TRANSLATE_NOOP("CHardwarePpg", "Horizontal Depth"));
+    m_vertDepth = addField(3, kIdVertDepth, kIdVertDepthLabel, QT_TRANSLATE_NOOP("CHardwarePpg", "Vertical Depth"));
+    grid->addWidget(new QLabel(tr("Dimensions are in:"), group), 0, 2);
+    const char* unitNames[kUnitCount] = {QT_TRANSLATE_NOOP("CHardwarePpg", "Inches"),
+                                         QT_TRANSLATE_NOOP("CHardwarePpg", "Millimeters"),
+                                         QT_TRANSLATE_NOOP("CHardwarePpg", "Centimeters")};
     const unsigned unitIds[kUnitCount] = {kIdInches, kIdMillimetres, kIdCentimetres};
     for (int unit = 0; unit < kUnitCount; ++unit) {
-        m_units[unit] = new QRadioButton(QString::fromLatin1(unitNames[unit]), group);
+        m_units[unit] = new QRadioButton(tr(unitNames[unit]), group);
         RegisterControl(unitIds[unit], m_units[unit]);
         grid->addWidget(m_units[unit], unit + 1, 2);
     }

@@ -4,20 +4,20 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CImageProcPpg::CImageProcPpg(QWidget* parent) : CBRLBlockPage(kTemplateId, QStringLiteral("Image Proc"), parent) {
+CImageProcPpg::CImageProcPpg(QWidget* parent) : CBRLBlockPage(kTemplateId, tr("Image Proc"), parent) {
     vSetImageProcDefaults(&m_defaults);
 }
 
 void CImageProcPpg::CreateControls() {
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Image Processing Switches"), this);
+    auto* heading = new QLabel(tr("Image Processing Switches"), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     layout->addWidget(heading);
 
     auto addSwitch = [&](unsigned id, const char* caption, const QString& explanation) {
-        auto* check = new QCheckBox(QString::fromLatin1(caption), this);
+        auto* check = new QCheckBox(tr(caption), this);
         RegisterControl(id, check);
         layout->addWidget(check);
         auto* text = new QLabel(explanation, this);
@@ -26,20 +26,22 @@ void CImageProcPpg::CreateControls() {
         layout->addWidget(text);
         return check;
     };
-    m_droopy = addSwitch(kIdDroopy, "Droopy Eyelid Compensation (Normally not checked)",
-                         QStringLiteral("Turn this on for a user whose eyelid covers the top of the pupil, because "
-                                        "of droopy eyelids or large pupils.  The eye tracking then ignores the top "
-                                        "edge of the pupil when it computes the pupil centre."));
-    m_range = addSwitch(kIdRange, "Focus Range Compensation (Normally checked)",
-                        QStringLiteral("This function, nominally turned on, should be turned off if the user has goopy "
-                                       "or dry eyes, which results primarily from poor blinkreflex.  Goop on the "
-                                       "cornea distorts the image of the corneal reflection and interferes with the "
-                                       "focus range measurment."));
-    m_pupil = addSwitch(kIdPupil, "Pupil Non-Concentricity Compensation (Normally not checked)",
-                        QStringLiteral("This function, nominally turned off, is under experimental development and "
-                                       "should be turned on only in consultation with Brelnic.  The function is "
-                                       "intended to accommodate drifting of the pupil center within the iris, which "
-                                       "can occur in people with ALS."));
+    m_droopy =
+        addSwitch(kIdDroopy, QT_TRANSLATE_NOOP("CImageProcPpg", "Droopy Eyelid Compensation (Normally not checked)"),
+                  tr("Turn this on for a user whose eyelid covers the top of the pupil, because "
+                     "of droopy eyelids or large pupils.  The eye tracking then ignores the top "
+                     "edge of the pupil when it computes the pupil centre."));
+    m_range = addSwitch(kIdRange, QT_TRANSLATE_NOOP("CImageProcPpg", "Focus Range Compensation (Normally checked)"),
+                        tr("This function, nominally turned on, should be turned off if the user has goopy "
+                           "or dry eyes, which results primarily from poor blinkreflex.  Goop on the "
+                           "cornea distorts the image of the corneal reflection and interferes with the "
+                           "focus range measurment."));
+    m_pupil = addSwitch(
+        kIdPupil, QT_TRANSLATE_NOOP("CImageProcPpg", "Pupil Non-Concentricity Compensation (Normally not checked)"),
+        tr("This function, nominally turned off, is under experimental development and "
+           "should be turned on only in consultation with Brelnic.  The function is "
+           "intended to accommodate drifting of the pupil center within the iris, which "
+           "can occur in people with ALS."));
     layout->addStretch();
     AddStandardButtons(layout);
 }

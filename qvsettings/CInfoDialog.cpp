@@ -18,7 +18,8 @@
 
 namespace {
 const char* const kMaker = "Brelnic, Inc.";
-const char* const kNotice = "Quorvane eye-tracker software: the settings editor and its libraries.";
+const char* const kNotice =
+    QT_TRANSLATE_NOOP("CInfoDialog", "Quorvane eye-tracker software: the settings editor and its libraries.");
 const char* const kProgramFile = "qvsettings";
 const char* const kTrackerLibraryFile = "libqvtrack.so";
 const char* const kSettingsLibraryFile = "libqvfileio.so";
@@ -52,7 +53,7 @@ QString FormatDate(const QDateTime& modified) {
 CInfoDialog::CInfoDialog(QWidget* parent) : CInfoDialog(DefaultSearchDirs(), parent) {}
 
 CInfoDialog::CInfoDialog(const QStringList& searchDirs, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("QVX Program Information"));
+    setWindowTitle(tr("QVX Program Information"));
     auto* layout = new QVBoxLayout(this);
     m_report = new QPlainTextEdit(this);
     m_report->setObjectName(QString::number(kIdReport));
@@ -83,7 +84,7 @@ QStringList CInfoDialog::DefaultSearchDirs() {
 }
 
 QStringList CInfoDialog::ReportLines(const QStringList& searchDirs) {
-    QStringList lines{QString::fromLatin1(kMaker), QString::fromLatin1(kNotice)};
+    QStringList lines{QString::fromLatin1(kMaker), QCoreApplication::translate("CInfoDialog", kNotice)};
     const QString loadedLibrary = LoadedSettingsLibrary();
     for (const QString& name : ReportedFiles()) {
         lines << QString();
@@ -99,11 +100,11 @@ QStringList CInfoDialog::ReportLines(const QStringList& searchDirs) {
             found = QFileInfo(loadedLibrary);
         }
         if (found.isFile()) {
-            lines << name + QStringLiteral("  information");
-            lines << QStringLiteral("Size is %1 bytes").arg(found.size());
-            lines << QStringLiteral("Last Modified on ") + FormatDate(found.lastModified());
+            lines << name + tr("  information");
+            lines << tr("Size is %1 bytes").arg(found.size());
+            lines << tr("Last Modified on ") + FormatDate(found.lastModified());
         } else {
-            lines << name + QStringLiteral("  does not exist");
+            lines << name + tr("  does not exist");
         }
     }
     return lines;

@@ -18,20 +18,21 @@
 #include "SettingsSaver.h"
 
 const char* const CQvSettingsDlg::kMakerMarkerFile = "IAmFactoryService.txt";
-const char* const CQvSettingsDlg::kCancelQuestion =
+const char* const CQvSettingsDlg::kCancelQuestion = QT_TRANSLATE_NOOP(
+    "CQvSettingsDlg",
     "Are you sure that you want to CANCEL?\nThis will cancel ALL edits since you started or hit Apply\nHit YES to "
-    "exit without saving\nHit NO to return to the program";
+    "exit without saving\nHit NO to return to the program");
 
 namespace {
-const char* const kCaption = "Quorvane Eye-Tracker Settings";
-const char* const kCancelCaption = "Are you sure";
+const char* const kCaption = QT_TRANSLATE_NOOP("CQvSettingsDlg", "Quorvane Eye-Tracker Settings");
+const char* const kCancelCaption = QT_TRANSLATE_NOOP("CQvSettingsDlg", "Are you sure");
 // Any language outside the valid indexes makes the library use the current language.
 constexpr int32_t kCurrentLanguage = -1;
 }  // namespace
 
 CQvSettingsDlg::CQvSettingsDlg(ISettingsLibrary& library, const QString& startDir, QWidget* parent)
     : QDialog(parent), m_library(library) {
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(tr(kCaption));
     setWindowIcon(CAboutDlg::ProgramIcon());
 
     settings.language = kCurrentLanguage;
@@ -66,10 +67,10 @@ CQvSettingsDlg::CQvSettingsDlg(ISettingsLibrary& library, const QString& startDi
     m_tabs->setCurrentIndex(0);
 
     auto* buttons = new QHBoxLayout;
-    m_about = new QPushButton(QStringLiteral("&About QvSettings..."), this);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_about = new QPushButton(tr("&About QvSettings..."), this);
+    m_ok = new QPushButton(tr("OK"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_apply = new QPushButton(tr("&Apply"), this);
     m_ok->setDefault(true);
     m_apply->setEnabled(false);
     buttons->addWidget(m_about);
@@ -172,8 +173,8 @@ void CQvSettingsDlg::OnAbout() {
 void CQvSettingsDlg::reject() {
     if (IsApplyEnabled()) {
         MessageBoxRequest request;
-        request.text = QString::fromLatin1(kCancelQuestion);
-        request.caption = QString::fromLatin1(kCancelCaption);
+        request.text = tr(kCancelQuestion);
+        request.caption = tr(kCancelCaption);
         request.buttons = MsgButtons::YesNo;
         request.icon = MsgIcon::Exclamation;
         request.defaultAnswer = MsgAnswer::No;

@@ -6,7 +6,7 @@
 #include "CCalConstPpg.h"
 
 CScreenWnd::CScreenWnd(const CCalConstPpg* page, QWidget* parent) : QWidget(parent), m_pPage(page) {
-    setWindowTitle(QStringLiteral("Screen"));
+    setWindowTitle(tr("Screen"));
 }
 
 std::vector<CScreenWnd::Cross> CScreenWnd::Crosses(QSize size, const CalConstSettings& block, int resolution,

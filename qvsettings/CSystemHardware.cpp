@@ -28,43 +28,49 @@ struct FloatFieldSpec {
 };
 
 const IntFieldSpec kIntFields[] = {
-    {CSystemHardware::kIdCameraWidthPixels, "W x", &HardwareSettings::iCameraHorizPixels, 320, 10000,
-     "Camera Width Pixels"},
-    {CSystemHardware::kIdCameraHeightPixels, "H pixels", &HardwareSettings::iCameraVertPixels, 240, 10000,
-     "Camera Height Pixels"},
-    {CSystemHardware::kIdFrameRate, "Frame Rate (Hz)", &HardwareSettings::iCameraFieldRate, 25, 10000,
-     "Camera Frame Rate"},
-    {CSystemHardware::kIdVisionSystems, "Vision Systems", &HardwareSettings::iNumVisionSystems, 1, 10,
-     "Vision Systems"},
-    {CSystemHardware::kIdCalibrationEyes, "Calibration Eyes", &HardwareSettings::iNumEyesToCalibrate, 1, 2,
-     "Calibration Eyes"},
+    {CSystemHardware::kIdCameraWidthPixels, QT_TRANSLATE_NOOP("CSystemHardware", "W x"),
+     &HardwareSettings::iCameraHorizPixels, 320, 10000, QT_TRANSLATE_NOOP("CSystemHardware", "Camera Width Pixels")},
+    {CSystemHardware::kIdCameraHeightPixels, QT_TRANSLATE_NOOP("CSystemHardware", "H pixels"),
+     &HardwareSettings::iCameraVertPixels, 240, 10000, QT_TRANSLATE_NOOP("CSystemHardware", "Camera Height Pixels")},
+    {CSystemHardware::kIdFrameRate, QT_TRANSLATE_NOOP("CSystemHardware", "Frame Rate (Hz)"),
+     &HardwareSettings::iCameraFieldRate, 25, 10000, QT_TRANSLATE_NOOP("CSystemHardware", "Camera Frame Rate")},
+    {CSystemHardware::kIdVisionSystems, QT_TRANSLATE_NOOP("CSystemHardware", "Vision Systems"),
+     &HardwareSettings::iNumVisionSystems, 1, 10, QT_TRANSLATE_NOOP("CSystemHardware", "Vision Systems")},
+    {CSystemHardware::kIdCalibrationEyes, QT_TRANSLATE_NOOP("CSystemHardware", "Calibration Eyes"),
+     &HardwareSettings::iNumEyesToCalibrate, 1, 2, QT_TRANSLATE_NOOP("CSystemHardware", "Calibration Eyes")},
 };
 
 const FloatFieldSpec kFloatFields[] = {
-    {CSystemHardware::kIdCameraWidthMm, "W x", &HardwareSettings::fCameraHorizSensor},
-    {CSystemHardware::kIdCameraHeightMm, "H mm", &HardwareSettings::fCameraVertSensor},
-    {CSystemHardware::kIdLensLength, "Lens Length (mm)", &HardwareSettings::fLensFocalLength},
-    {CSystemHardware::kIdNodalSeparation, "Nodal Separation (mm)", &HardwareSettings::fLensNodalSeparation},
-    {CSystemHardware::kIdFixedExtension, "Fixed Extension (mm)", &HardwareSettings::fFixedLensExtension},
-    {CSystemHardware::kIdExtensionTravel, "Extension Travel (mm)", &HardwareSettings::fLensExtensionTravel},
-    {CSystemHardware::kIdApertureDiameter, "Aperture Diameter (mm)", &HardwareSettings::fLensApertureDiameter},
+    {CSystemHardware::kIdCameraWidthMm, QT_TRANSLATE_NOOP("CSystemHardware", "W x"),
+     &HardwareSettings::fCameraHorizSensor},
+    {CSystemHardware::kIdCameraHeightMm, QT_TRANSLATE_NOOP("CSystemHardware", "H mm"),
+     &HardwareSettings::fCameraVertSensor},
+    {CSystemHardware::kIdLensLength, QT_TRANSLATE_NOOP("CSystemHardware", "Lens Length (mm)"),
+     &HardwareSettings::fLensFocalLength},
+    {CSystemHardware::kIdNodalSeparation, QT_TRANSLATE_NOOP("CSystemHardware", "Nodal Separation (mm)"),
+     &HardwareSettings::fLensNodalSeparation},
+    {CSystemHardware::kIdFixedExtension, QT_TRANSLATE_NOOP("CSystemHardware", "Fixed Extension (mm)"),
+     &HardwareSettings::fFixedLensExtension},
+    {CSystemHardware::kIdExtensionTravel, QT_TRANSLATE_NOOP("CSystemHardware", "Extension Travel (mm)"),
+     &HardwareSettings::fLensExtensionTravel},
+    {CSystemHardware::kIdApertureDiameter, QT_TRANSLATE_NOOP("CSystemHardware", "Aperture Diameter (mm)"),
+     &HardwareSettings::fLensApertureDiameter},
 };
 }  // namespace
 
-CSystemHardware::CSystemHardware(QWidget* parent)
-    : CBRLBlockPage(kTemplateId, QStringLiteral("System Hardware"), parent) {
+CSystemHardware::CSystemHardware(QWidget* parent) : CBRLBlockPage(kTemplateId, tr("System Hardware"), parent) {
     vSetHardwareDefaults(&m_defaults, 1);
 }
 
 void CSystemHardware::CreateControls() {
     auto* layout = new QVBoxLayout(this);
-    m_progressive = new QCheckBox(QStringLiteral("Progressive Scan"), this);
+    m_progressive = new QCheckBox(tr("Progressive Scan"), this);
     RegisterControl(kIdProgressive, m_progressive);
     layout->addWidget(m_progressive);
 
-    auto* camera = new QGroupBox(QStringLiteral("Camera Sensor Size / Frame rate"), this);
+    auto* camera = new QGroupBox(tr("Camera Sensor Size / Frame rate"), this);
     auto* cameraGrid = new QGridLayout(camera);
-    auto* lens = new QGroupBox(QStringLiteral("Lens Parameters"), this);
+    auto* lens = new QGroupBox(tr("Lens Parameters"), this);
     auto* lensGrid = new QGridLayout(lens);
     auto place = [](QGridLayout* grid, QWidget* label, QWidget* field, int row, int column) {
         grid->addWidget(label, row, column * 2);
@@ -82,7 +88,7 @@ void CSystemHardware::CreateControls() {
         RegisterControl(entry.id, field);
         return field;
     };
-    auto label = [](const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); };
+    auto label = [](const char* text, QWidget* parent) { return new QLabel(tr(text), parent); };
     // Sensor: pixels on the first row, millimetres on the second, the frame rate below.
     place(cameraGrid, label(kIntFields[0].label, camera), makeInt(kIntFields[0], camera), 0, 0);
     place(cameraGrid, label(kIntFields[1].label, camera), makeInt(kIntFields[1], camera), 0, 1);
@@ -99,7 +105,7 @@ void CSystemHardware::CreateControls() {
     place(systems, label(kIntFields[3].label, this), makeInt(kIntFields[3], this), 0, 0);
     place(systems, label(kIntFields[4].label, this), makeInt(kIntFields[4], this), 1, 0);
     layout->addLayout(systems);
-    layout->addWidget(new QLabel(QStringLiteral("Warning: Also resets the Hardware values"), this));
+    layout->addWidget(new QLabel(tr("Warning: Also resets the Hardware values"), this));
     layout->addStretch();
     AddStandardButtons(layout);
 }
@@ -107,7 +113,7 @@ void CSystemHardware::CreateControls() {
 bool CSystemHardware::OnInitDialog() {
     CBRLPropPage::OnInitDialog();
     for (const IntFieldSpec& entry : kIntFields) {
-        m_intFields.value(entry.id)->SetRange(entry.min, entry.max, QString::fromLatin1(entry.name));
+        m_intFields.value(entry.id)->SetRange(entry.min, entry.max, tr(entry.name));
     }
     for (const FloatFieldSpec& entry : kFloatFields) {
         m_floatFields.value(entry.id)->SetFormat(kCameraFormat);

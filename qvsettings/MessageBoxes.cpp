@@ -5,7 +5,16 @@
 
 namespace {
 IMessageBoxes* g_pMessageBoxes = nullptr;
-}
+
+// Qt names its standard buttons from its own catalogue, and Debian ships none for Swedish; ours
+// carry these texts in Qt's context for such a language. Listed here only for the catalogue tools.
+[[maybe_unused]] const char* const kStandardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),  QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"), QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),  QT_TRANSLATE_NOOP("QPlatformTheme", "Open"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Help")};
+}  // namespace
 
 MsgAnswer QtMessageBoxes::Ask(QWidget* parent, const MessageBoxRequest& request) {
     QMessageBox box(request.icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, request.caption,

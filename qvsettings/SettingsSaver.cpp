@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -12,23 +13,25 @@
 #include "MessageBoxes.h"
 #include "SettingsLibrary.h"
 
-const char* const SettingsSaver::kFailureCaption = "Settings not saved";
+const char* const SettingsSaver::kFailureCaption = QT_TRANSLATE_NOOP("SettingsSaver", "Settings not saved");
 
 namespace {
-const char* const kNotSavedText = "The settings could not be saved to %1.\n%2";
-const char* const kNoName = "No file name was given.";
-const char* const kIsFolder = "It is a folder, not a file.";
-const char* const kNotRegular = "It is not a regular file.";
-const char* const kReadOnly = "The file is read-only.";
-const char* const kReadOnlyDisk = "The file is on a read-only disk.";
-const char* const kNoPermission = "You may not change the file.";
-const char* const kDanglingLink = "It is a link to a file that does not exist.";
-const char* const kUnreachable = "The file cannot be reached: %1.";
-const char* const kNoFolder = "The folder %1 does not exist.";
-const char* const kFolderTakesNoFiles = "New files cannot be created in the folder %1.";
-const char* const kFolderInTheWay = "The folder %1 could not be created: a file of that name is in its place.";
-const char* const kFolderNotCreated = "The folder %1 could not be created: %2.";
-const char* const kWriteFailed = "Writing the file failed; the disk may be full.";
+const char* const kNotSavedText = QT_TRANSLATE_NOOP("SettingsSaver", "The settings could not be saved to %1.\n%2");
+const char* const kNoName = QT_TRANSLATE_NOOP("SettingsSaver", "No file name was given.");
+const char* const kIsFolder = QT_TRANSLATE_NOOP("SettingsSaver", "It is a folder, not a file.");
+const char* const kNotRegular = QT_TRANSLATE_NOOP("SettingsSaver", "It is not a regular file.");
+const char* const kReadOnly = QT_TRANSLATE_NOOP("SettingsSaver", "The file is read-only.");
+const char* const kReadOnlyDisk = QT_TRANSLATE_NOOP("SettingsSaver", "The file is on a read-only disk.");
+const char* const kNoPermission = QT_TRANSLATE_NOOP("SettingsSaver", "You may not change the file.");
+const char* const kDanglingLink = QT_TRANSLATE_NOOP("SettingsSaver", "It is a link to a file that does not exist.");
+const char* const kUnreachable = QT_TRANSLATE_NOOP("SettingsSaver", "The file cannot be reached: %1.");
+const char* const kNoFolder = QT_TRANSLATE_NOOP("SettingsSaver", "The folder %1 does not exist.");
+const char* const kFolderTakesNoFiles =
+    QT_TRANSLATE_NOOP("SettingsSaver", "New files cannot be created in the folder %1.");
+const char* const kFolderInTheWay =
+    QT_TRANSLATE_NOOP("SettingsSaver", "The folder %1 could not be created: a file of that name is in its place.");
+const char* const kFolderNotCreated = QT_TRANSLATE_NOOP("SettingsSaver", "The folder %1 could not be created: %2.");
+const char* const kWriteFailed = QT_TRANSLATE_NOOP("SettingsSaver", "Writing the file failed; the disk may be full.");
 
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 // As any new folder: what the user's file-creation mask allows.
@@ -39,7 +42,7 @@ QString FolderOf(const QString& path) {
 }
 
 QString Text(const char* text) {
-    return QString::fromLatin1(text);
+    return QCoreApplication::translate("SettingsSaver", text);
 }
 
 QString SystemError(int error) {

@@ -1,5 +1,8 @@
 #include "app/LumoraApp.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,9 +12,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -21,7 +21,9 @@
 #include "GazeDataFile.h"
 #include "GazeTuning.h"
 #include "IniDocument.h"
+#include "LanguageChoice.h"
 #include "RegularFile.h"
+#include "Translations.h"
 #include "app/MainDlg.h"
 #include "app/SoundPlayer.h"
 #include "qvtrack.h"
@@ -31,11 +33,14 @@ namespace {
 
 constexpr const char* kImagesFolder = "Lumora/Images";
 constexpr const char* kDrawingsFolder = "Lumora/Drawings";
+// Beside the shipped files, not part of them (languages/Translations.h).
+constexpr const char* kCataloguesFolder = "translations/";
 constexpr const char* kShippedBesideProgram = "../share/lumora";
 constexpr const char* kPerUserFolder = "lumora";
 constexpr const char* kGazeSourceVariable = "QVTRACK_SOURCE";
 
-const char* const kUsage = "usage: lumora [--gaze pointer|replay:PATH|camera[:DEVICE_OR_FILE]] [--workdir DIR]\n";
+const char* const kUsage =
+    "usage: lumora [--gaze pointer|replay:PATH|camera[:DEVICE_OR_FILE]] [--workdir DIR] [--lang CODE]\n";
 
 constexpr const char* kReplayPrefix = "replay:";
 constexpr const char* kCameraPrefix = "camera:";
@@ -75,7 +80,11 @@ bool CopyMissingFiles(const QString& from, const QString& to) {
     const QDir source(from);
     while (it.hasNext()) {
         const QString file = it.next();
-        const QString target = QDir(to).filePath(source.relativeFilePath(file));
+        const QString relative = source.relativeFilePath(file);
+        // The catalogues are read where they are installed; a copy would only go stale.
+        if (relative.startsWith(QLatin1String(kCataloguesFolder)))
+            continue;
+        const QString target = QDir(to).filePath(relative);
         if (QFileInfo::exists(target))
             continue;
         ok = QDir().mkpath(QFileInfo(target).absolutePath()) && QFile::copy(file, target) && ok;
@@ -112,6 +121,8 @@ LumoraOptions ParseLumoraArguments(const QStringList& arguments) {
             value(o.gazeSource);
         } else if (a == QLatin1String("--workdir")) {
             value(o.workDir);
+        } else if (a == QLatin1String("--lang")) {
+            value(o.language);
         } else if (a == QLatin1String("--screenshot")) {
             value(o.screenshotPath);
         } else if (a == QLatin1String("--screenshot-after")) {
@@ -264,6 +275,11 @@ int LumoraApp::run() {
     const SettingsRepair repair = RepairGazeSettings(shipped);
     if (!repair.message.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(repair.message));
+
+    // Before the first window: every caption is translated as its widget is made.
+    languages::Translations translations;
+    const QString language = languages::ChooseLanguage(options.language, languages::CurrentEnvironment());
+    translations.install(QStringLiteral("lumora"), language, languages::CatalogueFolders(context.programDir));
 
     SetSoundPlayer(MakeQtSoundPlayer());
     PointerFeeder feeder;

@@ -2,8 +2,11 @@
 // Lumora's data paths are relative to it), chooses the gaze source, and runs the main window on
 // the primary screen until it closes.
 //
-//   lumora [--gaze SOURCE] [--workdir DIR]
+//   lumora [--gaze SOURCE] [--workdir DIR] [--lang CODE]
 //
+// CODE is the language of the windows ("de", "fr", "es", "it", "nl", "sv" or "en"); without it
+// the desktop's language is used, English when Lumora does not speak it. The files Lumora writes
+// stay English.
 // SOURCE takes the values of QVTRACK_SOURCE ("pointer", the default, "replay:PATH" or
 // "camera[:DEVICE_OR_FILE]"; a relative path means the folder the command was started in).
 // With the pointer source, mouse moves over any of the program's windows feed the tracker
@@ -19,6 +22,7 @@ namespace lumora {
 struct LumoraOptions {
     QString gazeSource;            // empty: keep the environment's choice
     QString workDir;               // empty: choose (see ChooseWorkingFolder)
+    QString language;              // --lang; empty: the desktop's (languages::ChooseLanguage)
     QString screenshotPath;        // debugging: save a picture of the screen ...
     int screenshotAfterMs = 3000;  // ... this long after start, then end
     bool ok = true;

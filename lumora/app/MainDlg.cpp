@@ -29,6 +29,7 @@ struct CommandButton {
     int id;
     enum Kind { Shape, Utility } kind;
     int groupOrShape;  // the group of a utility button, the shape of a shape button
+    // English, as the tests and PlaceAtStart name the buttons; translated only on the button.
     const char* captionA;
     const char* captionB;  // shown at start
     ButtonPlace place;
@@ -49,15 +50,24 @@ const std::array<CommandButton, 14> kCommandButtons = {{
     {IDC_LINE, CommandButton::Shape, SHAPE_LINE, "Line", "Line", LeftColumn(1, 2)},
     {IDC_RECTANGLE, CommandButton::Shape, SHAPE_RECTANGLE, "Rectangle", "Rectangle", LeftColumn(2, 3)},
     {IDC_CIRCLE, CommandButton::Shape, SHAPE_CIRCLE, "Circle", "Circle", LeftColumn(3, 4)},
-    {IDC_STAMPS, CommandButton::Utility, GROUP_STAMP_TOOL, "Stamps", "Stamps", LeftColumn(4, 5)},
-    {IDC_GRID, CommandButton::Utility, GROUP_GRID, "Grid Off", "Grid On", LeftColumn(5, 6)},
-    {IDC_UNDO, CommandButton::Utility, GROUP_UNDO, "Undo", "Undo", LeftColumn(6, 7)},
-    {IDC_SETTINGS, CommandButton::Utility, GROUP_SETTINGS, "Settings", "Settings", BottomRow(0, 1, 0)},
-    {IDC_SAVE, CommandButton::Utility, GROUP_SAVE, "Save", "Save", RightColumn(2, 4)},
-    {IDC_NEW, CommandButton::Utility, GROUP_NEW, "New", "New", RightColumn(3, 5)},
-    {IDC_OPEN, CommandButton::Utility, GROUP_OPEN, "Open", "Open", RightColumn(4, 6)},
-    {IDC_EXIT, CommandButton::Utility, GROUP_EXIT, "Exit", "Exit", RightColumn(6, 7)},
-    {IDC_DOT, CommandButton::Utility, GROUP_DOT, "Dot On", "Dot Off", BottomRow(-1, -1, 1)},
+    {IDC_STAMPS, CommandButton::Utility, GROUP_STAMP_TOOL, QT_TRANSLATE_NOOP("lumora::MainDlg", "Stamps"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Stamps"), LeftColumn(4, 5)},
+    {IDC_GRID, CommandButton::Utility, GROUP_GRID, QT_TRANSLATE_NOOP("lumora::MainDlg", "Grid Off"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Grid On"), LeftColumn(5, 6)},
+    {IDC_UNDO, CommandButton::Utility, GROUP_UNDO, QT_TRANSLATE_NOOP("lumora::MainDlg", "Undo"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Undo"), LeftColumn(6, 7)},
+    {IDC_SETTINGS, CommandButton::Utility, GROUP_SETTINGS, QT_TRANSLATE_NOOP("lumora::MainDlg", "Settings"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Settings"), BottomRow(0, 1, 0)},
+    {IDC_SAVE, CommandButton::Utility, GROUP_SAVE, QT_TRANSLATE_NOOP("lumora::MainDlg", "Save"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Save"), RightColumn(2, 4)},
+    {IDC_NEW, CommandButton::Utility, GROUP_NEW, QT_TRANSLATE_NOOP("lumora::MainDlg", "New"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "New"), RightColumn(3, 5)},
+    {IDC_OPEN, CommandButton::Utility, GROUP_OPEN, QT_TRANSLATE_NOOP("lumora::MainDlg", "Open"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Open"), RightColumn(4, 6)},
+    {IDC_EXIT, CommandButton::Utility, GROUP_EXIT, QT_TRANSLATE_NOOP("lumora::MainDlg", "Exit"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Exit"), RightColumn(6, 7)},
+    {IDC_DOT, CommandButton::Utility, GROUP_DOT, QT_TRANSLATE_NOOP("lumora::MainDlg", "Dot On"),
+     QT_TRANSLATE_NOOP("lumora::MainDlg", "Dot Off"), BottomRow(-1, -1, 1)},
     {IDC_ARROW_LEFT, CommandButton::Utility, GROUP_ROTATE_RIGHT, "", "", BottomRow(1, 2, 0)},
     {IDC_ARROW_RIGHT, CommandButton::Utility, GROUP_ROTATE_LEFT, "", "", BottomRow(8, 9, 0)},
 }};
@@ -205,8 +215,7 @@ void MainDlg::createButtons() {
         if (entry.kind == CommandButton::Shape) {
             b = new LM_ShapeButton(entry.groupOrShape, this);
         } else {
-            auto* u = new LM_UtilityButton(entry.groupOrShape, QString::fromUtf8(entry.captionA),
-                                           QString::fromUtf8(entry.captionB), this);
+            auto* u = new LM_UtilityButton(entry.groupOrShape, tr(entry.captionA), tr(entry.captionB), this);
             if (entry.id == IDC_GRID)
                 m_grid = u;
             if (entry.id == IDC_DOT)

@@ -201,7 +201,7 @@ void LumoraButton::drawBase(QImage& picture) const {
     const QColor& innerTopLeft = m_highlighted ? shadow : QColor(227, 227, 227);
     const QColor& outerBottomRight = m_highlighted ? light : dark;
     const QColor& innerBottomRight = m_highlighted ? QColor(227, 227, 227) : shadow;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < kEdgeWidth; ++i) {
         p.setPen(i == 0 ? outerTopLeft : innerTopLeft);
         p.drawLine(i, i, w - 1 - i, i);
         p.drawLine(i, i, i, h - 1 - i);
@@ -371,11 +371,9 @@ void LM_UtilityButton::handleMessage(unsigned msg, std::uintptr_t, std::intptr_t
         swapCaption();
 }
 
-void LM_UtilityButton::drawFace(QImage& picture) {
-    if (m_caption.isEmpty())
-        return;
-    const int w = picture.width();
-    const int h = picture.height();
+QFont LM_UtilityButton::CaptionFont(const QSize& face) {
+    const int w = face.width();
+    const int h = face.height();
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(std::max(1, h / 3));
@@ -383,6 +381,15 @@ void LM_UtilityButton::drawFace(QImage& picture) {
     const int average = QFontMetrics(font).averageCharWidth();
     if (average > 0)
         font.setStretch(std::clamp(100 * (w / 10) / average, 50, 200));
+    return font;
+}
+
+void LM_UtilityButton::drawFace(QImage& picture) {
+    if (m_caption.isEmpty())
+        return;
+    const int w = picture.width();
+    const int h = picture.height();
+    const QFont font = CaptionFont(picture.size());
     QPainter p(&picture);
     p.setFont(font);
     p.setPen(Qt::black);

@@ -12,20 +12,23 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
 
+#include "app/MessageRegistry.h"
 #include "app/PointerHider.h"
 #include "canvas/GazeCursor.h"
-#include "app/MessageRegistry.h"
 
 namespace lumora {
 
 class LumoraButton : public QAbstractButton {
     Q_OBJECT
 public:
+    // The 3-D edge drawn round every face, in pixels; a caption stays inside it.
+    static constexpr int kEdgeWidth = 2;
     // Dwell thresholds, in gaze points.
     static constexpr int kHighlightCount = 30;
     static constexpr int kFireCount = 35;
@@ -179,6 +182,12 @@ class LM_UtilityButton : public LumoraButton {
 public:
     LM_UtilityButton(int group, const QString& captionA, const QString& captionB, QWidget* parent = nullptr);
     const QString& caption() const { return m_caption; }
+    const QString& captionA() const { return m_captionA; }
+    const QString& captionB() const { return m_captionB; }
+    // The font a caption is drawn in on a face of that size (the button's size): bold "Arial" a
+    // third of the face high, stretched so that its average letter is a tenth of the face wide.
+    // One line, centred, cut at the face's edges.
+    static QFont CaptionFont(const QSize& face);
     void activate() override;
     void redraw() override;
     // The caption swap; WM_BUTTON_TEXT delivered directly does the same.

@@ -33,7 +33,7 @@ QRect AboutDlg::Placement(const QSize& s) {
 AboutDlg::AboutDlg(const QSize& screen, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), m_screen(screen) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("About Lumora"));
+    setWindowTitle(tr("About Lumora"));
     m_timer.setSingleShot(true);
     m_timer.setInterval(kShownMs);
     connect(&m_timer, &QTimer::timeout, this, &QDialog::close);
@@ -76,9 +76,9 @@ void AboutDlg::paintEvent(QPaintEvent*) {
     p.setFont(hint);
     int y = 140;
     const int hintLine = QFontMetrics(hint).height();
-    p.drawText(20, y, QStringLiteral("To start drawing with your eyes, look at the \"Line\" button and then hold"));
+    p.drawText(20, y, tr("To start drawing with your eyes, look at the \"Line\" button and then hold"));
     y += hintLine;
-    p.drawText(20, y, QStringLiteral("your eyes steady on the screen."));
+    p.drawText(20, y, tr("your eyes steady on the screen."));
 
     const QFont heading = Arial(14, 0, true);
     const QFont body = Arial(14, 0, false);
@@ -87,26 +87,26 @@ void AboutDlg::paintEvent(QPaintEvent*) {
         y += line;
         if (title) {
             p.setFont(heading);
-            p.drawText(20, y += line, QString::fromLatin1(title));
+            p.drawText(20, y += line, tr(title));
         }
         bool bold = firstBold;
         for (const char* text : lines) {
             p.setFont(bold ? heading : body);
-            p.drawText(20, y += line, QString::fromLatin1(text));
+            p.drawText(20, y += line, tr(text));
             bold = false;
         }
     };
-    block("Creators",
-          {"The Lumora team at Quorvane: design, drawing canvas and gaze input.",
-           "Built with the people who draw with it, their families and therapists."},
+    block(QT_TR_NOOP("Creators"),
+          {QT_TR_NOOP("The Lumora team at Quorvane: design, drawing canvas and gaze input."),
+           QT_TR_NOOP("Built with the people who draw with it, their families and therapists.")},
           false);
-    block("Acknowledgments",
-          {"Thanks to every tester who drew the first pictures with a Quorvane tracker,",
-           "and to the schools and clinics that lent their time."},
+    block(QT_TR_NOOP("Acknowledgments"),
+          {QT_TR_NOOP("Thanks to every tester who drew the first pictures with a Quorvane tracker,"),
+           QT_TR_NOOP("and to the schools and clinics that lent their time.")},
           false);
     block(nullptr,
-          {"Lumora is provided as is, without warranty of any kind.",
-           "Copyright Quorvane. Use it freely for drawing, study and play."},
+          {QT_TR_NOOP("Lumora is provided as is, without warranty of any kind."),
+           QT_TR_NOOP("Copyright Quorvane. Use it freely for drawing, study and play.")},
           true);
 
     if (!m_partnerLogo.isNull())

@@ -3,6 +3,8 @@
 // forwards gaze points to it while it is shown.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "dialogs/QuestionDlg.h"
 
 namespace lumora {
@@ -10,7 +12,9 @@ namespace lumora {
 class DeleteDlg : public QuestionDlg {
     Q_OBJECT
 public:
-    static constexpr const char* kQuestion = "Are you sure you want to Delete the drawing?";
+    // English; shown translated.
+    static constexpr const char* kQuestion =
+        QT_TRANSLATE_NOOP("lumora::DeleteDlg", "Are you sure you want to Delete the drawing?");
 
     // screen: the main window's size. parent: the open dialog (placement is in screen pixels).
     DeleteDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent);

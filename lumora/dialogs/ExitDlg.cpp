@@ -7,7 +7,7 @@ QRect ExitDlg::Placement(const QSize& s) {
 }
 
 ExitDlg::ExitDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
-    : QuestionDlg(screen, sound, parent, "Exit Lumora", kQuestion, Placement(screen), {GROUP_EXIT, "Exit"},
-                  {GROUP_CANCEL, "Don't Exit"}) {}
+    : QuestionDlg(screen, sound, parent, tr("Exit Lumora"), tr(kQuestion), Placement(screen), {GROUP_EXIT, tr("Exit")},
+                  {GROUP_CANCEL, tr("Don't Exit")}) {}
 
 }  // namespace lumora

@@ -3,6 +3,8 @@
 // window, which forwards gaze points to it while it is shown.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "dialogs/QuestionDlg.h"
 
 namespace lumora {
@@ -14,7 +16,9 @@ public:
     static constexpr int kConfirmed = kOk;
     static constexpr int kCancelled = kCancel;
 
-    static constexpr const char* kQuestion = "Are you sure you want to Exit Lumora?";
+    // English; shown translated.
+    static constexpr const char* kQuestion =
+        QT_TRANSLATE_NOOP("lumora::ExitDlg", "Are you sure you want to Exit Lumora?");
 
     // screen: the size of the screen the main window covers, which places and sizes the dialog.
     // sound must outlive the dialog.

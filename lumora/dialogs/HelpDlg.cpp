@@ -4,9 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "dialogs/GazeDialog.h"
-#include "buttons/LumoraButton.h"
+#include "Translations.h"
 #include "app/SoundPlayer.h"
+#include "buttons/LumoraButton.h"
+#include "dialogs/GazeDialog.h"
 
 namespace lumora {
 
@@ -24,9 +25,9 @@ HelpDlg::HelpDlg(const QSize& screen, SoundPlayer& sound, QString text, QString 
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Modal while shown, without a nested event loop of its own.
     setWindowModality(Qt::ApplicationModal);
-    m_play = new LM_UtilityButton(GROUP_PLAY_HELP, QStringLiteral("Play"), QStringLiteral("Play"), this);
-    m_stop = new LM_UtilityButton(GROUP_STOP_HELP, QStringLiteral("Stop"), QStringLiteral("Stop"), this);
-    m_close = new LM_UtilityButton(GROUP_CANCEL, QStringLiteral("Close"), QStringLiteral("Close"), this);
+    m_play = new LM_UtilityButton(GROUP_PLAY_HELP, tr("Play"), tr("Play"), this);
+    m_stop = new LM_UtilityButton(GROUP_STOP_HELP, tr("Stop"), tr("Stop"), this);
+    m_close = new LM_UtilityButton(GROUP_CANCEL, tr("Close"), tr("Close"), this);
     const int b = GazeDialog::ButtonWidth(screen);
     const int h = GazeDialog::ButtonHeight(screen);
     const int c = GazeDialog::Margin(screen);
@@ -104,7 +105,8 @@ void HelpDlg::act(int group) {
             // The click to its end, then the text from its beginning (a new sound replaces one
             // still playing, so a second Play restarts it).
             m_sound.playSync(click);
-            m_sound.playAsync(m_soundFile);
+            // The recording in the language of the text; English where there is none.
+            m_sound.playAsync(languages::LocalizedFile(m_soundFile));
             break;
         case GROUP_STOP_HELP:
             m_sound.stop();

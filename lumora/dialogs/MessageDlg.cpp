@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 #include "buttons/LumoraButton.h"
 
@@ -48,16 +49,20 @@ QString MessageDlg::NotSavedText(const char* what, support::WriteStatus status) 
     if (status == support::WriteStatus::Ok)
         return {};
     // A file that could not even be opened and a write that failed half-way both leave the user
-    // one thing to do: save somewhere else or ask for the folder to be fixed.
-    const char* reason =
-        status == support::WriteStatus::NoSpace ? "the disk is full." : "the folder cannot be written.";
-    return QStringLiteral("The %1 could not be saved: %2").arg(QLatin1String(what), QLatin1String(reason));
+    // one thing to do: save somewhere else or ask for the folder to be fixed. Whole sentences,
+    // not pieces: the words agree with what was not saved differently in each language.
+    const bool full = status == support::WriteStatus::NoSpace;
+    if (std::strcmp(what, "settings") == 0)
+        return full ? tr("The settings could not be saved: the disk is full.")
+                    : tr("The settings could not be saved: the folder cannot be written.");
+    return full ? tr("The drawing could not be saved: the disk is full.")
+                : tr("The drawing could not be saved: the folder cannot be written.");
 }
 
 MessageDlg::MessageDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent, const QString& text)
     : GazeDialog(screen, sound, parent), m_text(text) {
     setWindowTitle(QStringLiteral("Lumora"));
-    const QString caption = QString::fromLatin1(kOkCaption);
+    const QString caption = tr(kOkCaption);
     m_ok = addButton(new LM_UtilityButton(GROUP_OK, caption, caption, this));
     m_ok->setGeometry(OkButtonPlace(screen));
 }

@@ -11,6 +11,7 @@
 // User-interface thread only.
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 
@@ -24,7 +25,7 @@ class LM_UtilityButton;
 class MessageDlg : public GazeDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kOkCaption = "OK";
+    static constexpr const char* kOkCaption = QT_TRANSLATE_NOOP("lumora::MessageDlg", "OK");  // shown translated
 
     // screen: the size of the screen the main window covers; sound must outlive the dialog;
     // parent: the window that runs it (placement is in screen pixels all the same).
@@ -43,9 +44,9 @@ public:
     static QFont TextFont(const QSize& screen, const QString& text);
     static constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
-    // What to tell the user when something (what: "drawing", "settings") was not written:
-    // "The drawing could not be saved: the disk is full." for a full disk, "...: the folder
-    // cannot be written." for any other failure. Empty when it was written.
+    // What to tell the user, in the program's language, when something (what: "drawing",
+    // "settings") was not written: "The drawing could not be saved: the disk is full." for a full
+    // disk, "...: the folder cannot be written." for any other failure. Empty when it was written.
     static QString NotSavedText(const char* what, support::WriteStatus status);
 
 public slots:

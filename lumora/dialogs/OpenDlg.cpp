@@ -101,18 +101,17 @@ OpenDlg::OpenDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
       m_book(QString::fromLatin1(kBookPicture)),
       m_previousPicture(QString::fromLatin1(kPreviousPicture)),
       m_nextPicture(QString::fromLatin1(kNextPicture)) {
-    setWindowTitle(QStringLiteral("Open"));
-    const auto button = [this](int group, const char* caption) {
-        const QString text = QString::fromLatin1(caption);
+    setWindowTitle(tr("Open"));
+    const auto button = [this](int group, const QString& text) {
         return addButton(new LM_UtilityButton(group, text, text, this));
     };
-    m_open = button(GROUP_OPEN, "Open");
-    m_cancel = button(GROUP_CANCEL, "Cancel");
-    m_delete = button(GROUP_DELETE, "Delete");
+    m_open = button(GROUP_OPEN, tr("Open"));
+    m_cancel = button(GROUP_CANCEL, tr("Cancel"));
+    m_delete = button(GROUP_DELETE, tr("Delete"));
     // A gaze button like the others: the people this program is for cannot press a mouse-only one.
-    m_help = button(GROUP_HELP, "Help");
-    m_previous = button(GROUP_PREVIOUS_PAGES, "");
-    m_next = button(GROUP_NEXT_PAGES, "");
+    m_help = button(GROUP_HELP, tr("Help"));
+    m_previous = button(GROUP_PREVIOUS_PAGES, QString());
+    m_next = button(GROUP_NEXT_PAGES, QString());
     m_open->setGeometry(OpenButtonPlace(screen));
     m_cancel->setGeometry(CancelButtonPlace(screen));
     m_delete->setGeometry(DeleteButtonPlace(screen));
@@ -120,7 +119,7 @@ OpenDlg::OpenDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
     m_previous->setGeometry(PreviousButtonPlace(screen));
     m_next->setGeometry(NextButtonPlace(screen));
     m_deleteDlg = std::make_unique<DeleteDlg>(screen, sound, this);
-    m_messageDlg = std::make_unique<MessageDlg>(screen, sound, this, QString::fromLatin1(kDeleteFailedText));
+    m_messageDlg = std::make_unique<MessageDlg>(screen, sound, this, tr(kDeleteFailedText));
 }
 
 OpenDlg::~OpenDlg() = default;
@@ -195,8 +194,7 @@ void OpenDlg::drawContent(QImage& picture) {
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::black);
-    p.drawText(QRect(3 * Margin(s), 0, picture.width(), Bh(s) / 2), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromLatin1(kPrompt));
+    p.drawText(QRect(3 * Margin(s), 0, picture.width(), Bh(s) / 2), Qt::AlignLeft | Qt::AlignVCenter, tr(kPrompt));
     if (!m_bookImage.isNull())
         p.drawImage(BookRect(s), m_bookImage, QRect(0, 0, kBookSourceWidth, kBookSourceHeight));
     for (Page page : {LeftPage, RightPage}) {

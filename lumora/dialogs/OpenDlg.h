@@ -10,13 +10,14 @@
 // afresh and starts from the first two pages with nothing chosen.
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <array>
 #include <memory>
 
-#include "files/DirectoryFilter.h"
 #include "dialogs/GazeDialog.h"
+#include "files/DirectoryFilter.h"
 
 namespace lumora {
 
@@ -28,7 +29,9 @@ class MessageDlg;
 class OpenDlg : public GazeDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kPrompt = "Choose the drawing you would like to open.";
+    // English, shown translated.
+    static constexpr const char* kPrompt =
+        QT_TRANSLATE_NOOP("lumora::OpenDlg", "Choose the drawing you would like to open.");
     static constexpr const char* kDrawingsFolder = "Lumora/Drawings";
     static constexpr const char* kDrawingPattern = "*.bmp";
     static constexpr const char* kBookPicture = "Lumora/Images/book.bmp";
@@ -38,7 +41,8 @@ public:
     static constexpr const char* kNextPicture = "Lumora/Images/right_small.bmp";
     static constexpr int kBookSourceWidth = 650;
     static constexpr int kBookSourceHeight = 475;
-    static constexpr const char* kDeleteFailedText = "The drawing could not be deleted: the folder cannot be written.";
+    static constexpr const char* kDeleteFailedText =
+        QT_TRANSLATE_NOOP("lumora::OpenDlg", "The drawing could not be deleted: the folder cannot be written.");
     // Consecutive gaze points on a page that choose it.
     static constexpr int kPageChooseCount = 30;
 

@@ -1,5 +1,7 @@
 #include "dialogs/OpenHelpDlg.h"
 
+#include <QCoreApplication>
+
 #include "dialogs/HelpTexts.h"
 
 namespace lumora {
@@ -7,8 +9,8 @@ namespace lumora {
 const char* const OpenHelpDlg::kText = kOpenHelpText;
 
 OpenHelpDlg::OpenHelpDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
-    : HelpDlg(screen, sound, QString::fromLatin1(kText), QString::fromLatin1(kSound), parent) {
-    setWindowTitle(QStringLiteral("Open Help"));
+    : HelpDlg(screen, sound, QCoreApplication::translate("HelpTexts", kText), QString::fromLatin1(kSound), parent) {
+    setWindowTitle(tr("Open Help"));
 }
 
 }  // namespace lumora

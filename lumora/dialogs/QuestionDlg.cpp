@@ -15,18 +15,16 @@ QRect QuestionDlg::TurnBackButtonPlace(const QSize& s, int dialogWidth) {
     return QRect(dialogWidth / 2 + 3 * Margin(s), ButtonHeight(s), ButtonWidth(s), ButtonHeight(s));
 }
 
-QuestionDlg::QuestionDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent, const char* title,
-                         const char* question, const QRect& placement, Answer goOn, Answer turnBack)
+QuestionDlg::QuestionDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent, const QString& title,
+                         const QString& question, const QRect& placement, const Answer& goOn, const Answer& turnBack)
     : GazeDialog(screen, sound, parent),
       m_question(question),
       m_placement(placement),
       m_goOnGroup(goOn.group),
       m_turnBackGroup(turnBack.group) {
-    setWindowTitle(QString::fromLatin1(title));
-    const QString goOnCaption = QString::fromLatin1(goOn.caption);
-    const QString turnBackCaption = QString::fromLatin1(turnBack.caption);
-    m_goOn = addButton(new LM_UtilityButton(goOn.group, goOnCaption, goOnCaption, this));
-    m_turnBack = addButton(new LM_UtilityButton(turnBack.group, turnBackCaption, turnBackCaption, this));
+    setWindowTitle(title);
+    m_goOn = addButton(new LM_UtilityButton(goOn.group, goOn.caption, goOn.caption, this));
+    m_turnBack = addButton(new LM_UtilityButton(turnBack.group, turnBack.caption, turnBack.caption, this));
     m_goOn->setGeometry(GoOnButtonPlace(screen, placement.width()));
     m_turnBack->setGeometry(TurnBackButtonPlace(screen, placement.width()));
 }
@@ -45,7 +43,7 @@ void QuestionDlg::drawContent(QImage& picture) {
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(QRect(0, 0, picture.width(), ButtonHeight(screenSize())), Qt::AlignCenter | Qt::TextWordWrap,
-               QString::fromLatin1(m_question));
+               m_question);
 }
 
 void QuestionDlg::buttonChosen(std::uintptr_t, int group) {

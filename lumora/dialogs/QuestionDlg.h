@@ -18,6 +18,7 @@ class QuestionDlg : public GazeDialog {
 public:
     LM_UtilityButton* goOnButton() const { return m_goOn; }
     LM_UtilityButton* turnBackButton() const { return m_turnBack; }
+    const QString& question() const { return m_question; }
 
     // The two buttons' places in a dialog of that width: one button size each, three margins
     // either side of the centre, one button height down.
@@ -27,18 +28,18 @@ public:
 protected:
     struct Answer {
         int group;
-        const char* caption;
+        QString caption;  // as shown (translated)
     };
-    // placement: where the dialog stands on the screen (screen pixels).
-    QuestionDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent, const char* title, const char* question,
-                const QRect& placement, Answer goOn, Answer turnBack);
+    // placement: where the dialog stands on the screen (screen pixels). The texts as shown.
+    QuestionDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent, const QString& title, const QString& question,
+                const QRect& placement, const Answer& goOn, const Answer& turnBack);
 
     void showEvent(QShowEvent* e) override;
     void drawContent(QImage& picture) override;
     void buttonChosen(std::uintptr_t value, int group) override;
 
 private:
-    const char* m_question;
+    QString m_question;
     QRect m_placement;
     int m_goOnGroup;
     int m_turnBackGroup;

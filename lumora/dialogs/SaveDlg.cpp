@@ -70,7 +70,7 @@ QFont FittingFont(int pixelHeight, const QString& text, int width) {
 }  // namespace
 
 QFont SaveDlg::QuestionFont(const QSize& s) {
-    return FittingFont(kQuestionFontHeight, QString::fromLatin1(kQuestion), Placement(s).width() - 2 * Margin(s));
+    return FittingFont(kQuestionFontHeight, tr(kQuestion), Placement(s).width() - 2 * Margin(s));
 }
 
 QFont SaveDlg::NameFont(const QSize& s, const QString& name) {
@@ -100,13 +100,12 @@ SaveDlg::SaveDlg(const QSize& screen, SoundPlayer& sound, SnapshotSource snapsho
     : GazeDialog(screen, sound, parent),
       m_snapshotSource(std::move(snapshot)),
       m_clock([] { return QDateTime::currentDateTime(); }) {
-    setWindowTitle(QStringLiteral("Save"));
-    m_save = addButton(new LM_UtilityButton(GROUP_SAVE, QStringLiteral("Save"), QStringLiteral("Save"), this));
-    m_noSave =
-        addButton(new LM_UtilityButton(GROUP_DONT_SAVE, QStringLiteral("No Save"), QStringLiteral("No Save"), this));
-    m_cancel = addButton(new LM_UtilityButton(GROUP_CANCEL, QStringLiteral("Cancel"), QStringLiteral("Cancel"), this));
+    setWindowTitle(tr("Save"));
+    m_save = addButton(new LM_UtilityButton(GROUP_SAVE, tr("Save"), tr("Save"), this));
+    m_noSave = addButton(new LM_UtilityButton(GROUP_DONT_SAVE, tr("No Save"), tr("No Save"), this));
+    m_cancel = addButton(new LM_UtilityButton(GROUP_CANCEL, tr("Cancel"), tr("Cancel"), this));
     // A gaze button like the others: the people this program is for cannot press a mouse-only one.
-    m_help = addButton(new LM_UtilityButton(GROUP_HELP, QStringLiteral("Help"), QStringLiteral("Help"), this));
+    m_help = addButton(new LM_UtilityButton(GROUP_HELP, tr("Help"), tr("Help"), this));
     m_save->setGeometry(SaveButtonPlace(screen));
     m_noSave->setGeometry(NoSaveButtonPlace(screen));
     m_cancel->setGeometry(CancelButtonPlace(screen));
@@ -135,7 +134,7 @@ void SaveDlg::drawContent(QImage& picture) {
     const QSize s = screenSize();
     p.setFont(QuestionFont(s));
     p.setPen(Qt::black);
-    p.drawText(QuestionPlace(s), Qt::AlignCenter, QString::fromLatin1(kQuestion));
+    p.drawText(QuestionPlace(s), Qt::AlignCenter, tr(kQuestion));
     p.setFont(NameFont(s, m_fileName));
     p.setPen(ColorRefToQColor(kNameColor));
     p.drawText(NamePlace(s), Qt::AlignHCenter | Qt::AlignTop, m_fileName);

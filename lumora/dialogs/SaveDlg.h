@@ -8,6 +8,7 @@
 // Each opening takes a fresh name and snapshot.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFont>
 #include <QString>
@@ -24,7 +25,8 @@ class SaveHelpDlg;
 class SaveDlg : public GazeDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kQuestion = "Do you want to save your drawing?";
+    // English; shown translated.
+    static constexpr const char* kQuestion = QT_TRANSLATE_NOOP("lumora::SaveDlg", "Do you want to save your drawing?");
     static constexpr const char* kDrawingsFolder = "Lumora/Drawings";
     static constexpr const char* kNamePrefix = "Lumora/Drawings/Lumora";
     static constexpr const char* kNameTimeFormat = "yyyy-MM-dd_HHmmss";

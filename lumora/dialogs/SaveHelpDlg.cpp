@@ -1,5 +1,7 @@
 #include "dialogs/SaveHelpDlg.h"
 
+#include <QCoreApplication>
+
 #include "dialogs/HelpTexts.h"
 
 namespace lumora {
@@ -7,8 +9,8 @@ namespace lumora {
 const char* const SaveHelpDlg::kText = kSaveHelpText;
 
 SaveHelpDlg::SaveHelpDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
-    : HelpDlg(screen, sound, QString::fromLatin1(kText), QString::fromLatin1(kSound), parent) {
-    setWindowTitle(QStringLiteral("Save Help"));
+    : HelpDlg(screen, sound, QCoreApplication::translate("HelpTexts", kText), QString::fromLatin1(kSound), parent) {
+    setWindowTitle(tr("Save Help"));
 }
 
 }  // namespace lumora

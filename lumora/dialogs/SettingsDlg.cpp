@@ -8,15 +8,24 @@
 namespace lumora {
 
 const std::array<SettingsDlg::Choice, SettingsDlg::kChoiceCount> SettingsDlg::kChoices = {{
-    {GROUP_DWELL_300_MS, "300ms", "Lumora/Images/300.bmp", "Lumora/Images/300_sel.bmp"},
-    {GROUP_DWELL_400_MS, "400ms", "Lumora/Images/400.bmp", "Lumora/Images/400_sel.bmp"},
-    {GROUP_DWELL_500_MS, "500ms", "Lumora/Images/500.bmp", "Lumora/Images/500_sel.bmp"},
-    {GROUP_DWELL_600_MS, "600ms", "Lumora/Images/600.bmp", "Lumora/Images/600_sel.bmp"},
-    {GROUP_SEQUENCE_GREEN_RED, "GR", "Lumora/Images/g-r.bmp", "Lumora/Images/g-r_sel.bmp"},
-    {GROUP_SEQUENCE_GREEN_YELLOW_RED, "GYR", "Lumora/Images/g-y-r.bmp", "Lumora/Images/g-y-r_sel.bmp"},
-    {GROUP_DWELL_SIZE_QUARTER, "0.25", "Lumora/Images/gdt25.bmp", "Lumora/Images/gdt25_sel.bmp"},
-    {GROUP_DWELL_SIZE_HALF, "0.50", "Lumora/Images/gdt50.bmp", "Lumora/Images/gdt50_sel.bmp"},
-    {GROUP_DWELL_SIZE_THREE_QUARTERS, "0.75", "Lumora/Images/gdt75.bmp", "Lumora/Images/gdt75_sel.bmp"},
+    {GROUP_DWELL_300_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "300ms"), "Lumora/Images/300.bmp",
+     "Lumora/Images/300_sel.bmp"},
+    {GROUP_DWELL_400_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "400ms"), "Lumora/Images/400.bmp",
+     "Lumora/Images/400_sel.bmp"},
+    {GROUP_DWELL_500_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "500ms"), "Lumora/Images/500.bmp",
+     "Lumora/Images/500_sel.bmp"},
+    {GROUP_DWELL_600_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "600ms"), "Lumora/Images/600.bmp",
+     "Lumora/Images/600_sel.bmp"},
+    {GROUP_SEQUENCE_GREEN_RED, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "GR"), "Lumora/Images/g-r.bmp",
+     "Lumora/Images/g-r_sel.bmp"},
+    {GROUP_SEQUENCE_GREEN_YELLOW_RED, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "GYR"), "Lumora/Images/g-y-r.bmp",
+     "Lumora/Images/g-y-r_sel.bmp"},
+    {GROUP_DWELL_SIZE_QUARTER, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.25"), "Lumora/Images/gdt25.bmp",
+     "Lumora/Images/gdt25_sel.bmp"},
+    {GROUP_DWELL_SIZE_HALF, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.50"), "Lumora/Images/gdt50.bmp",
+     "Lumora/Images/gdt50_sel.bmp"},
+    {GROUP_DWELL_SIZE_THREE_QUARTERS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.75"), "Lumora/Images/gdt75.bmp",
+     "Lumora/Images/gdt75_sel.bmp"},
 }};
 
 namespace {
@@ -26,8 +35,12 @@ using CI = SettingsDlg::ChoiceIndex;
 constexpr CI kTimings[] = {CI::Timing300, CI::Timing400, CI::Timing500, CI::Timing600};
 constexpr CI kSequences[] = {CI::SequenceGR, CI::SequenceGYR};
 constexpr CI kSizes[] = {CI::Size25, CI::Size50, CI::Size75};
-constexpr const char* kTimingLabels[] = {"Extra Fast", "Fast", "Medium", "Slow"};
-constexpr const char* kSizeLabels[] = {"Small", "Medium", "Large"};
+constexpr const char* kTimingLabels[] = {
+    QT_TRANSLATE_NOOP("lumora::SettingsDlg", "Extra Fast"), QT_TRANSLATE_NOOP("lumora::SettingsDlg", "Fast"),
+    QT_TRANSLATE_NOOP("lumora::SettingsDlg", "Medium"), QT_TRANSLATE_NOOP("lumora::SettingsDlg", "Slow")};
+constexpr const char* kSizeLabels[] = {QT_TRANSLATE_NOOP("lumora::SettingsDlg", "Small"),
+                                       QT_TRANSLATE_NOOP("lumora::SettingsDlg", "Medium"),
+                                       QT_TRANSLATE_NOOP("lumora::SettingsDlg", "Large")};
 
 bool IsTiming(CI i) {
     return i <= CI::Timing600;
@@ -89,16 +102,16 @@ QRect SettingsDlg::Placement(const QSize& s) {
 }
 
 SettingsDlg::SettingsDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent) : GazeDialog(screen, sound, parent) {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     for (int i = 0; i < kChoiceCount; ++i) {
         // The picture says it all; the caption would cover it.
         m_choice[i] = addButton(new LM_UtilityButton(kChoices[i].code, QString(), QString(), this));
-        m_choice[i]->setAccessibleName(QString::fromLatin1(kChoices[i].caption));
+        m_choice[i]->setAccessibleName(tr(kChoices[i].caption));
         m_picture[i] = QString::fromLatin1(kChoices[i].picture);
         m_selectedPicture[i] = QString::fromLatin1(kChoices[i].selectedPicture);
     }
-    m_ok = addButton(new LM_UtilityButton(GROUP_OK, QStringLiteral("OK"), QStringLiteral("OK"), this));
-    m_cancel = addButton(new LM_UtilityButton(GROUP_CANCEL, QStringLiteral("Cancel"), QStringLiteral("Cancel"), this));
+    m_ok = addButton(new LM_UtilityButton(GROUP_OK, tr("OK"), tr("OK"), this));
+    m_cancel = addButton(new LM_UtilityButton(GROUP_CANCEL, tr("Cancel"), tr("Cancel"), this));
     layOut();
 }
 
@@ -184,21 +197,21 @@ void SettingsDlg::drawContent(QImage& picture) {
     p.setFont(LabelFont(u.e));
     p.setPen(Qt::black);
     const int lineHeight = 2 * u.e + u.e / 2;
-    const auto label = [&](int x, int y, const char* text) {
-        p.drawText(QRect(x, y, u.w, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(text));
+    const auto label = [&](int x, int y, const QString& text) {
+        p.drawText(QRect(x, y, u.w, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
     };
-    label(3 * u.e, u.e, "Dwell Timing");
+    label(3 * u.e, u.e, tr("Dwell Timing"));
     for (int k = 0; k < 4; ++k) {
         const QRect r = u.timing(k);
-        label(r.right() + 2 * u.e, r.center().y() - lineHeight / 2, kTimingLabels[k]);
+        label(r.right() + 2 * u.e, r.center().y() - lineHeight / 2, tr(kTimingLabels[k]));
     }
-    label(u.w / 2 + u.e, u.e, "Cursor Color Sequence");
-    label(u.w / 2 + u.e, u.sizeTop() - 2 * u.e - lineHeight / 2, "Dwell Size");
+    label(u.w / 2 + u.e, u.e, tr("Cursor Color Sequence"));
+    label(u.w / 2 + u.e, u.sizeTop() - 2 * u.e - lineHeight / 2, tr("Dwell Size"));
     for (int k = 0; k < 3; ++k) {
         const QRect r = u.size(k);
-        label(r.left(), r.bottom() + u.e / 2, kSizeLabels[k]);
+        label(r.left(), r.bottom() + u.e / 2, tr(kSizeLabels[k]));
     }
-    label(u.size(0).left(), u.size(0).bottom() + u.e / 2 + lineHeight, "(Default)");
+    label(u.size(0).left(), u.size(0).bottom() + u.e / 2 + lineHeight, tr("(Default)"));
 }
 
 }  // namespace lumora

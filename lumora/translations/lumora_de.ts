@@ -2,13 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
-    <name>AboutDlg</name>
+    <name>HelpTexts</name>
+    <message>
+        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
+
+IF YOUR DRAWING IS VISIBLE
+
+Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the &apos;OK&apos; button, your drawing will appear. 
+
+IF YOUR DRAWING IS NOT VISIBLE
+
+Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled &apos;OK&apos;
+
+IF YOU DON&apos;T WANT TO OPEN A DRAWING
+
+To exit the window without opening a drawing, click the button labeled &apos;Cancel&apos;.</source>
+        <translation>Im Fenster „Öffnen“ sehen Sie vier Schaltflächen mit Ihren Zeichnungen.
+
+WENN IHRE ZEICHNUNG ZU SEHEN IST
+
+Klicken Sie auf die Schaltfläche mit der Zeichnung. Ein grüner Rahmen erscheint um die gewählte Zeichnung. Wenn Sie auf die Schaltfläche „OK“ klicken, erscheint Ihre Zeichnung.
+
+WENN IHRE ZEICHNUNG NICHT ZU SEHEN IST
+
+Klicken Sie auf die Schaltfläche mit dem blauen Pfeil, um weitere Zeichnungen zu sehen. Haben Sie Ihre Zeichnung gefunden, klicken Sie darauf und dann auf die Schaltfläche „OK“.
+
+WENN SIE KEINE ZEICHNUNG ÖFFNEN MÖCHTEN
+
+Klicken Sie auf „Abbruch“, um das Fenster ohne Zeichnung zu schließen.</translation>
+    </message>
+    <message>
+        <source>In the Save dialog box, you will see a small version of your drawing. 
+
+HOW TO SAVE YOUR DRAWING
+
+Click on the button labeled &apos;OK&apos;.  The window will disappear and your drawing will be saved.
+
+WHERE DRAWINGS ARE SAVED
+
+Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
+
+IF YOU DON&apos;T WANT TO SAVE YOUR DRAWING
+
+Click the button labeled &apos;Cancel&apos;.
+
+</source>
+        <translation>Im Fenster „Sichern“ sehen Sie eine kleine Ansicht Ihrer Zeichnung.
+
+SO SPEICHERN SIE IHRE ZEICHNUNG
+
+Klicken Sie auf die Schaltfläche „OK“. Das Fenster verschwindet, und Ihre Zeichnung wird gespeichert.
+
+WO ZEICHNUNGEN GESPEICHERT WERDEN
+
+Ihre Zeichnungen werden im Ordner „Drawings“ unter C:/Quorvane/Lumora/ gespeichert.
+
+WENN SIE IHRE ZEICHNUNG NICHT SPEICHERN MÖCHTEN
+
+Klicken Sie auf die Schaltfläche „Abbruch“.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::AboutDlg</name>
     <message>
         <source>About Lumora</source>
         <translation>Über Lumora</translation>
     </message>
     <message>
-        <source>To start drawing with your eyes, look at the "Line" button and then hold</source>
+        <source>To start drawing with your eyes, look at the &quot;Line&quot; button and then hold</source>
         <translation>Zum Zeichnen mit den Augen blicken Sie auf die Schaltfläche „Linie“</translation>
     </message>
     <message>
@@ -49,7 +112,7 @@
     </message>
 </context>
 <context>
-    <name>DeleteDlg</name>
+    <name>lumora::DeleteDlg</name>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
@@ -64,7 +127,7 @@
     </message>
 </context>
 <context>
-    <name>ExitDlg</name>
+    <name>lumora::ExitDlg</name>
     <message>
         <source>Exit Lumora</source>
         <translation>Lumora beenden</translation>
@@ -78,12 +141,12 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Don't Exit</source>
+        <source>Don&apos;t Exit</source>
         <translation>Bleiben</translation>
     </message>
 </context>
 <context>
-    <name>HelpDlg</name>
+    <name>lumora::HelpDlg</name>
     <message>
         <source>Play</source>
         <translation>Vorlesen</translation>
@@ -98,70 +161,7 @@
     </message>
 </context>
 <context>
-    <name>HelpTexts</name>
-    <message>
-        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
-
-IF YOUR DRAWING IS VISIBLE
-
-Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the 'OK' button, your drawing will appear. 
-
-IF YOUR DRAWING IS NOT VISIBLE
-
-Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled 'OK'
-
-IF YOU DON'T WANT TO OPEN A DRAWING
-
-To exit the window without opening a drawing, click the button labeled 'Cancel'.</source>
-        <translation>Im Fenster „Öffnen“ sehen Sie vier Schaltflächen mit Ihren Zeichnungen.
-
-WENN IHRE ZEICHNUNG ZU SEHEN IST
-
-Klicken Sie auf die Schaltfläche mit der Zeichnung. Ein grüner Rahmen erscheint um die gewählte Zeichnung. Wenn Sie auf die Schaltfläche „OK“ klicken, erscheint Ihre Zeichnung.
-
-WENN IHRE ZEICHNUNG NICHT ZU SEHEN IST
-
-Klicken Sie auf die Schaltfläche mit dem blauen Pfeil, um weitere Zeichnungen zu sehen. Haben Sie Ihre Zeichnung gefunden, klicken Sie darauf und dann auf die Schaltfläche „OK“.
-
-WENN SIE KEINE ZEICHNUNG ÖFFNEN MÖCHTEN
-
-Klicken Sie auf „Abbruch“, um das Fenster ohne Zeichnung zu schließen.</translation>
-    </message>
-    <message>
-        <source>In the Save dialog box, you will see a small version of your drawing. 
-
-HOW TO SAVE YOUR DRAWING
-
-Click on the button labeled 'OK'.  The window will disappear and your drawing will be saved.
-
-WHERE DRAWINGS ARE SAVED
-
-Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
-
-IF YOU DON'T WANT TO SAVE YOUR DRAWING
-
-Click the button labeled 'Cancel'.
-
-</source>
-        <translation>Im Fenster „Sichern“ sehen Sie eine kleine Ansicht Ihrer Zeichnung.
-
-SO SPEICHERN SIE IHRE ZEICHNUNG
-
-Klicken Sie auf die Schaltfläche „OK“. Das Fenster verschwindet, und Ihre Zeichnung wird gespeichert.
-
-WO ZEICHNUNGEN GESPEICHERT WERDEN
-
-Ihre Zeichnungen werden im Ordner „Drawings“ unter C:/Quorvane/Lumora/ gespeichert.
-
-WENN SIE IHRE ZEICHNUNG NICHT SPEICHERN MÖCHTEN
-
-Klicken Sie auf die Schaltfläche „Abbruch“.
-
-</translation>
-    </message>
-</context>
-<context>
-    <name>MainDlg</name>
+    <name>lumora::MainDlg</name>
     <message>
         <source>Stamps</source>
         <translation>Stempel</translation>
@@ -206,13 +206,9 @@ Klicken Sie auf die Schaltfläche „Abbruch“.
         <source>Dot On</source>
         <translation>Pkt. an</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>MessageDlg</name>
+    <name>lumora::MessageDlg</name>
     <message>
         <source>The drawing could not be saved: the disk is full.</source>
         <translation>Die Zeichnung konnte nicht gespeichert werden: Der Datenträger ist voll.</translation>
@@ -233,13 +229,9 @@ Klicken Sie auf die Schaltfläche „Abbruch“.
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>OpenDlg</name>
+    <name>lumora::OpenDlg</name>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
@@ -266,14 +258,14 @@ Klicken Sie auf die Schaltfläche „Abbruch“.
     </message>
 </context>
 <context>
-    <name>OpenHelpDlg</name>
+    <name>lumora::OpenHelpDlg</name>
     <message>
         <source>Open Help</source>
         <translation>Hilfe zum Öffnen</translation>
     </message>
 </context>
 <context>
-    <name>SaveDlg</name>
+    <name>lumora::SaveDlg</name>
     <message>
         <source>Save</source>
         <translation>Sichern</translation>
@@ -296,14 +288,14 @@ Klicken Sie auf die Schaltfläche „Abbruch“.
     </message>
 </context>
 <context>
-    <name>SaveHelpDlg</name>
+    <name>lumora::SaveHelpDlg</name>
     <message>
         <source>Save Help</source>
         <translation>Hilfe zum Sichern</translation>
     </message>
 </context>
 <context>
-    <name>SettingsDlg</name>
+    <name>lumora::SettingsDlg</name>
     <message>
         <source>Settings</source>
         <translation>Optionen</translation>

@@ -2,13 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
-    <name>AboutDlg</name>
+    <name>HelpTexts</name>
+    <message>
+        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
+
+IF YOUR DRAWING IS VISIBLE
+
+Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the &apos;OK&apos; button, your drawing will appear. 
+
+IF YOUR DRAWING IS NOT VISIBLE
+
+Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled &apos;OK&apos;
+
+IF YOU DON&apos;T WANT TO OPEN A DRAWING
+
+To exit the window without opening a drawing, click the button labeled &apos;Cancel&apos;.</source>
+        <translation>En la ventana «Abrir» verás cuatro botones con tus dibujos.
+
+SI TU DIBUJO ESTÁ A LA VISTA
+
+Haz clic en el botón que muestra el dibujo. Aparecerá un recuadro verde alrededor del dibujo que has elegido. Si haces clic en el botón «Aceptar», aparecerá tu dibujo.
+
+SI TU DIBUJO NO ESTÁ A LA VISTA
+
+Haz clic en el botón de la flecha azul para ver más dibujos. Cuando encuentres el botón que muestra tu dibujo, haz clic en él y después en el botón «Aceptar».
+
+SI NO QUIERES ABRIR NINGÚN DIBUJO
+
+Para salir de la ventana sin abrir ningún dibujo, haz clic en el botón «Cancelar».</translation>
+    </message>
+    <message>
+        <source>In the Save dialog box, you will see a small version of your drawing. 
+
+HOW TO SAVE YOUR DRAWING
+
+Click on the button labeled &apos;OK&apos;.  The window will disappear and your drawing will be saved.
+
+WHERE DRAWINGS ARE SAVED
+
+Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
+
+IF YOU DON&apos;T WANT TO SAVE YOUR DRAWING
+
+Click the button labeled &apos;Cancel&apos;.
+
+</source>
+        <translation>En la ventana «Guardar» verás una versión pequeña de tu dibujo.
+
+CÓMO GUARDAR TU DIBUJO
+
+Haz clic en el botón «Aceptar». La ventana desaparecerá y tu dibujo se guardará.
+
+DÓNDE SE GUARDAN LOS DIBUJOS
+
+Tus dibujos se guardarán en una carpeta llamada «Drawings», en C:/Quorvane/Lumora/
+
+SI NO QUIERES GUARDAR TU DIBUJO
+
+Haz clic en el botón «Cancelar».
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::AboutDlg</name>
     <message>
         <source>About Lumora</source>
         <translation>Acerca de Lumora</translation>
     </message>
     <message>
-        <source>To start drawing with your eyes, look at the "Line" button and then hold</source>
+        <source>To start drawing with your eyes, look at the &quot;Line&quot; button and then hold</source>
         <translation>Para dibujar con los ojos, mira el botón «Línea» y después mantén</translation>
     </message>
     <message>
@@ -49,7 +112,7 @@
     </message>
 </context>
 <context>
-    <name>DeleteDlg</name>
+    <name>lumora::DeleteDlg</name>
     <message>
         <source>Delete</source>
         <translation>Borrar</translation>
@@ -64,7 +127,7 @@
     </message>
 </context>
 <context>
-    <name>ExitDlg</name>
+    <name>lumora::ExitDlg</name>
     <message>
         <source>Exit Lumora</source>
         <translation>Salir de Lumora</translation>
@@ -78,12 +141,12 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Don't Exit</source>
+        <source>Don&apos;t Exit</source>
         <translation>No salir</translation>
     </message>
 </context>
 <context>
-    <name>HelpDlg</name>
+    <name>lumora::HelpDlg</name>
     <message>
         <source>Play</source>
         <translation>Escuchar</translation>
@@ -98,70 +161,7 @@
     </message>
 </context>
 <context>
-    <name>HelpTexts</name>
-    <message>
-        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
-
-IF YOUR DRAWING IS VISIBLE
-
-Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the 'OK' button, your drawing will appear. 
-
-IF YOUR DRAWING IS NOT VISIBLE
-
-Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled 'OK'
-
-IF YOU DON'T WANT TO OPEN A DRAWING
-
-To exit the window without opening a drawing, click the button labeled 'Cancel'.</source>
-        <translation>En la ventana «Abrir» verás cuatro botones con tus dibujos.
-
-SI TU DIBUJO ESTÁ A LA VISTA
-
-Haz clic en el botón que muestra el dibujo. Aparecerá un recuadro verde alrededor del dibujo que has elegido. Si haces clic en el botón «Aceptar», aparecerá tu dibujo.
-
-SI TU DIBUJO NO ESTÁ A LA VISTA
-
-Haz clic en el botón de la flecha azul para ver más dibujos. Cuando encuentres el botón que muestra tu dibujo, haz clic en él y después en el botón «Aceptar».
-
-SI NO QUIERES ABRIR NINGÚN DIBUJO
-
-Para salir de la ventana sin abrir ningún dibujo, haz clic en el botón «Cancelar».</translation>
-    </message>
-    <message>
-        <source>In the Save dialog box, you will see a small version of your drawing. 
-
-HOW TO SAVE YOUR DRAWING
-
-Click on the button labeled 'OK'.  The window will disappear and your drawing will be saved.
-
-WHERE DRAWINGS ARE SAVED
-
-Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
-
-IF YOU DON'T WANT TO SAVE YOUR DRAWING
-
-Click the button labeled 'Cancel'.
-
-</source>
-        <translation>En la ventana «Guardar» verás una versión pequeña de tu dibujo.
-
-CÓMO GUARDAR TU DIBUJO
-
-Haz clic en el botón «Aceptar». La ventana desaparecerá y tu dibujo se guardará.
-
-DÓNDE SE GUARDAN LOS DIBUJOS
-
-Tus dibujos se guardarán en una carpeta llamada «Drawings», en C:/Quorvane/Lumora/
-
-SI NO QUIERES GUARDAR TU DIBUJO
-
-Haz clic en el botón «Cancelar».
-
-</translation>
-    </message>
-</context>
-<context>
-    <name>MainDlg</name>
+    <name>lumora::MainDlg</name>
     <message>
         <source>Stamps</source>
         <translation>Sellos</translation>
@@ -206,13 +206,9 @@ Haz clic en el botón «Cancelar».
         <source>Dot On</source>
         <translation>Punto sí</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>MessageDlg</name>
+    <name>lumora::MessageDlg</name>
     <message>
         <source>The drawing could not be saved: the disk is full.</source>
         <translation>No se ha podido guardar el dibujo: el disco está lleno.</translation>
@@ -233,13 +229,9 @@ Haz clic en el botón «Cancelar».
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>OpenDlg</name>
+    <name>lumora::OpenDlg</name>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
@@ -266,14 +258,14 @@ Haz clic en el botón «Cancelar».
     </message>
 </context>
 <context>
-    <name>OpenHelpDlg</name>
+    <name>lumora::OpenHelpDlg</name>
     <message>
         <source>Open Help</source>
         <translation>Ayuda para abrir</translation>
     </message>
 </context>
 <context>
-    <name>SaveDlg</name>
+    <name>lumora::SaveDlg</name>
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
@@ -296,14 +288,14 @@ Haz clic en el botón «Cancelar».
     </message>
 </context>
 <context>
-    <name>SaveHelpDlg</name>
+    <name>lumora::SaveHelpDlg</name>
     <message>
         <source>Save Help</source>
         <translation>Ayuda para guardar</translation>
     </message>
 </context>
 <context>
-    <name>SettingsDlg</name>
+    <name>lumora::SettingsDlg</name>
     <message>
         <source>Settings</source>
         <translation>Ajustes</translation>

@@ -2,18 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
-    <name>AboutDlg</name>
+    <name>HelpTexts</name>
+    <message>
+        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
+
+IF YOUR DRAWING IS VISIBLE
+
+Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the &apos;OK&apos; button, your drawing will appear. 
+
+IF YOUR DRAWING IS NOT VISIBLE
+
+Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled &apos;OK&apos;
+
+IF YOU DON&apos;T WANT TO OPEN A DRAWING
+
+To exit the window without opening a drawing, click the button labeled &apos;Cancel&apos;.</source>
+        <translation>Dans la fenêtre «&#xa0;Ouvrir&#xa0;», vous voyez quatre boutons qui montrent vos dessins.
+
+SI VOTRE DESSIN EST VISIBLE
+
+Cliquez sur le bouton qui montre le dessin. Un cadre vert apparaît autour du dessin que vous avez choisi. Si vous cliquez sur le bouton «&#xa0;OK&#xa0;», votre dessin apparaît.
+
+SI VOTRE DESSIN N&apos;EST PAS VISIBLE
+
+Cliquez sur le bouton avec la flèche bleue pour voir d&apos;autres dessins. Quand vous avez trouvé le bouton qui montre votre dessin, cliquez dessus, puis cliquez sur le bouton «&#xa0;OK&#xa0;».
+
+SI VOUS NE VOULEZ PAS OUVRIR DE DESSIN
+
+Pour fermer la fenêtre sans ouvrir de dessin, cliquez sur le bouton «&#xa0;Annuler&#xa0;».</translation>
+    </message>
+    <message>
+        <source>In the Save dialog box, you will see a small version of your drawing. 
+
+HOW TO SAVE YOUR DRAWING
+
+Click on the button labeled &apos;OK&apos;.  The window will disappear and your drawing will be saved.
+
+WHERE DRAWINGS ARE SAVED
+
+Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
+
+IF YOU DON&apos;T WANT TO SAVE YOUR DRAWING
+
+Click the button labeled &apos;Cancel&apos;.
+
+</source>
+        <translation>Dans la fenêtre «&#xa0;Sauver&#xa0;», vous voyez une petite image de votre dessin.
+
+POUR ENREGISTRER VOTRE DESSIN
+
+Cliquez sur le bouton «&#xa0;OK&#xa0;». La fenêtre disparaît et votre dessin est enregistré.
+
+OÙ SONT ENREGISTRÉS LES DESSINS
+
+Vos dessins sont enregistrés dans un dossier nommé «&#xa0;Drawings&#xa0;», dans C:/Quorvane/Lumora/
+
+SI VOUS NE VOULEZ PAS ENREGISTRER VOTRE DESSIN
+
+Cliquez sur le bouton «&#xa0;Annuler&#xa0;».
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::AboutDlg</name>
     <message>
         <source>About Lumora</source>
         <translation>À propos de Lumora</translation>
     </message>
     <message>
-        <source>To start drawing with your eyes, look at the "Line" button and then hold</source>
-        <translation>Pour dessiner avec les yeux, regardez le bouton « Ligne », puis gardez</translation>
+        <source>To start drawing with your eyes, look at the &quot;Line&quot; button and then hold</source>
+        <translation>Pour dessiner avec les yeux, regardez le bouton «&#xa0;Ligne&#xa0;», puis gardez</translation>
     </message>
     <message>
         <source>your eyes steady on the screen.</source>
-        <translation>le regard immobile sur l'écran.</translation>
+        <translation>le regard immobile sur l&apos;écran.</translation>
     </message>
     <message>
         <source>Creators</source>
@@ -21,7 +84,7 @@
     </message>
     <message>
         <source>The Lumora team at Quorvane: design, drawing canvas and gaze input.</source>
-        <translation>L'équipe Lumora de Quorvane : conception, zone de dessin et commande par le regard.</translation>
+        <translation>L&apos;équipe Lumora de Quorvane&#xa0;: conception, zone de dessin et commande par le regard.</translation>
     </message>
     <message>
         <source>Built with the people who draw with it, their families and therapists.</source>
@@ -37,11 +100,11 @@
     </message>
     <message>
         <source>and to the schools and clinics that lent their time.</source>
-        <translation>ainsi qu'aux écoles et aux cliniques qui nous ont consacré leur temps.</translation>
+        <translation>ainsi qu&apos;aux écoles et aux cliniques qui nous ont consacré leur temps.</translation>
     </message>
     <message>
         <source>Lumora is provided as is, without warranty of any kind.</source>
-        <translation>Lumora est fourni tel quel, sans garantie d'aucune sorte.</translation>
+        <translation>Lumora est fourni tel quel, sans garantie d&apos;aucune sorte.</translation>
     </message>
     <message>
         <source>Copyright Quorvane. Use it freely for drawing, study and play.</source>
@@ -49,14 +112,14 @@
     </message>
 </context>
 <context>
-    <name>DeleteDlg</name>
+    <name>lumora::DeleteDlg</name>
     <message>
         <source>Delete</source>
         <translation>Effacer</translation>
     </message>
     <message>
         <source>Are you sure you want to Delete the drawing?</source>
-        <translation>Voulez-vous vraiment effacer le dessin ?</translation>
+        <translation>Voulez-vous vraiment effacer le dessin&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -64,26 +127,26 @@
     </message>
 </context>
 <context>
-    <name>ExitDlg</name>
+    <name>lumora::ExitDlg</name>
     <message>
         <source>Exit Lumora</source>
         <translation>Quitter Lumora</translation>
     </message>
     <message>
         <source>Are you sure you want to Exit Lumora?</source>
-        <translation>Voulez-vous vraiment quitter Lumora ?</translation>
+        <translation>Voulez-vous vraiment quitter Lumora&#xa0;?</translation>
     </message>
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Don't Exit</source>
+        <source>Don&apos;t Exit</source>
         <translation>Rester</translation>
     </message>
 </context>
 <context>
-    <name>HelpDlg</name>
+    <name>lumora::HelpDlg</name>
     <message>
         <source>Play</source>
         <translation>Écouter</translation>
@@ -98,70 +161,7 @@
     </message>
 </context>
 <context>
-    <name>HelpTexts</name>
-    <message>
-        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
-
-IF YOUR DRAWING IS VISIBLE
-
-Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the 'OK' button, your drawing will appear. 
-
-IF YOUR DRAWING IS NOT VISIBLE
-
-Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled 'OK'
-
-IF YOU DON'T WANT TO OPEN A DRAWING
-
-To exit the window without opening a drawing, click the button labeled 'Cancel'.</source>
-        <translation>Dans la fenêtre « Ouvrir », vous voyez quatre boutons qui montrent vos dessins.
-
-SI VOTRE DESSIN EST VISIBLE
-
-Cliquez sur le bouton qui montre le dessin. Un cadre vert apparaît autour du dessin que vous avez choisi. Si vous cliquez sur le bouton « OK », votre dessin apparaît.
-
-SI VOTRE DESSIN N'EST PAS VISIBLE
-
-Cliquez sur le bouton avec la flèche bleue pour voir d'autres dessins. Quand vous avez trouvé le bouton qui montre votre dessin, cliquez dessus, puis cliquez sur le bouton « OK ».
-
-SI VOUS NE VOULEZ PAS OUVRIR DE DESSIN
-
-Pour fermer la fenêtre sans ouvrir de dessin, cliquez sur le bouton « Annuler ».</translation>
-    </message>
-    <message>
-        <source>In the Save dialog box, you will see a small version of your drawing. 
-
-HOW TO SAVE YOUR DRAWING
-
-Click on the button labeled 'OK'.  The window will disappear and your drawing will be saved.
-
-WHERE DRAWINGS ARE SAVED
-
-Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
-
-IF YOU DON'T WANT TO SAVE YOUR DRAWING
-
-Click the button labeled 'Cancel'.
-
-</source>
-        <translation>Dans la fenêtre « Sauver », vous voyez une petite image de votre dessin.
-
-POUR ENREGISTRER VOTRE DESSIN
-
-Cliquez sur le bouton « OK ». La fenêtre disparaît et votre dessin est enregistré.
-
-OÙ SONT ENREGISTRÉS LES DESSINS
-
-Vos dessins sont enregistrés dans un dossier nommé « Drawings », dans C:/Quorvane/Lumora/
-
-SI VOUS NE VOULEZ PAS ENREGISTRER VOTRE DESSIN
-
-Cliquez sur le bouton « Annuler ».
-
-</translation>
-    </message>
-</context>
-<context>
-    <name>MainDlg</name>
+    <name>lumora::MainDlg</name>
     <message>
         <source>Stamps</source>
         <translation>Tampons</translation>
@@ -206,40 +206,32 @@ Cliquez sur le bouton « Annuler ».
         <source>Dot On</source>
         <translation>Point on</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>MessageDlg</name>
+    <name>lumora::MessageDlg</name>
     <message>
         <source>The drawing could not be saved: the disk is full.</source>
-        <translation>Le dessin n'a pas pu être enregistré : le disque est plein.</translation>
+        <translation>Le dessin n&apos;a pas pu être enregistré&#xa0;: le disque est plein.</translation>
     </message>
     <message>
         <source>The drawing could not be saved: the folder cannot be written.</source>
-        <translation>Le dessin n'a pas pu être enregistré : impossible d'écrire dans le dossier.</translation>
+        <translation>Le dessin n&apos;a pas pu être enregistré&#xa0;: impossible d&apos;écrire dans le dossier.</translation>
     </message>
     <message>
         <source>The settings could not be saved: the disk is full.</source>
-        <translation>Les réglages n'ont pas pu être enregistrés : le disque est plein.</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés&#xa0;: le disque est plein.</translation>
     </message>
     <message>
         <source>The settings could not be saved: the folder cannot be written.</source>
-        <translation>Les réglages n'ont pas pu être enregistrés : impossible d'écrire dans le dossier.</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés&#xa0;: impossible d&apos;écrire dans le dossier.</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>OpenDlg</name>
+    <name>lumora::OpenDlg</name>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
@@ -262,18 +254,18 @@ Cliquez sur le bouton « Annuler ».
     </message>
     <message>
         <source>The drawing could not be deleted: the folder cannot be written.</source>
-        <translation>Le dessin n'a pas pu être effacé : impossible d'écrire dans le dossier.</translation>
+        <translation>Le dessin n&apos;a pas pu être effacé&#xa0;: impossible d&apos;écrire dans le dossier.</translation>
     </message>
 </context>
 <context>
-    <name>OpenHelpDlg</name>
+    <name>lumora::OpenHelpDlg</name>
     <message>
         <source>Open Help</source>
         <translation>Aide pour ouvrir</translation>
     </message>
 </context>
 <context>
-    <name>SaveDlg</name>
+    <name>lumora::SaveDlg</name>
     <message>
         <source>Save</source>
         <translation>Sauver</translation>
@@ -292,18 +284,18 @@ Cliquez sur le bouton « Annuler ».
     </message>
     <message>
         <source>Do you want to save your drawing?</source>
-        <translation>Voulez-vous enregistrer votre dessin ?</translation>
+        <translation>Voulez-vous enregistrer votre dessin&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>SaveHelpDlg</name>
+    <name>lumora::SaveHelpDlg</name>
     <message>
         <source>Save Help</source>
         <translation>Aide pour sauver</translation>
     </message>
 </context>
 <context>
-    <name>SettingsDlg</name>
+    <name>lumora::SettingsDlg</name>
     <message>
         <source>Settings</source>
         <translation>Réglages</translation>
@@ -358,19 +350,19 @@ Cliquez sur le bouton « Annuler ».
     </message>
     <message>
         <source>300ms</source>
-        <translation>300 ms</translation>
+        <translation>300&#xa0;ms</translation>
     </message>
     <message>
         <source>400ms</source>
-        <translation>400 ms</translation>
+        <translation>400&#xa0;ms</translation>
     </message>
     <message>
         <source>500ms</source>
-        <translation>500 ms</translation>
+        <translation>500&#xa0;ms</translation>
     </message>
     <message>
         <source>600ms</source>
-        <translation>600 ms</translation>
+        <translation>600&#xa0;ms</translation>
     </message>
     <message>
         <source>GR</source>

@@ -2,13 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
-    <name>AboutDlg</name>
+    <name>HelpTexts</name>
+    <message>
+        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
+
+IF YOUR DRAWING IS VISIBLE
+
+Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the &apos;OK&apos; button, your drawing will appear. 
+
+IF YOUR DRAWING IS NOT VISIBLE
+
+Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled &apos;OK&apos;
+
+IF YOU DON&apos;T WANT TO OPEN A DRAWING
+
+To exit the window without opening a drawing, click the button labeled &apos;Cancel&apos;.</source>
+        <translation>Nella finestra «Apri» vedi quattro pulsanti con i tuoi disegni.
+
+SE IL TUO DISEGNO È VISIBILE
+
+Fai clic sul pulsante che mostra il disegno. Intorno al disegno che hai scelto compare un riquadro verde. Se fai clic sul pulsante «OK», compare il tuo disegno.
+
+SE IL TUO DISEGNO NON È VISIBILE
+
+Fai clic sul pulsante con la freccia blu per vedere altri disegni. Quando hai trovato il pulsante che mostra il tuo disegno, fai clic su di esso e poi sul pulsante «OK».
+
+SE NON VUOI APRIRE UN DISEGNO
+
+Per uscire dalla finestra senza aprire un disegno, fai clic sul pulsante «Annulla».</translation>
+    </message>
+    <message>
+        <source>In the Save dialog box, you will see a small version of your drawing. 
+
+HOW TO SAVE YOUR DRAWING
+
+Click on the button labeled &apos;OK&apos;.  The window will disappear and your drawing will be saved.
+
+WHERE DRAWINGS ARE SAVED
+
+Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
+
+IF YOU DON&apos;T WANT TO SAVE YOUR DRAWING
+
+Click the button labeled &apos;Cancel&apos;.
+
+</source>
+        <translation>Nella finestra «Salva» vedi una versione ridotta del tuo disegno.
+
+COME SALVARE IL TUO DISEGNO
+
+Fai clic sul pulsante «OK». La finestra scompare e il tuo disegno viene salvato.
+
+DOVE VENGONO SALVATI I DISEGNI
+
+I tuoi disegni vengono salvati in una cartella chiamata «Drawings», in C:/Quorvane/Lumora/
+
+SE NON VUOI SALVARE IL TUO DISEGNO
+
+Fai clic sul pulsante «Annulla».
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::AboutDlg</name>
     <message>
         <source>About Lumora</source>
         <translation>Informazioni su Lumora</translation>
     </message>
     <message>
-        <source>To start drawing with your eyes, look at the "Line" button and then hold</source>
+        <source>To start drawing with your eyes, look at the &quot;Line&quot; button and then hold</source>
         <translation>Per disegnare con gli occhi, guarda il pulsante «Linea» e poi tieni</translation>
     </message>
     <message>
@@ -41,7 +104,7 @@
     </message>
     <message>
         <source>Lumora is provided as is, without warranty of any kind.</source>
-        <translation>Lumora è fornito così com'è, senza garanzie di alcun tipo.</translation>
+        <translation>Lumora è fornito così com&apos;è, senza garanzie di alcun tipo.</translation>
     </message>
     <message>
         <source>Copyright Quorvane. Use it freely for drawing, study and play.</source>
@@ -49,7 +112,7 @@
     </message>
 </context>
 <context>
-    <name>DeleteDlg</name>
+    <name>lumora::DeleteDlg</name>
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
@@ -64,7 +127,7 @@
     </message>
 </context>
 <context>
-    <name>ExitDlg</name>
+    <name>lumora::ExitDlg</name>
     <message>
         <source>Exit Lumora</source>
         <translation>Esci da Lumora</translation>
@@ -78,12 +141,12 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>Don't Exit</source>
+        <source>Don&apos;t Exit</source>
         <translation>Rimani</translation>
     </message>
 </context>
 <context>
-    <name>HelpDlg</name>
+    <name>lumora::HelpDlg</name>
     <message>
         <source>Play</source>
         <translation>Ascolta</translation>
@@ -98,70 +161,7 @@
     </message>
 </context>
 <context>
-    <name>HelpTexts</name>
-    <message>
-        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
-
-IF YOUR DRAWING IS VISIBLE
-
-Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the 'OK' button, your drawing will appear. 
-
-IF YOUR DRAWING IS NOT VISIBLE
-
-Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled 'OK'
-
-IF YOU DON'T WANT TO OPEN A DRAWING
-
-To exit the window without opening a drawing, click the button labeled 'Cancel'.</source>
-        <translation>Nella finestra «Apri» vedi quattro pulsanti con i tuoi disegni.
-
-SE IL TUO DISEGNO È VISIBILE
-
-Fai clic sul pulsante che mostra il disegno. Intorno al disegno che hai scelto compare un riquadro verde. Se fai clic sul pulsante «OK», compare il tuo disegno.
-
-SE IL TUO DISEGNO NON È VISIBILE
-
-Fai clic sul pulsante con la freccia blu per vedere altri disegni. Quando hai trovato il pulsante che mostra il tuo disegno, fai clic su di esso e poi sul pulsante «OK».
-
-SE NON VUOI APRIRE UN DISEGNO
-
-Per uscire dalla finestra senza aprire un disegno, fai clic sul pulsante «Annulla».</translation>
-    </message>
-    <message>
-        <source>In the Save dialog box, you will see a small version of your drawing. 
-
-HOW TO SAVE YOUR DRAWING
-
-Click on the button labeled 'OK'.  The window will disappear and your drawing will be saved.
-
-WHERE DRAWINGS ARE SAVED
-
-Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
-
-IF YOU DON'T WANT TO SAVE YOUR DRAWING
-
-Click the button labeled 'Cancel'.
-
-</source>
-        <translation>Nella finestra «Salva» vedi una versione ridotta del tuo disegno.
-
-COME SALVARE IL TUO DISEGNO
-
-Fai clic sul pulsante «OK». La finestra scompare e il tuo disegno viene salvato.
-
-DOVE VENGONO SALVATI I DISEGNI
-
-I tuoi disegni vengono salvati in una cartella chiamata «Drawings», in C:/Quorvane/Lumora/
-
-SE NON VUOI SALVARE IL TUO DISEGNO
-
-Fai clic sul pulsante «Annulla».
-
-</translation>
-    </message>
-</context>
-<context>
-    <name>MainDlg</name>
+    <name>lumora::MainDlg</name>
     <message>
         <source>Stamps</source>
         <translation>Timbri</translation>
@@ -206,13 +206,9 @@ Fai clic sul pulsante «Annulla».
         <source>Dot On</source>
         <translation>Punto sì</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>MessageDlg</name>
+    <name>lumora::MessageDlg</name>
     <message>
         <source>The drawing could not be saved: the disk is full.</source>
         <translation>Impossibile salvare il disegno: il disco è pieno.</translation>
@@ -233,13 +229,9 @@ Fai clic sul pulsante «Annulla».
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>OpenDlg</name>
+    <name>lumora::OpenDlg</name>
     <message>
         <source>Open</source>
         <translation>Apri</translation>
@@ -266,14 +258,14 @@ Fai clic sul pulsante «Annulla».
     </message>
 </context>
 <context>
-    <name>OpenHelpDlg</name>
+    <name>lumora::OpenHelpDlg</name>
     <message>
         <source>Open Help</source>
         <translation>Aiuto per aprire</translation>
     </message>
 </context>
 <context>
-    <name>SaveDlg</name>
+    <name>lumora::SaveDlg</name>
     <message>
         <source>Save</source>
         <translation>Salva</translation>
@@ -296,14 +288,14 @@ Fai clic sul pulsante «Annulla».
     </message>
 </context>
 <context>
-    <name>SaveHelpDlg</name>
+    <name>lumora::SaveHelpDlg</name>
     <message>
         <source>Save Help</source>
         <translation>Aiuto per salvare</translation>
     </message>
 </context>
 <context>
-    <name>SettingsDlg</name>
+    <name>lumora::SettingsDlg</name>
     <message>
         <source>Settings</source>
         <translation>Opzioni</translation>

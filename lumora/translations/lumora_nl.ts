@@ -2,13 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en">
 <context>
-    <name>AboutDlg</name>
+    <name>HelpTexts</name>
+    <message>
+        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
+
+IF YOUR DRAWING IS VISIBLE
+
+Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the &apos;OK&apos; button, your drawing will appear. 
+
+IF YOUR DRAWING IS NOT VISIBLE
+
+Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled &apos;OK&apos;
+
+IF YOU DON&apos;T WANT TO OPEN A DRAWING
+
+To exit the window without opening a drawing, click the button labeled &apos;Cancel&apos;.</source>
+        <translation>In het venster ‘Openen’ zie je vier knoppen met je tekeningen.
+
+ALS JE TEKENING TE ZIEN IS
+
+Klik op de knop met de tekening. Er verschijnt een groen kader rond de tekening die je hebt gekozen. Als je op de knop ‘OK’ klikt, verschijnt je tekening.
+
+ALS JE TEKENING NIET TE ZIEN IS
+
+Klik op de knop met de blauwe pijl om meer tekeningen te zien. Heb je de knop met je tekening gevonden, klik er dan op en klik daarna op de knop ‘OK’.
+
+ALS JE GEEN TEKENING WILT OPENEN
+
+Klik op de knop ‘Annuleer’ om het venster te sluiten zonder een tekening te openen.</translation>
+    </message>
+    <message>
+        <source>In the Save dialog box, you will see a small version of your drawing. 
+
+HOW TO SAVE YOUR DRAWING
+
+Click on the button labeled &apos;OK&apos;.  The window will disappear and your drawing will be saved.
+
+WHERE DRAWINGS ARE SAVED
+
+Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
+
+IF YOU DON&apos;T WANT TO SAVE YOUR DRAWING
+
+Click the button labeled &apos;Cancel&apos;.
+
+</source>
+        <translation>In het venster ‘Opslaan’ zie je een kleine versie van je tekening.
+
+ZO SLA JE JE TEKENING OP
+
+Klik op de knop ‘OK’. Het venster verdwijnt en je tekening wordt opgeslagen.
+
+WAAR TEKENINGEN WORDEN OPGESLAGEN
+
+Je tekeningen worden opgeslagen in een map met de naam ‘Drawings’, in C:/Quorvane/Lumora/
+
+ALS JE JE TEKENING NIET WILT OPSLAAN
+
+Klik op de knop ‘Annuleer’.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::AboutDlg</name>
     <message>
         <source>About Lumora</source>
         <translation>Over Lumora</translation>
     </message>
     <message>
-        <source>To start drawing with your eyes, look at the "Line" button and then hold</source>
+        <source>To start drawing with your eyes, look at the &quot;Line&quot; button and then hold</source>
         <translation>Om met je ogen te tekenen, kijk je naar de knop ‘Lijn’ en houd je daarna</translation>
     </message>
     <message>
@@ -49,7 +112,7 @@
     </message>
 </context>
 <context>
-    <name>DeleteDlg</name>
+    <name>lumora::DeleteDlg</name>
     <message>
         <source>Delete</source>
         <translation>Wissen</translation>
@@ -64,7 +127,7 @@
     </message>
 </context>
 <context>
-    <name>ExitDlg</name>
+    <name>lumora::ExitDlg</name>
     <message>
         <source>Exit Lumora</source>
         <translation>Lumora afsluiten</translation>
@@ -78,12 +141,12 @@
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <source>Don't Exit</source>
+        <source>Don&apos;t Exit</source>
         <translation>Blijven</translation>
     </message>
 </context>
 <context>
-    <name>HelpDlg</name>
+    <name>lumora::HelpDlg</name>
     <message>
         <source>Play</source>
         <translation>Afspelen</translation>
@@ -98,70 +161,7 @@
     </message>
 </context>
 <context>
-    <name>HelpTexts</name>
-    <message>
-        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
-
-IF YOUR DRAWING IS VISIBLE
-
-Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the 'OK' button, your drawing will appear. 
-
-IF YOUR DRAWING IS NOT VISIBLE
-
-Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled 'OK'
-
-IF YOU DON'T WANT TO OPEN A DRAWING
-
-To exit the window without opening a drawing, click the button labeled 'Cancel'.</source>
-        <translation>In het venster ‘Openen’ zie je vier knoppen met je tekeningen.
-
-ALS JE TEKENING TE ZIEN IS
-
-Klik op de knop met de tekening. Er verschijnt een groen kader rond de tekening die je hebt gekozen. Als je op de knop ‘OK’ klikt, verschijnt je tekening.
-
-ALS JE TEKENING NIET TE ZIEN IS
-
-Klik op de knop met de blauwe pijl om meer tekeningen te zien. Heb je de knop met je tekening gevonden, klik er dan op en klik daarna op de knop ‘OK’.
-
-ALS JE GEEN TEKENING WILT OPENEN
-
-Klik op de knop ‘Annuleer’ om het venster te sluiten zonder een tekening te openen.</translation>
-    </message>
-    <message>
-        <source>In the Save dialog box, you will see a small version of your drawing. 
-
-HOW TO SAVE YOUR DRAWING
-
-Click on the button labeled 'OK'.  The window will disappear and your drawing will be saved.
-
-WHERE DRAWINGS ARE SAVED
-
-Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
-
-IF YOU DON'T WANT TO SAVE YOUR DRAWING
-
-Click the button labeled 'Cancel'.
-
-</source>
-        <translation>In het venster ‘Opslaan’ zie je een kleine versie van je tekening.
-
-ZO SLA JE JE TEKENING OP
-
-Klik op de knop ‘OK’. Het venster verdwijnt en je tekening wordt opgeslagen.
-
-WAAR TEKENINGEN WORDEN OPGESLAGEN
-
-Je tekeningen worden opgeslagen in een map met de naam ‘Drawings’, in C:/Quorvane/Lumora/
-
-ALS JE JE TEKENING NIET WILT OPSLAAN
-
-Klik op de knop ‘Annuleer’.
-
-</translation>
-    </message>
-</context>
-<context>
-    <name>MainDlg</name>
+    <name>lumora::MainDlg</name>
     <message>
         <source>Stamps</source>
         <translation>Stempels</translation>
@@ -206,13 +206,9 @@ Klik op de knop ‘Annuleer’.
         <source>Dot On</source>
         <translation>Punt aan</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>MessageDlg</name>
+    <name>lumora::MessageDlg</name>
     <message>
         <source>The drawing could not be saved: the disk is full.</source>
         <translation>De tekening kan niet worden opgeslagen: de schijf is vol.</translation>
@@ -233,13 +229,9 @@ Klik op de knop ‘Annuleer’.
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>OpenDlg</name>
+    <name>lumora::OpenDlg</name>
     <message>
         <source>Open</source>
         <translation>Openen</translation>
@@ -266,14 +258,14 @@ Klik op de knop ‘Annuleer’.
     </message>
 </context>
 <context>
-    <name>OpenHelpDlg</name>
+    <name>lumora::OpenHelpDlg</name>
     <message>
         <source>Open Help</source>
         <translation>Help bij openen</translation>
     </message>
 </context>
 <context>
-    <name>SaveDlg</name>
+    <name>lumora::SaveDlg</name>
     <message>
         <source>Save</source>
         <translation>Opslaan</translation>
@@ -296,14 +288,14 @@ Klik op de knop ‘Annuleer’.
     </message>
 </context>
 <context>
-    <name>SaveHelpDlg</name>
+    <name>lumora::SaveHelpDlg</name>
     <message>
         <source>Save Help</source>
         <translation>Help bij opslaan</translation>
     </message>
 </context>
 <context>
-    <name>SettingsDlg</name>
+    <name>lumora::SettingsDlg</name>
     <message>
         <source>Settings</source>
         <translation>Opties</translation>

@@ -2,13 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE" sourcelanguage="en">
 <context>
-    <name>AboutDlg</name>
+    <name>HelpTexts</name>
+    <message>
+        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
+
+IF YOUR DRAWING IS VISIBLE
+
+Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the &apos;OK&apos; button, your drawing will appear. 
+
+IF YOUR DRAWING IS NOT VISIBLE
+
+Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled &apos;OK&apos;
+
+IF YOU DON&apos;T WANT TO OPEN A DRAWING
+
+To exit the window without opening a drawing, click the button labeled &apos;Cancel&apos;.</source>
+        <translation>I fönstret ”Öppna” ser du fyra knappar med dina teckningar.
+
+OM DIN TECKNING SYNS
+
+Klicka på knappen som visar teckningen. En grön ram visas runt teckningen som du har valt. Om du klickar på knappen ”OK” visas din teckning.
+
+OM DIN TECKNING INTE SYNS
+
+Klicka på knappen med den blå pilen för att se fler teckningar. När du har hittat knappen som visar din teckning klickar du på den och sedan på knappen ”OK”.
+
+OM DU INTE VILL ÖPPNA NÅGON TECKNING
+
+Klicka på knappen ”Avbryt” för att stänga fönstret utan att öppna någon teckning.</translation>
+    </message>
+    <message>
+        <source>In the Save dialog box, you will see a small version of your drawing. 
+
+HOW TO SAVE YOUR DRAWING
+
+Click on the button labeled &apos;OK&apos;.  The window will disappear and your drawing will be saved.
+
+WHERE DRAWINGS ARE SAVED
+
+Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
+
+IF YOU DON&apos;T WANT TO SAVE YOUR DRAWING
+
+Click the button labeled &apos;Cancel&apos;.
+
+</source>
+        <translation>I fönstret ”Spara” ser du en liten version av din teckning.
+
+SÅ SPARAR DU DIN TECKNING
+
+Klicka på knappen ”OK”. Fönstret försvinner och din teckning sparas.
+
+VAR TECKNINGARNA SPARAS
+
+Dina teckningar sparas i en mapp som heter ”Drawings”, i C:/Quorvane/Lumora/
+
+OM DU INTE VILL SPARA DIN TECKNING
+
+Klicka på knappen ”Avbryt”.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::AboutDlg</name>
     <message>
         <source>About Lumora</source>
         <translation>Om Lumora</translation>
     </message>
     <message>
-        <source>To start drawing with your eyes, look at the "Line" button and then hold</source>
+        <source>To start drawing with your eyes, look at the &quot;Line&quot; button and then hold</source>
         <translation>För att rita med ögonen tittar du på knappen ”Linje” och håller sedan</translation>
     </message>
     <message>
@@ -49,7 +112,7 @@
     </message>
 </context>
 <context>
-    <name>DeleteDlg</name>
+    <name>lumora::DeleteDlg</name>
     <message>
         <source>Delete</source>
         <translation>Ta bort</translation>
@@ -64,7 +127,7 @@
     </message>
 </context>
 <context>
-    <name>ExitDlg</name>
+    <name>lumora::ExitDlg</name>
     <message>
         <source>Exit Lumora</source>
         <translation>Avsluta Lumora</translation>
@@ -78,12 +141,12 @@
         <translation>Avsluta</translation>
     </message>
     <message>
-        <source>Don't Exit</source>
+        <source>Don&apos;t Exit</source>
         <translation>Stanna</translation>
     </message>
 </context>
 <context>
-    <name>HelpDlg</name>
+    <name>lumora::HelpDlg</name>
     <message>
         <source>Play</source>
         <translation>Lyssna</translation>
@@ -98,70 +161,7 @@
     </message>
 </context>
 <context>
-    <name>HelpTexts</name>
-    <message>
-        <source>In the Open dialog box, you will see four buttons with the drawings on them. 
-
-IF YOUR DRAWING IS VISIBLE
-
-Click on the button that displays the drawing.  A green box will appear around the drawing that you have chosen.  If you click on the 'OK' button, your drawing will appear. 
-
-IF YOUR DRAWING IS NOT VISIBLE
-
-Click the button with the blue arrow to see more drawings. Once you have found the button that displays your drawing, click on it, then click the button labeled 'OK'
-
-IF YOU DON'T WANT TO OPEN A DRAWING
-
-To exit the window without opening a drawing, click the button labeled 'Cancel'.</source>
-        <translation>I fönstret ”Öppna” ser du fyra knappar med dina teckningar.
-
-OM DIN TECKNING SYNS
-
-Klicka på knappen som visar teckningen. En grön ram visas runt teckningen som du har valt. Om du klickar på knappen ”OK” visas din teckning.
-
-OM DIN TECKNING INTE SYNS
-
-Klicka på knappen med den blå pilen för att se fler teckningar. När du har hittat knappen som visar din teckning klickar du på den och sedan på knappen ”OK”.
-
-OM DU INTE VILL ÖPPNA NÅGON TECKNING
-
-Klicka på knappen ”Avbryt” för att stänga fönstret utan att öppna någon teckning.</translation>
-    </message>
-    <message>
-        <source>In the Save dialog box, you will see a small version of your drawing. 
-
-HOW TO SAVE YOUR DRAWING
-
-Click on the button labeled 'OK'.  The window will disappear and your drawing will be saved.
-
-WHERE DRAWINGS ARE SAVED
-
-Your drawings will be saved in a folder called drawings at C:/Quorvane/Lumora/
-
-IF YOU DON'T WANT TO SAVE YOUR DRAWING
-
-Click the button labeled 'Cancel'.
-
-</source>
-        <translation>I fönstret ”Spara” ser du en liten version av din teckning.
-
-SÅ SPARAR DU DIN TECKNING
-
-Klicka på knappen ”OK”. Fönstret försvinner och din teckning sparas.
-
-VAR TECKNINGARNA SPARAS
-
-Dina teckningar sparas i en mapp som heter ”Drawings”, i C:/Quorvane/Lumora/
-
-OM DU INTE VILL SPARA DIN TECKNING
-
-Klicka på knappen ”Avbryt”.
-
-</translation>
-    </message>
-</context>
-<context>
-    <name>MainDlg</name>
+    <name>lumora::MainDlg</name>
     <message>
         <source>Stamps</source>
         <translation>Stämplar</translation>
@@ -206,13 +206,9 @@ Klicka på knappen ”Avbryt”.
         <source>Dot On</source>
         <translation>Prick på</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>MessageDlg</name>
+    <name>lumora::MessageDlg</name>
     <message>
         <source>The drawing could not be saved: the disk is full.</source>
         <translation>Teckningen kunde inte sparas: disken är full.</translation>
@@ -233,13 +229,9 @@ Klicka på knappen ”Avbryt”.
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>Lumora</source>
-        <translation>Lumora</translation>
-    </message>
 </context>
 <context>
-    <name>OpenDlg</name>
+    <name>lumora::OpenDlg</name>
     <message>
         <source>Open</source>
         <translation>Öppna</translation>
@@ -266,14 +258,14 @@ Klicka på knappen ”Avbryt”.
     </message>
 </context>
 <context>
-    <name>OpenHelpDlg</name>
+    <name>lumora::OpenHelpDlg</name>
     <message>
         <source>Open Help</source>
         <translation>Hjälp för att öppna</translation>
     </message>
 </context>
 <context>
-    <name>SaveDlg</name>
+    <name>lumora::SaveDlg</name>
     <message>
         <source>Save</source>
         <translation>Spara</translation>
@@ -296,14 +288,14 @@ Klicka på knappen ”Avbryt”.
     </message>
 </context>
 <context>
-    <name>SaveHelpDlg</name>
+    <name>lumora::SaveHelpDlg</name>
     <message>
         <source>Save Help</source>
         <translation>Hjälp för att spara</translation>
     </message>
 </context>
 <context>
-    <name>SettingsDlg</name>
+    <name>lumora::SettingsDlg</name>
     <message>
         <source>Settings</source>
         <translation>Inställningar</translation>

@@ -205,7 +205,7 @@ Mit ABBRECHEN kehren Sie zum Feld zurück.</translation>
         <translation>Die Schaltfläche für die Standardwerte setzt alle Werte der aktiven Seite auf die Standardwerte zurück. Werte auf anderen Seiten bleiben unverändert.</translation>
     </message>
     <message>
-        <source>It's a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
+        <source>It&apos;s a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
         <translation>Es empfiehlt sich, gelegentlich eine vollständige Einstellungsdatei zu sichern. Das geht auf der Seite „Sichern &amp; Wiederherstellen“.</translation>
     </message>
     <message>
@@ -447,6 +447,45 @@ Klicken Sie auf NEIN, um zum Programm zurückzukehren.</translation>
     <message>
         <source>Warning: Also resets the Hardware values</source>
         <translation>Achtung: Setzt auch die Hardware-Werte zurück</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>

@@ -205,7 +205,7 @@ Pulsa CANCELAR para volver al campo.</translation>
         <translation>El botón de valores predeterminados restablece todos los valores de la página activa. Los valores de las demás páginas no cambian.</translation>
     </message>
     <message>
-        <source>It's a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
+        <source>It&apos;s a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
         <translation>Conviene guardar de vez en cuando un archivo de configuración completo. Puedes hacerlo en la página «Guardar y restaurar».</translation>
     </message>
     <message>
@@ -447,6 +447,45 @@ Pulsa NO para volver al programa.</translation>
     <message>
         <source>Warning: Also resets the Hardware values</source>
         <translation>Aviso: también restablece los valores de hardware</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
 Would you like to change it?
 Press OK to change it to %10.4f
 Press CANCEL to return to the field</source>
-        <translation>« %s » est hors de la plage autorisée.
-Voulez-vous modifier la valeur ?
+        <translation>«&#xa0;%s&#xa0;» est hors de la plage autorisée.
+Voulez-vous modifier la valeur&#xa0;?
 Cliquez sur OK pour la remplacer par %10.4f.
 Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
@@ -43,8 +43,8 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
 Would you like to change it?
 Press OK to change it to %i
 Press CANCEL to return to the field</source>
-        <translation>« %s » est hors de la plage autorisée.
-Voulez-vous modifier la valeur ?
+        <translation>«&#xa0;%s&#xa0;» est hors de la plage autorisée.
+Voulez-vous modifier la valeur&#xa0;?
 Cliquez sur OK pour la remplacer par %i.
 Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
@@ -80,7 +80,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Bypass acceptance regions</source>
-        <translation>Ignorer les zones d'acceptation</translation>
+        <translation>Ignorer les zones d&apos;acceptation</translation>
     </message>
     <message>
         <source>Use Dark Background</source>
@@ -116,7 +116,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Calibration Type:</source>
-        <translation>Type de calibrage :</translation>
+        <translation>Type de calibrage&#xa0;:</translation>
     </message>
     <message>
         <source>Normal Resolution</source>
@@ -132,15 +132,15 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Num Points:</source>
-        <translation>Nb de points :</translation>
+        <translation>Nb de points&#xa0;:</translation>
     </message>
     <message>
         <source>Point Num:</source>
-        <translation>N° de point :</translation>
+        <translation>N° de point&#xa0;:</translation>
     </message>
     <message>
         <source>Coordinates:</source>
-        <translation>Coordonnées :</translation>
+        <translation>Coordonnées&#xa0;:</translation>
     </message>
     <message>
         <source>Horizontal Position</source>
@@ -205,12 +205,12 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
         <translation>Le bouton des valeurs par défaut rétablit les valeurs par défaut de toute la page active. Les valeurs des autres pages ne sont pas modifiées.</translation>
     </message>
     <message>
-        <source>It's a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
-        <translation>Il est conseillé d'enregistrer de temps en temps un fichier de paramètres complet. Vous pouvez le faire depuis la page « Sauvegarde &amp; restauration ».</translation>
+        <source>It&apos;s a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
+        <translation>Il est conseillé d&apos;enregistrer de temps en temps un fichier de paramètres complet. Vous pouvez le faire depuis la page «&#xa0;Sauvegarde &amp; restauration&#xa0;».</translation>
     </message>
     <message>
         <source>Press OK to continue with the operation and set the defualts on this page.  Press cancel to cancel the operation.</source>
-        <translation>Cliquez sur OK pour continuer et rétablir les valeurs par défaut de cette page. Cliquez sur Annuler pour annuler l'opération.</translation>
+        <translation>Cliquez sur OK pour continuer et rétablir les valeurs par défaut de cette page. Cliquez sur Annuler pour annuler l&apos;opération.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -249,7 +249,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Dimensions are in:</source>
-        <translation>Unité des dimensions :</translation>
+        <translation>Unité des dimensions&#xa0;:</translation>
     </message>
     <message>
         <source>Inches</source>
@@ -272,7 +272,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Image Processing Switches</source>
-        <translation>Options de traitement d'image</translation>
+        <translation>Options de traitement d&apos;image</translation>
     </message>
     <message>
         <source>Droopy Eyelid Compensation (Normally not checked)</source>
@@ -280,7 +280,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Turn this on for a user whose eyelid covers the top of the pupil, because of droopy eyelids or large pupils.  The eye tracking then ignores the top edge of the pupil when it computes the pupil centre.</source>
-        <translation>À activer si la paupière de l'utilisateur couvre le haut de la pupille (paupières tombantes ou grandes pupilles). Le suivi oculaire ignore alors le bord supérieur de la pupille pour calculer son centre.</translation>
+        <translation>À activer si la paupière de l&apos;utilisateur couvre le haut de la pupille (paupières tombantes ou grandes pupilles). Le suivi oculaire ignore alors le bord supérieur de la pupille pour calculer son centre.</translation>
     </message>
     <message>
         <source>Focus Range Compensation (Normally checked)</source>
@@ -288,7 +288,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>This function, nominally turned on, should be turned off if the user has goopy or dry eyes, which results primarily from poor blinkreflex.  Goop on the cornea distorts the image of the corneal reflection and interferes with the focus range measurment.</source>
-        <translation>Cette fonction, normalement activée, doit être désactivée si l'utilisateur a les yeux collants ou secs, ce qui vient surtout d'un réflexe de clignement faible. Les sécrétions sur la cornée déforment l'image du reflet cornéen et perturbent la mesure de la plage de mise au point.</translation>
+        <translation>Cette fonction, normalement activée, doit être désactivée si l&apos;utilisateur a les yeux collants ou secs, ce qui vient surtout d&apos;un réflexe de clignement faible. Les sécrétions sur la cornée déforment l&apos;image du reflet cornéen et perturbent la mesure de la plage de mise au point.</translation>
     </message>
     <message>
         <source>Pupil Non-Concentricity Compensation (Normally not checked)</source>
@@ -296,7 +296,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>This function, nominally turned off, is under experimental development and should be turned on only in consultation with Brelnic.  The function is intended to accommodate drifting of the pupil center within the iris, which can occur in people with ALS.</source>
-        <translation>Cette fonction, normalement désactivée, est expérimentale et ne doit être activée qu'en accord avec Brelnic. Elle compense la dérive du centre de la pupille dans l'iris, qui peut survenir chez les personnes atteintes de SLA.</translation>
+        <translation>Cette fonction, normalement désactivée, est expérimentale et ne doit être activée qu&apos;en accord avec Brelnic. Elle compense la dérive du centre de la pupille dans l&apos;iris, qui peut survenir chez les personnes atteintes de SLA.</translation>
     </message>
 </context>
 <context>
@@ -307,7 +307,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Quorvane eye-tracker software: the settings editor and its libraries.</source>
-        <translation>Logiciel de l'oculomètre Quorvane : l'éditeur de paramètres et ses bibliothèques.</translation>
+        <translation>Logiciel de l&apos;oculomètre Quorvane&#xa0;: l&apos;éditeur de paramètres et ses bibliothèques.</translation>
     </message>
     <message>
         <source>  information</source>
@@ -315,7 +315,7 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>Size is %1 bytes</source>
-        <translation>Taille : %1 octets</translation>
+        <translation>Taille&#xa0;: %1 octets</translation>
     </message>
     <message>
         <source>Last Modified on </source>
@@ -323,14 +323,14 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
     </message>
     <message>
         <source>  does not exist</source>
-        <translation>  n'existe pas</translation>
+        <translation>  n&apos;existe pas</translation>
     </message>
 </context>
 <context>
     <name>CQvSettingsDlg</name>
     <message>
         <source>Quorvane Eye-Tracker Settings</source>
-        <translation>Paramètres de l'oculomètre Quorvane</translation>
+        <translation>Paramètres de l&apos;oculomètre Quorvane</translation>
     </message>
     <message>
         <source>&amp;About QvSettings...</source>
@@ -353,8 +353,8 @@ Cliquez sur ANNULER pour revenir au champ.</translation>
 This will cancel ALL edits since you started or hit Apply
 Hit YES to exit without saving
 Hit NO to return to the program</source>
-        <translation>Voulez-vous vraiment ANNULER ?
-Vous perdrez TOUTES les modifications depuis le début ou le dernier « Appliquer ».
+        <translation>Voulez-vous vraiment ANNULER&#xa0;?
+Vous perdrez TOUTES les modifications depuis le début ou le dernier «&#xa0;Appliquer&#xa0;».
 Cliquez sur OUI pour quitter sans enregistrer.
 Cliquez sur NON pour revenir au programme.</translation>
     </message>
@@ -382,11 +382,11 @@ Cliquez sur NON pour revenir au programme.</translation>
     </message>
     <message>
         <source>Camera Sensor Size / Frame rate</source>
-        <translation>Taille du capteur / fréquence d'images</translation>
+        <translation>Taille du capteur / fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Lens Parameters</source>
-        <translation>Paramètres de l'objectif</translation>
+        <translation>Paramètres de l&apos;objectif</translation>
     </message>
     <message>
         <source>W x</source>
@@ -402,7 +402,7 @@ Cliquez sur NON pour revenir au programme.</translation>
     </message>
     <message>
         <source>Frame Rate (Hz)</source>
-        <translation>Fréquence d'images (Hz)</translation>
+        <translation>Fréquence d&apos;images (Hz)</translation>
     </message>
     <message>
         <source>Vision Systems</source>
@@ -430,7 +430,7 @@ Cliquez sur NON pour revenir au programme.</translation>
     </message>
     <message>
         <source>Aperture Diameter (mm)</source>
-        <translation>Diamètre d'ouverture (mm)</translation>
+        <translation>Diamètre d&apos;ouverture (mm)</translation>
     </message>
     <message>
         <source>Camera Width Pixels</source>
@@ -442,11 +442,50 @@ Cliquez sur NON pour revenir au programme.</translation>
     </message>
     <message>
         <source>Camera Frame Rate</source>
-        <translation>Fréquence d'images de la caméra</translation>
+        <translation>Fréquence d&apos;images de la caméra</translation>
     </message>
     <message>
         <source>Warning: Also resets the Hardware values</source>
-        <translation>Attention : réinitialise aussi les valeurs du matériel</translation>
+        <translation>Attention&#xa0;: réinitialise aussi les valeurs du matériel</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -458,20 +497,20 @@ Cliquez sur NON pour revenir au programme.</translation>
     <message>
         <source>The settings could not be saved to %1.
 %2</source>
-        <translation>Les paramètres n'ont pas pu être enregistrés dans %1.
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1.
 %2</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n'a été indiqué.</translation>
+        <translation>Aucun nom de fichier n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation>Il s'agit d'un dossier, pas d'un fichier.</translation>
+        <translation>Il s&apos;agit d&apos;un dossier, pas d&apos;un fichier.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation>Il ne s'agit pas d'un fichier ordinaire.</translation>
+        <translation>Il ne s&apos;agit pas d&apos;un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
@@ -483,19 +522,19 @@ Cliquez sur NON pour revenir au programme.</translation>
     </message>
     <message>
         <source>You may not change the file.</source>
-        <translation>Vous n'êtes pas autorisé à modifier le fichier.</translation>
+        <translation>Vous n&apos;êtes pas autorisé à modifier le fichier.</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
-        <translation>Il s'agit d'un lien vers un fichier qui n'existe pas.</translation>
+        <translation>Il s&apos;agit d&apos;un lien vers un fichier qui n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The file cannot be reached: %1.</source>
-        <translation>Impossible d'accéder au fichier : %1.</translation>
+        <translation>Impossible d&apos;accéder au fichier&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation>Le dossier %1 n'existe pas.</translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>New files cannot be created in the folder %1.</source>
@@ -503,15 +542,15 @@ Cliquez sur NON pour revenir au programme.</translation>
     </message>
     <message>
         <source>The folder %1 could not be created: a file of that name is in its place.</source>
-        <translation>Impossible de créer le dossier %1 : un fichier du même nom occupe sa place.</translation>
+        <translation>Impossible de créer le dossier %1&#xa0;: un fichier du même nom occupe sa place.</translation>
     </message>
     <message>
         <source>The folder %1 could not be created: %2.</source>
-        <translation>Impossible de créer le dossier %1 : %2.</translation>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Writing the file failed; the disk may be full.</source>
-        <translation>L'écriture du fichier a échoué ; le disque est peut-être plein.</translation>
+        <translation>L&apos;écriture du fichier a échoué&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 </TS>

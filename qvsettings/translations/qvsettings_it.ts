@@ -30,7 +30,7 @@
 Would you like to change it?
 Press OK to change it to %10.4f
 Press CANCEL to return to the field</source>
-        <translation>«%s» è fuori dall'intervallo consentito.
+        <translation>«%s» è fuori dall&apos;intervallo consentito.
 Vuoi modificare il valore?
 Premi OK per impostarlo a %10.4f.
 Premi ANNULLA per tornare al campo.</translation>
@@ -43,7 +43,7 @@ Premi ANNULLA per tornare al campo.</translation>
 Would you like to change it?
 Press OK to change it to %i
 Press CANCEL to return to the field</source>
-        <translation>«%s» è fuori dall'intervallo consentito.
+        <translation>«%s» è fuori dall&apos;intervallo consentito.
 Vuoi modificare il valore?
 Premi OK per impostarlo a %i.
 Premi ANNULLA per tornare al campo.</translation>
@@ -205,12 +205,12 @@ Premi ANNULLA per tornare al campo.</translation>
         <translation>Il pulsante dei valori predefiniti reimposta tutti i valori della pagina attiva. I valori delle altre pagine non cambiano.</translation>
     </message>
     <message>
-        <source>It's a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
+        <source>It&apos;s a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
         <translation>È consigliabile salvare di tanto in tanto un file di impostazioni completo. Puoi farlo dalla pagina «Salva e ripristina».</translation>
     </message>
     <message>
         <source>Press OK to continue with the operation and set the defualts on this page.  Press cancel to cancel the operation.</source>
-        <translation>Premi OK per continuare e reimpostare i valori predefiniti di questa pagina. Premi Annulla per annullare l'operazione.</translation>
+        <translation>Premi OK per continuare e reimpostare i valori predefiniti di questa pagina. Premi Annulla per annullare l&apos;operazione.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -280,7 +280,7 @@ Premi ANNULLA per tornare al campo.</translation>
     </message>
     <message>
         <source>Turn this on for a user whose eyelid covers the top of the pupil, because of droopy eyelids or large pupils.  The eye tracking then ignores the top edge of the pupil when it computes the pupil centre.</source>
-        <translation>Da attivare se la palpebra dell'utente copre la parte superiore della pupilla (palpebre cadenti o pupille grandi). Il tracciamento oculare ignora allora il bordo superiore della pupilla nel calcolo del centro.</translation>
+        <translation>Da attivare se la palpebra dell&apos;utente copre la parte superiore della pupilla (palpebre cadenti o pupille grandi). Il tracciamento oculare ignora allora il bordo superiore della pupilla nel calcolo del centro.</translation>
     </message>
     <message>
         <source>Focus Range Compensation (Normally checked)</source>
@@ -288,7 +288,7 @@ Premi ANNULLA per tornare al campo.</translation>
     </message>
     <message>
         <source>This function, nominally turned on, should be turned off if the user has goopy or dry eyes, which results primarily from poor blinkreflex.  Goop on the cornea distorts the image of the corneal reflection and interferes with the focus range measurment.</source>
-        <translation>Questa funzione, normalmente attiva, va disattivata se l'utente ha occhi appiccicosi o secchi, dovuti soprattutto a uno scarso riflesso di ammiccamento. Le secrezioni sulla cornea distorcono l'immagine del riflesso corneale e disturbano la misura del campo di messa a fuoco.</translation>
+        <translation>Questa funzione, normalmente attiva, va disattivata se l&apos;utente ha occhi appiccicosi o secchi, dovuti soprattutto a uno scarso riflesso di ammiccamento. Le secrezioni sulla cornea distorcono l&apos;immagine del riflesso corneale e disturbano la misura del campo di messa a fuoco.</translation>
     </message>
     <message>
         <source>Pupil Non-Concentricity Compensation (Normally not checked)</source>
@@ -296,7 +296,7 @@ Premi ANNULLA per tornare al campo.</translation>
     </message>
     <message>
         <source>This function, nominally turned off, is under experimental development and should be turned on only in consultation with Brelnic.  The function is intended to accommodate drifting of the pupil center within the iris, which can occur in people with ALS.</source>
-        <translation>Questa funzione, normalmente disattivata, è sperimentale e va attivata solo dopo aver consultato Brelnic. Compensa lo spostamento del centro della pupilla all'interno dell'iride, che può verificarsi nelle persone con SLA.</translation>
+        <translation>Questa funzione, normalmente disattivata, è sperimentale e va attivata solo dopo aver consultato Brelnic. Compensa lo spostamento del centro della pupilla all&apos;interno dell&apos;iride, che può verificarsi nelle persone con SLA.</translation>
     </message>
 </context>
 <context>
@@ -307,7 +307,7 @@ Premi ANNULLA per tornare al campo.</translation>
     </message>
     <message>
         <source>Quorvane eye-tracker software: the settings editor and its libraries.</source>
-        <translation>Software dell'eye tracker Quorvane: l'editor delle impostazioni e le sue librerie.</translation>
+        <translation>Software dell&apos;eye tracker Quorvane: l&apos;editor delle impostazioni e le sue librerie.</translation>
     </message>
     <message>
         <source>  information</source>
@@ -354,7 +354,7 @@ This will cancel ALL edits since you started or hit Apply
 Hit YES to exit without saving
 Hit NO to return to the program</source>
         <translation>Vuoi davvero ANNULLARE?
-Verranno annullate TUTTE le modifiche dall'avvio o dall'ultimo «Applica».
+Verranno annullate TUTTE le modifiche dall&apos;avvio o dall&apos;ultimo «Applica».
 Premi SÌ per uscire senza salvare.
 Premi NO per tornare al programma.</translation>
     </message>
@@ -386,7 +386,7 @@ Premi NO per tornare al programma.</translation>
     </message>
     <message>
         <source>Lens Parameters</source>
-        <translation>Parametri dell'obiettivo</translation>
+        <translation>Parametri dell&apos;obiettivo</translation>
     </message>
     <message>
         <source>W x</source>
@@ -426,7 +426,7 @@ Premi NO per tornare al programma.</translation>
     </message>
     <message>
         <source>Extension Travel (mm)</source>
-        <translation>Corsa dell'estensione (mm)</translation>
+        <translation>Corsa dell&apos;estensione (mm)</translation>
     </message>
     <message>
         <source>Aperture Diameter (mm)</source>
@@ -447,6 +447,45 @@ Premi NO per tornare al programma.</translation>
     <message>
         <source>Warning: Also resets the Hardware values</source>
         <translation>Attenzione: reimposta anche i valori hardware</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
     </message>
 </context>
 <context>
@@ -503,7 +542,7 @@ Premi NO per tornare al programma.</translation>
     </message>
     <message>
         <source>The folder %1 could not be created: a file of that name is in its place.</source>
-        <translation>Impossibile creare la cartella %1: al suo posto c'è un file con lo stesso nome.</translation>
+        <translation>Impossibile creare la cartella %1: al suo posto c&apos;è un file con lo stesso nome.</translation>
     </message>
     <message>
         <source>The folder %1 could not be created: %2.</source>

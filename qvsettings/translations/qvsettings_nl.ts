@@ -202,10 +202,10 @@ Met ANNULEREN ga je terug naar het veld.</translation>
     </message>
     <message>
         <source>The set defaults button will set all values on the active page to the default values.  Values on other pages will not be affected</source>
-        <translation>De knop voor standaardwaarden zet alle waarden op de actieve pagina terug. Waarden op andere pagina's blijven ongewijzigd.</translation>
+        <translation>De knop voor standaardwaarden zet alle waarden op de actieve pagina terug. Waarden op andere pagina&apos;s blijven ongewijzigd.</translation>
     </message>
     <message>
-        <source>It's a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
+        <source>It&apos;s a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
         <translation>Het is verstandig af en toe een volledig instellingenbestand op te slaan. Dat kan op de pagina ‘Opslaan &amp; herstellen’.</translation>
     </message>
     <message>
@@ -447,6 +447,45 @@ Klik op NEE om terug te gaan naar het programma.</translation>
     <message>
         <source>Warning: Also resets the Hardware values</source>
         <translation>Let op: zet ook de hardwarewaarden terug</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>

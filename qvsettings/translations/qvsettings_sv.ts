@@ -205,7 +205,7 @@ Tryck på AVBRYT för att återgå till fältet.</translation>
         <translation>Knappen för standardvärden återställer alla värden på den aktiva sidan. Värden på andra sidor påverkas inte.</translation>
     </message>
     <message>
-        <source>It's a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
+        <source>It&apos;s a good idea to occasionally save a complete settings file.  This can be done from the save/restore page.</source>
         <translation>Det är en god idé att då och då spara en fullständig inställningsfil. Det gör du på sidan ”Spara &amp; återställ”.</translation>
     </message>
     <message>
@@ -447,6 +447,45 @@ Tryck på NEJ för att återgå till programmet.</translation>
     <message>
         <source>Warning: Also resets the Hardware values</source>
         <translation>Varning: återställer även maskinvaruvärdena</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Verkställ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjälp</translation>
     </message>
 </context>
 <context>
