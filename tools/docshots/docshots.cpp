@@ -4,6 +4,10 @@
 //
 //   lumora_docshots <images folder> <scratch folder> [<Lumora data folder>]
 //
+// Every picture is taken in English, and three again in German (named "...-de.png": the save
+// dialog, the exit question and the Save & Restore page) for the guide's part on languages, with the catalogues of the
+// data folder's "translations" (or the build tree's).
+//
 // The scratch folder holds the working folders the programs would have ("lumora" with the
 // shipped pictures and a few drawings, "qvsettings" with an empty QVSettings folder, so the
 // sheet shows the library's defaults) and the Qt profile; both working folders are made afresh
@@ -33,23 +37,24 @@
 #include "CConfigSettingsPpg.h"
 #include "CHardwarePpg.h"
 #include "CImageProcPpg.h"
-#include "canvas/CPaintDlg.h"
 #include "CQvSettingsDlg.h"
-#include "canvas/CircleShape.h"
-#include "files/DrawingFile.h"
-#include "dialogs/ExitDlg.h"
 #include "GazeShared.h"
 #include "GazeTuning.h"
 #include "IniDocument.h"
-#include "canvas/LineShape.h"
-#include "dialogs/OpenDlg.h"
-#include "canvas/RectangleShape.h"
-#include "dialogs/SaveDlg.h"
-#include "app/SettingsCommand.h"
-#include "dialogs/SettingsDlg.h"
-#include "SettingsLibrary.h"
-#include "app/SoundPlayer.h"
 #include "ScriptedSoundPlayer.h"
+#include "SettingsLibrary.h"
+#include "Translations.h"
+#include "app/SettingsCommand.h"
+#include "app/SoundPlayer.h"
+#include "canvas/CPaintDlg.h"
+#include "canvas/CircleShape.h"
+#include "canvas/LineShape.h"
+#include "canvas/RectangleShape.h"
+#include "dialogs/ExitDlg.h"
+#include "dialogs/OpenDlg.h"
+#include "dialogs/SaveDlg.h"
+#include "dialogs/SettingsDlg.h"
+#include "files/DrawingFile.h"
 
 using namespace lumora;
 
@@ -78,6 +83,8 @@ const char* const kSaveRestoreShot = "qvsettings-save-restore.png";
 const char* const kImageProcShot = "qvsettings-image-proc.png";
 const char* const kCalibrationShot = "qvsettings-calibration.png";
 const char* const kVideoHardwareShot = "qvsettings-video-hardware.png";
+// The other language shown in the guide, and the suffix of its pictures' names.
+const char* const kOtherLanguage = "de";
 
 // Fixed moments name the drawings, so that a picture changes only when a widget does.
 const QDateTime kSaveMoment(QDate(2026, 5, 4), QTime(10, 30, 0));
@@ -222,14 +229,16 @@ public:
     explicit Shots(QString folder) : m_folder(std::move(folder)) {}
 
     // Shows the widget as the user would see it and saves its picture.
-    void take(QWidget& widget, const char* name) {
+    void take(QWidget& widget, const QString& name) {
         widget.show();
         widget.activateWindow();
         Pump();
         save(widget, name);
     }
-    void save(QWidget& widget, const char* name) {
-        const QString path = m_folder + QLatin1Char('/') + QString::fromLatin1(name);
+    void save(QWidget& widget, const QString& name) {
+        if (!m_only.isEmpty() && !m_only.contains(name))
+            return;
+        const QString path = m_folder + QLatin1Char('/') + name;
         if (widget.grab().save(path, "PNG", kPngBestCompression)) {
             std::printf("%s\n", qPrintable(path));
         } else {
@@ -242,13 +251,24 @@ public:
         m_failed = true;
     }
     bool failed() const { return m_failed; }
+    // From now on only these pictures are saved (all when empty).
+    void limitTo(QStringList names) { m_only = std::move(names); }
 
 private:
     QString m_folder;
+    QStringList m_only;
     bool m_failed = false;
 };
 
-void LumoraDialogs(Shots& shots, const QString& work, const QString& data) {
+// A picture's name in a language: "lumora-save.png", "lumora-save-de.png".
+QString ShotName(const char* name, const QString& language) {
+    QString shot = QString::fromLatin1(name);
+    if (language != QLatin1String("en"))
+        shot.insert(shot.lastIndexOf(QLatin1Char('.')), QLatin1Char('-') + language);
+    return shot;
+}
+
+void LumoraDialogs(Shots& shots, const QString& work, const QString& data, const QString& language) {
     if (!PrepareLumoraFolder(work, data)) {
         shots.fail("cannot prepare Lumora's working folder");
         return;
@@ -258,11 +278,11 @@ void LumoraDialogs(Shots& shots, const QString& work, const QString& data) {
     SaveDlg save(
         kScreen, sound, [] { return House(); }, nullptr);
     save.setClock([] { return kSaveMoment; });
-    shots.take(save, kSaveShot);
+    shots.take(save, ShotName(kSaveShot, language));
     save.hide();
 
     OpenDlg open(kScreen, sound, nullptr);
-    shots.take(open, kOpenShot);
+    shots.take(open, ShotName(kOpenShot, language));
     open.hide();
 
     // The first-run values, handed in as the settings command does.
@@ -271,15 +291,15 @@ void LumoraDialogs(Shots& shots, const QString& work, const QString& data) {
     GazeTuning tuning = ReadGazeTuning(ini);
     GazeShared shared;
     SettingsCommand(settings, tuning, ini, shared, nullptr).handValuesToDialog();
-    shots.take(settings, kSettingsShot);
+    shots.take(settings, ShotName(kSettingsShot, language));
     settings.hide();
 
     ExitDlg exitQuestion(kScreen, sound, nullptr);
-    shots.take(exitQuestion, kExitShot);
+    shots.take(exitQuestion, ShotName(kExitShot, language));
     exitQuestion.hide();
 }
 
-void QvSettingsSheet(Shots& shots, const QString& work) {
+void QvSettingsSheet(Shots& shots, const QString& work, const QString& language) {
     if (!FreshFolder(work) || !QDir(work).mkpath(QString::fromLatin1(kTrackerSettingsFolder))) {
         shots.fail("cannot prepare QvSettings' working folder");
         return;
@@ -296,13 +316,13 @@ void QvSettingsSheet(Shots& shots, const QString& work) {
                           {sheet.ImageProcPage(), kImageProcShot},
                           {sheet.CalConstPage(), kCalibrationShot},
                           {sheet.HardwarePage(), kVideoHardwareShot}};
-    shots.take(sheet, pages[0].name);
+    shots.take(sheet, ShotName(pages[0].name, language));
     for (const Page& p : pages) {
         if (p.page == pages[0].page)
             continue;
         sheet.Tabs()->setCurrentWidget(p.page);
         Pump();
-        shots.save(sheet, p.name);
+        shots.save(sheet, ShotName(p.name, language));
     }
     sheet.hide();
 }
@@ -346,8 +366,27 @@ int main(int argc, char* argv[]) {
     SetSoundPlayer(std::make_unique<ScriptedSoundPlayer>());
 
     Shots shots(images);
-    LumoraDialogs(shots, scratch + QLatin1Char('/') + QString::fromLatin1(kLumoraWork), data);
-    QvSettingsSheet(shots, scratch + QLatin1Char('/') + QString::fromLatin1(kQvSettingsWork));
+    const QString lumoraWork = scratch + QLatin1Char('/') + QString::fromLatin1(kLumoraWork);
+    const QString qvSettingsWork = scratch + QLatin1Char('/') + QString::fromLatin1(kQvSettingsWork);
+    const QString english = QStringLiteral("en");
+    LumoraDialogs(shots, lumoraWork, data, english);
+    QvSettingsSheet(shots, qvSettingsWork, english);
+    {
+        const QString other = QString::fromLatin1(kOtherLanguage);
+        const QStringList catalogues = QStringList{data + QStringLiteral("/translations")} +
+                                       languages::CatalogueFolders(QCoreApplication::applicationDirPath());
+        languages::Translations lumoraTexts;
+        languages::Translations qvSettingsTexts;
+        if (!lumoraTexts.install(QStringLiteral("lumora"), other, catalogues) ||
+            !qvSettingsTexts.install(QStringLiteral("qvsettings"), other, catalogues)) {
+            shots.fail("no German catalogues");
+        } else {
+            // The ones the guide shows.
+            shots.limitTo({ShotName(kSaveShot, other), ShotName(kExitShot, other), ShotName(kSaveRestoreShot, other)});
+            LumoraDialogs(shots, lumoraWork, data, other);
+            QvSettingsSheet(shots, qvSettingsWork, other);
+        }
+    }
     SetSoundPlayer(nullptr);
     return shots.failed() ? 1 : 0;
 }
