@@ -6,12 +6,11 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/SoundPlayer.h"
 #include "canvas/CircleShape.h"
 #include "canvas/ImageBlit.h"
 #include "canvas/LineShape.h"
-#include "files/LoadBmpFile.h"
 #include "canvas/RectangleShape.h"
-#include "app/SoundPlayer.h"
 #include "canvas/StampPictures.h"
 #include "canvas/StampShape.h"
 
@@ -19,22 +18,22 @@ namespace lumora {
 
 namespace {
 
-constexpr int MARGIN_DIVISOR = 100;         // c = W / 100
-constexpr int BUTTON_WIDTH_PER_MILLE = 89;  // a button column is 89 W / 1000 wide
-constexpr int PER_MILLE = 1000;
-constexpr int BUTTON_HEIGHT_DIVISOR = 10;  // a button row is H / 10 high
+constexpr int kMarginDivisor = 100;        // c = W / 100
+constexpr int kButtonWidthPerMille = 89;  // a button column is 89 W / 1000 wide
+constexpr int kPerMille = 1000;
+constexpr int kButtonHeightDivisor = 10;  // a button row is H / 10 high
 // The canvas leaves room for one and a half button rows below it.
-constexpr int ROWS_BELOW_NUMERATOR = 3;
-constexpr int ROWS_BELOW_DENOMINATOR = 2;
+constexpr int kRowsBelowNumerator = 3;
+constexpr int kRowsBelowDenominator = 2;
 
 // The bytes of a colour reference that carry colour; the high byte carries none.
-constexpr ColorRef COLOR_BITS = 0x00FFFFFFu;
+constexpr ColorRef kColorBits = 0x00FFFFFFu;
 
 // The sunken edge: a darker outer and inner line top and left, lighter ones bottom and right.
-const QColor EDGE_SHADOW(128, 128, 128);
-const QColor EDGE_DARK(64, 64, 64);
-const QColor EDGE_LIGHT(255, 255, 255);
-const QColor EDGE_FACE(214, 211, 206);
+const QColor kEdgeShadow(128, 128, 128);
+const QColor kEdgeDark(64, 64, 64);
+const QColor kEdgeLight(255, 255, 255);
+const QColor kEdgeFace(214, 211, 206);
 
 QImage whiteImage(const QSize& size) {
     QImage image(size, QImage::Format_RGB32);
@@ -47,14 +46,13 @@ QImage whiteImage(const QSize& size) {
 CanvasGeometry CanvasGeometry::ForScreen(const QSize& screen) {
     const int w = screen.width();
     const int h = screen.height();
-    const int c = w / MARGIN_DIVISOR;
-    const int d = (BUTTON_WIDTH_PER_MILLE * w) / PER_MILLE + 2 * c;
+    const int c = w / kMarginDivisor;
+    const int d = (kButtonWidthPerMille * w) / kPerMille + 2 * c;
     CanvasGeometry g;
     g.origin = QPoint(d, c);
-    g.window =
-        QSize(w - 2 * d, h - 2 * c - (ROWS_BELOW_NUMERATOR * (h / BUTTON_HEIGHT_DIVISOR)) / ROWS_BELOW_DENOMINATOR);
+    g.window = QSize(w - 2 * d, h - 2 * c - (kRowsBelowNumerator * (h / kButtonHeightDivisor)) / kRowsBelowDenominator);
     // A screen too small for a canvas still gives valid (empty) images.
-    g.client = QSize(std::max(0, g.window.width() - 2 * EDGE), std::max(0, g.window.height() - 2 * EDGE));
+    g.client = QSize(std::max(0, g.window.width() - 2 * kEdge), std::max(0, g.window.height() - 2 * kEdge));
     return g;
 }
 
@@ -62,8 +60,9 @@ CPaintDlg::CPaintDlg(const QSize& screenSize, SoundPlayer& sound, QWidget* paren
     : QWidget(parent),
       m_sound(sound),
       m_geometry(CanvasGeometry::ForScreen(screenSize)),
+      m_drawing(m_geometry.client),
       m_stampImageId(STAMP_FIRST_NUMBER),
-      m_traceTaskPath(QString::fromLatin1(TRACE_TASK_PICTURE)) {
+      m_traceTaskPath(QString::fromLatin1(kTraceTaskPicture)) {
     start();
     m_log.openFile();
 }
@@ -72,8 +71,9 @@ CPaintDlg::CPaintDlg(const QSize& screenSize, SoundPlayer& sound, std::unique_pt
     : QWidget(parent),
       m_sound(sound),
       m_geometry(CanvasGeometry::ForScreen(screenSize)),
+      m_drawing(m_geometry.client),
       m_stampImageId(STAMP_FIRST_NUMBER),
-      m_traceTaskPath(QString::fromLatin1(TRACE_TASK_PICTURE)) {
+      m_traceTaskPath(QString::fromLatin1(kTraceTaskPicture)) {
     start();
     m_log.open(std::move(log), QDate::currentDate());
 }
@@ -87,11 +87,9 @@ void CPaintDlg::start() {
     // The G key reaches the canvas while it has the focus.
     setFocusPolicy(Qt::StrongFocus);
 
-    m_background = whiteImage(m_geometry.client);
     m_committed = whiteImage(m_geometry.client);
     m_display = whiteImage(m_geometry.client);
     m_saveUnder = whiteImage(m_geometry.client);
-    m_replayBase = whiteImage(m_geometry.client);
 
     m_cursor.create(m_geometry.client, COLOR_WHITE);
     m_cursor.setKind(GazeCursor::KIND_SQUARE);
@@ -162,75 +160,79 @@ std::unique_ptr<Shape> CPaintDlg::makeShape(int kind) const {
 
 void CPaintDlg::toolAction(std::uintptr_t value, int action) {
     const bool known =
-        action == ACTION_SUSPEND || action == ACTION_STAMP_TOOL || action == ACTION_SHAPE_TOOL || action == ACTION_NEW;
+        action == GROUP_SUSPEND || action == GROUP_STAMP_TOOL || action == GROUP_SHAPE_TOOL || action == GROUP_NEW;
     if (!known) {
         return;
     }
     std::unique_ptr<Shape> newShape;
-    if (action == ACTION_SHAPE_TOOL) {
+    if (action == GROUP_SHAPE_TOOL) {
         newShape = makeShape(static_cast<int>(value));
         if (!newShape) {
             return;  // no such shape button: nothing changes
         }
     }
     // Only a change between shape tools carries a shape in progress over.
-    const bool keepsShape = action == ACTION_SHAPE_TOOL && m_tool == TOOL_SHAPE;
+    const bool keepsShape = action == GROUP_SHAPE_TOOL && m_tool == kToolShape;
     if (m_inProgress && !keepsShape) {
         cancelShape();
     }
-
-    switch (action) {
-        case ACTION_SUSPEND:
-            hideCursor();
-            if (m_tool != TOOL_NONE) {
-                setCursorKind(GazeCursor::KIND_SQUARE);
-                m_rememberedTool = m_tool;
-                m_tool = TOOL_NONE;
-            } else {
-                m_tool = m_rememberedTool;
-                setCursorKind(m_tool == TOOL_STAMP ? GazeCursor::KIND_STAMP_FRAME : GazeCursor::KIND_SQUARE);
-            }
-            break;
-        case ACTION_STAMP_TOOL:
-            hideCursor();
-            m_tool = TOOL_STAMP;
-            setCursorKind(GazeCursor::KIND_STAMP_FRAME);
-            m_cursor.setStampImageId(m_stampImageId);
-            m_current = std::make_unique<StampShape>(m_stampImageId);
-            m_log.record(KeystrokeLog::Event::StampButton);
-            break;
-        case ACTION_SHAPE_TOOL: {
-            hideCursor();
-            m_tool = TOOL_SHAPE;
-            setCursorKind(GazeCursor::KIND_SQUARE);
-            if (m_inProgress) {
-                // The new kind stretches from where the old one started and ended.
-                newShape->setStart(m_current->start());
-                newShape->setEnd(m_current->end());
-            }
-            m_current = std::move(newShape);
-            m_shapeKind = static_cast<int>(value);
-            static constexpr KeystrokeLog::Event BUTTON_EVENTS[] = {KeystrokeLog::Event::LineButton,
-                                                                    KeystrokeLog::Event::RectangleButton,
-                                                                    KeystrokeLog::Event::CircleButton};
-            m_log.record(BUTTON_EVENTS[m_shapeKind - SHAPE_LINE]);
-            if (m_inProgress) {
-                redrawRubberBand();
-            }
-            break;
-        }
-        case ACTION_NEW:
-            m_log.record(KeystrokeLog::Event::New);
-            m_shapes.clear();
-            m_background.fill(ColorRefToQRgb(COLOR_WHITE));
-            resetReplayBase();
-            redrawAll();
-            repaintAll();
-            break;
-        default:
-            break;
+    if (action == GROUP_SUSPEND) {
+        suspendOrResume();
+    } else if (action == GROUP_STAMP_TOOL) {
+        chooseStampTool();
+    } else if (action == GROUP_SHAPE_TOOL) {
+        chooseShapeTool(static_cast<int>(value), std::move(newShape));
+    } else {
+        newDrawing();
     }
     // Polygon mode stays as it was: only the fill attribute changes it.
+}
+
+void CPaintDlg::suspendOrResume() {
+    hideCursor();
+    if (m_tool != kToolNone) {
+        setCursorKind(GazeCursor::KIND_SQUARE);
+        m_rememberedTool = m_tool;
+        m_tool = kToolNone;
+    } else {
+        m_tool = m_rememberedTool;
+        setCursorKind(m_tool == kToolStamp ? GazeCursor::KIND_STAMP_FRAME : GazeCursor::KIND_SQUARE);
+    }
+}
+
+void CPaintDlg::chooseStampTool() {
+    hideCursor();
+    m_tool = kToolStamp;
+    setCursorKind(GazeCursor::KIND_STAMP_FRAME);
+    m_cursor.setStampImageId(m_stampImageId);
+    m_current = std::make_unique<StampShape>(m_stampImageId);
+    m_log.record(KeystrokeLog::Event::StampButton);
+}
+
+void CPaintDlg::chooseShapeTool(int kind, std::unique_ptr<Shape> shape) {
+    hideCursor();
+    m_tool = kToolShape;
+    setCursorKind(GazeCursor::KIND_SQUARE);
+    if (m_inProgress) {
+        // The new kind stretches from where the old one started and ended.
+        shape->setStart(m_current->start());
+        shape->setEnd(m_current->end());
+    }
+    m_current = std::move(shape);
+    m_shapeKind = kind;
+    static constexpr KeystrokeLog::Event kButtonEvents[] = {
+        KeystrokeLog::Event::LineButton, KeystrokeLog::Event::RectangleButton, KeystrokeLog::Event::CircleButton};
+    m_log.record(kButtonEvents[m_shapeKind - SHAPE_LINE]);
+    if (m_inProgress) {
+        redrawRubberBand();
+    }
+}
+
+void CPaintDlg::newDrawing() {
+    m_log.record(KeystrokeLog::Event::New);
+    m_drawing.clear();
+    redrawAll();
+    repaintAll();
 }
 
 // ---- Attributes -----------------------------------------------------------------------------
@@ -250,7 +252,7 @@ void CPaintDlg::changeAttribute(std::uintptr_t value, int attribute) {
             }
             break;
         case GROUP_COLOR: {
-            const ColorRef colour = static_cast<ColorRef>(value) & COLOR_BITS;
+            const ColorRef colour = static_cast<ColorRef>(value) & kColorBits;
             m_pen.color = colour;
             m_brush.color = colour;
             m_current->setPen(m_pen);
@@ -277,12 +279,12 @@ void CPaintDlg::changeAttribute(std::uintptr_t value, int attribute) {
     }
 }
 
-// ---- Grid, undo, new, files -----------------------------------------------------------------
+// ---- Grid, undo, files ----------------------------------------------------------------------
 
 std::vector<QPoint> CPaintDlg::GridDots(const QSize& canvas) {
     std::vector<QPoint> dots;
-    for (int y = GRID_FIRST; y < canvas.height(); y += GRID_STEP) {
-        for (int x = GRID_FIRST; x < canvas.width(); x += GRID_STEP) {
+    for (int y = kGridFirst; y < canvas.height(); y += kGridStep) {
+        for (int x = kGridFirst; x < canvas.width(); x += kGridStep) {
             dots.emplace_back(x, y);
         }
     }
@@ -293,8 +295,8 @@ void CPaintDlg::drawGridDots(QImage& image) const {
     const QRgb black = ColorRefToQRgb(COLOR_BLACK);
     const QRect bounds = image.rect();
     for (const QPoint& dot : GridDots(m_geometry.client)) {
-        for (int dy = 0; dy < GRID_DOT; ++dy) {
-            for (int dx = 0; dx < GRID_DOT; ++dx) {
+        for (int dy = 0; dy < kGridDot; ++dy) {
+            for (int dx = 0; dx < kGridDot; ++dx) {
                 const QPoint p = dot + QPoint(dx, dy);
                 if (bounds.contains(p)) {
                     reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] = black;
@@ -330,8 +332,8 @@ void CPaintDlg::undo() {
     if (m_inProgress) {
         m_inProgress = false;
         resetDwell();
-    } else if (!m_shapes.empty()) {
-        m_shapes.pop_back();
+    } else {
+        m_drawing.removeLast();
     }
     redrawAll();
     repaintAll();
@@ -353,41 +355,23 @@ void CPaintDlg::openDrawing(const QString& path) {
         m_inProgress = false;
         resetDwell();
     }
-    QImage picture;
-    // Only the part the canvas can show is decoded: a larger picture is cut at the right and
-    // bottom anyway, and a smaller one is padded white.
-    if (LoadBmpFileTopLeft(path, m_background.size(), picture)) {
-        m_background.fill(ColorRefToQRgb(COLOR_WHITE));
-        BlockCopy(m_background, QPoint(0, 0), picture, picture.rect());
-    }
-    m_shapes.clear();
-    resetReplayBase();
+    m_drawing.open(path);
     redrawAll();
     repaintAll();
 }
 
 void CPaintDlg::saveDrawing(const QString& path) {
-    if (!m_writer) {
+    if (!m_drawing.hasWriter()) {
         return;
     }
     // The log is research data: a drawing that never reached the disk was not saved.
-    m_lastSave = m_writer(path, snapshot());
-    if (m_lastSave == support::WriteStatus::Ok) {
+    if (m_drawing.save(path) == support::WriteStatus::Ok) {
         m_log.record(KeystrokeLog::Event::Save);
     }
 }
 
-QImage CPaintDlg::snapshot() const {
-    QImage drawing = m_background.copy();
-    QPainter painter(&drawing);
-    for (const auto& shape : m_shapes) {
-        shape->draw(painter);
-    }
-    return drawing;
-}
-
 void CPaintDlg::keyUp(int keyCode) {
-    if (keyCode == KEY_TRACE_TASK) {
+    if (keyCode == kKeyTraceTask) {
         // Through the queue, exactly as an Open from the dialog arrives.
         PostLumoraText(this, WM_DRAWING_FILE, DRAWING_FILE_OPEN, m_traceTaskPath);
     }
@@ -395,33 +379,8 @@ void CPaintDlg::keyUp(int keyCode) {
 
 // ---- Images ---------------------------------------------------------------------------------
 
-void CPaintDlg::resetReplayBase() {
-    BlockCopy(m_replayBase, m_background, m_replayBase.rect());
-    m_replayBaseCount = 0;
-}
-
 void CPaintDlg::redrawAll() {
-    // Shapes are drawn in list order onto the background either way; keeping the older ones
-    // drawn keeps undo within a frame however long the list grows.
-    const std::size_t count = m_shapes.size();
-    if (m_replayBaseCount > count) {
-        resetReplayBase();
-    }
-    if (count - m_replayBaseCount > REPLAY_WINDOW) {
-        const std::size_t keep = count - REPLAY_WINDOW / 2;
-        QPainter painter(&m_replayBase);
-        for (std::size_t i = m_replayBaseCount; i < keep; ++i) {
-            m_shapes[i]->draw(painter);
-        }
-        m_replayBaseCount = keep;
-    }
-    BlockCopy(m_committed, m_replayBase, m_committed.rect());
-    {
-        QPainter painter(&m_committed);
-        for (std::size_t i = m_replayBaseCount; i < count; ++i) {
-            m_shapes[i]->draw(painter);
-        }
-    }
+    m_drawing.redraw(m_committed);
     if (m_gridOn) {
         drawGridDots(m_committed);
     }
@@ -432,7 +391,7 @@ void CPaintDlg::redrawAll() {
 
 void CPaintDlg::repaintImageRect(const QRect& imageRect) {
     if (!imageRect.isEmpty()) {
-        update(imageRect.translated(CanvasGeometry::EDGE, CanvasGeometry::EDGE));
+        update(imageRect.translated(CanvasGeometry::kEdge, CanvasGeometry::kEdge));
     }
 }
 
@@ -444,7 +403,7 @@ void CPaintDlg::repaintAll() {
 
 void CPaintDlg::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
-    const int edge = CanvasGeometry::EDGE;
+    const int edge = CanvasGeometry::kEdge;
     const QRect clientRect(QPoint(edge, edge), m_geometry.client);
     const QRect area = e->rect().intersected(clientRect);
     if (!area.isEmpty()) {
@@ -453,16 +412,16 @@ void CPaintDlg::paintEvent(QPaintEvent* e) {
     // The sunken edge: shadow above and left, light below and right.
     const int r = width() - 1;
     const int b = height() - 1;
-    painter.setPen(EDGE_SHADOW);
+    painter.setPen(kEdgeShadow);
     painter.drawLine(0, 0, r - 1, 0);
     painter.drawLine(0, 0, 0, b - 1);
-    painter.setPen(EDGE_DARK);
+    painter.setPen(kEdgeDark);
     painter.drawLine(1, 1, r - 2, 1);
     painter.drawLine(1, 1, 1, b - 2);
-    painter.setPen(EDGE_LIGHT);
+    painter.setPen(kEdgeLight);
     painter.drawLine(0, b, r, b);
     painter.drawLine(r, 0, r, b);
-    painter.setPen(EDGE_FACE);
+    painter.setPen(kEdgeFace);
     painter.drawLine(1, b - 1, r - 1, b - 1);
     painter.drawLine(r - 1, 1, r - 1, b - 1);
 }
@@ -473,7 +432,7 @@ void CPaintDlg::keyReleaseEvent(QKeyEvent* e) {
         return;
     }
     if (e->key() == Qt::Key_G) {
-        keyUp(KEY_TRACE_TASK);
+        keyUp(kKeyTraceTask);
         return;
     }
     QWidget::keyReleaseEvent(e);

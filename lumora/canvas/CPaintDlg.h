@@ -4,10 +4,14 @@
 // grid, undo and drawing-file message to it as a LumoraMessageEvent, and its event handler
 // passes each to handleMessage(), whose plain members tests also call directly.
 //
+// The canvas is the view and the tools: what has been drawn is its CanvasDrawing (background and
+// shapes, open, save, undo), how far a dwell has got is its CanvasDwell; the canvas shows
+// both, with the shape in progress and the gaze cursor over them.
+//
 // Coordinates: a screen point (sx, sy) is the canvas point (sx - d, sy - c), d and c being the
-// canvas's origin on the screen (geometry below). The four off-screen images are of the
-// client area's size (the window less its sunken edge) and painting copies the display image
-// to the client area.
+// canvas's origin on the screen (geometry below). The off-screen images are of the client
+// area's size (the window less its sunken edge) and painting copies the display image to the
+// client area.
 //
 // The canvas owns its keystroke log, opened when the canvas is made and closed with it.
 // User-interface thread only.
@@ -25,13 +29,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/PointerHider.h"
 #include "AtomicFile.h"
-#include "canvas/CanvasDwell.h"
-#include "canvas/GazeCursor.h"
-#include "files/KeystrokeLog.h"
 #include "app/MessageRegistry.h"
+#include "app/PointerHider.h"
+#include "canvas/CanvasDwell.h"
+#include "canvas/CanvasDrawing.h"
+#include "canvas/GazeCursor.h"
 #include "canvas/Shape.h"
+#include "files/KeystrokeLog.h"
 
 namespace lumora {
 
@@ -41,7 +46,7 @@ class SoundPlayer;
 // margin c = W / 100, left offset d = 89 W / 1000 + 2c; the window at (d, c) measures
 // W - 2d by H - 2c - (3 (H / 10)) / 2; the client area is that less the edge on each side.
 struct CanvasGeometry {
-    static constexpr int EDGE = 2;  // the sunken edge's width
+    static constexpr int kEdge = 2;  // the sunken edge's width
 
     QPoint origin;  // (d, c) on the screen
     QSize window;   // the window's size
@@ -54,34 +59,24 @@ class CPaintDlg : public QWidget {
     Q_OBJECT
 public:
     // Tools (the group codes that choose them).
-    static constexpr int TOOL_NONE = 0;
-    static constexpr int TOOL_STAMP = GROUP_STAMP_TOOL;
-    static constexpr int TOOL_SHAPE = GROUP_SHAPE_TOOL;
-    // Action codes of WM_BUTTON_CHOSEN (lParam) that the canvas acts on.
-    static constexpr int ACTION_SUSPEND = GROUP_SUSPEND;
-    static constexpr int ACTION_STAMP_TOOL = GROUP_STAMP_TOOL;
-    static constexpr int ACTION_SHAPE_TOOL = GROUP_SHAPE_TOOL;
-    static constexpr int ACTION_NEW = GROUP_NEW;
+    static constexpr int kToolNone = 0;
+    static constexpr int kToolStamp = GROUP_STAMP_TOOL;
+    static constexpr int kToolShape = GROUP_SHAPE_TOOL;
 
     // The cursor point is the gaze point less this on both axes.
-    static constexpr int CURSOR_OFFSET = 3;
+    static constexpr int kCursorOffset = 3;
     // How far the rubber band's touched area reaches past its end points.
-    static constexpr int DIRTY_MARGIN = 10;
-    // Grid dots: every GRID_STEP pixels from GRID_FIRST, each GRID_DOT pixels square.
-    static constexpr int GRID_FIRST = 25;
-    static constexpr int GRID_STEP = 50;
-    static constexpr int GRID_DOT = 2;
+    static constexpr int kDirtyMargin = 10;
+    // Grid dots: every kGridStep pixels from kGridFirst, each kGridDot pixels square.
+    static constexpr int kGridFirst = 25;
+    static constexpr int kGridStep = 50;
+    static constexpr int kGridDot = 2;
 
-    // A full redraw replays at most about this many shapes; the ones before are kept drawn in
-    // a picture of their own (see m_replayBase).
-    static constexpr std::size_t REPLAY_WINDOW = 64;
-
-    static constexpr int KEY_TRACE_TASK = 71;  // the G key's code
-
-    static constexpr const char* TRACE_TASK_PICTURE = "Lumora/Images/tracetask.bmp";
+    static constexpr int kKeyTraceTask = 71;  // the G key's code
+    static constexpr const char* kTraceTaskPicture = "Lumora/Images/tracetask.bmp";
 
     // Writes the drawing a save captured to a file; Ok when it was written.
-    using DrawingWriter = std::function<support::WriteStatus(const QString& path, const QImage& drawing)>;
+    using DrawingWriter = CanvasDrawing::Writer;
 
     // screenSize: the main window's (the screen's) size, from which the canvas places itself
     // in its parent. sound must outlive the canvas. The first form opens the keystroke log file
@@ -98,7 +93,7 @@ public:
     // WM_GAZE_POINT: moves the cursor and stretches the rubber band; hides the cursor while
     // the gaze is elsewhere.
     void gazePoint(const QPoint& screenPoint);
-    // WM_GAZE_DWELL: one step of the dwell state machine at that screen point.
+    // WM_GAZE_DWELL: one dwell step at that screen point.
     void dwellStep(const QPoint& screenPoint);
     // WM_GAZE_FIXATION_END: back to green; a shape in progress stays in progress.
     void fixationEnd();
@@ -120,21 +115,27 @@ public:
     void setYellowStep(bool enabled) { m_dwell.setYellowStep(enabled); }
     bool yellowStep() const { return m_dwell.yellowStep(); }
     // The writer of saved drawings; without one, a save does nothing.
-    void setDrawingWriter(DrawingWriter writer) { m_writer = std::move(writer); }
+    void setDrawingWriter(DrawingWriter writer) { m_drawing.setWriter(std::move(writer)); }
     // How the last save went (Ok before the first); a failed one is not logged as saved.
-    support::WriteStatus lastSaveStatus() const { return m_lastSave; }
+    support::WriteStatus lastSaveStatus() const { return m_drawing.lastSaveStatus(); }
 
     // ---- State, for the main window and tests -----------------------------------------------
     const CanvasGeometry& geometry() const { return m_geometry; }
+    // What has been drawn, and the dwell under way (the cursor's colour shows its stage).
+    const CanvasDrawing& drawing() const { return m_drawing; }
+    const CanvasDwell& dwell() const { return m_dwell; }
+
     // The drawing as a save takes it: background and every listed shape; no grid dots, no
     // cursor, no shape in progress.
-    QImage snapshot() const;
+    QImage snapshot() const { return m_drawing.snapshot(); }
+    const QImage& backgroundImage() const { return m_drawing.background(); }
+    const std::vector<std::unique_ptr<Shape>>& shapes() const { return m_drawing.shapes(); }
 
-    const QImage& backgroundImage() const { return m_background; }
+    // The drawing as shown without the band and the cursor (with the grid dots when on), the
+    // picture in the window, and the committed pixels under the rubber band.
     const QImage& committedImage() const { return m_committed; }
     const QImage& displayImage() const { return m_display; }
     const QImage& saveUnderImage() const { return m_saveUnder; }
-    const std::vector<std::unique_ptr<Shape>>& shapes() const { return m_shapes; }
     const Shape& currentShape() const { return *m_current; }
     const GazeCursor& cursor() const { return m_cursor; }
     const KeystrokeLog& log() const { return m_log; }
@@ -148,8 +149,6 @@ public:
     bool gridOn() const { return m_gridOn; }
     bool polygonMode() const { return m_polygon; }
     bool shapeInProgress() const { return m_inProgress; }
-    // The dwell under way; the cursor's colour shows its stage.
-    const CanvasDwell& dwell() const { return m_dwell; }
     DwellStage dwellStage() const { return m_dwell.stage(); }
     QPoint anchor() const { return m_anchor; }
     QRect dirtyRect() const { return m_dirty; }
@@ -172,8 +171,14 @@ private:
     bool isUnderGaze(const QPoint& screenPoint) const;
     QPoint canvasPoint(const QPoint& screenPoint) const { return screenPoint - m_geometry.origin; }
     QPoint cursorPoint(const QPoint& screenPoint) const {
-        return canvasPoint(screenPoint) - QPoint(CURSOR_OFFSET, CURSOR_OFFSET);
+        return canvasPoint(screenPoint) - QPoint(kCursorOffset, kCursorOffset);
     }
+
+    // Tool actions.
+    void suspendOrResume();
+    void chooseStampTool();
+    void chooseShapeTool(int kind, std::unique_ptr<Shape> shape);
+    void newDrawing();
 
     // Dwell steps (CPaintDlg_Dwell.cpp).
     // Shows what a dwell step did: the stage's colour on the cursor, the step's sound.
@@ -184,6 +189,8 @@ private:
     void startShapeAt(const QPoint& canvasPt);
     void stretchRubberBand(const QPoint& cursorPt);
     void cancelShape();
+    // Draws the current shape into the display and makes that the committed picture.
+    void commitCurrentShape();
 
     // Cursor upkeep.
     void hideCursor();
@@ -194,7 +201,6 @@ private:
 
     // Images.
     void redrawAll();
-    void resetReplayBase();
     void drawGridDots(QImage& image) const;
     void refreshSaveUnder();
     void redrawRubberBand();
@@ -207,25 +213,18 @@ private:
     SoundPlayer& m_sound;
     CanvasGeometry m_geometry;
     KeystrokeLog m_log;
-    DrawingWriter m_writer;
-    support::WriteStatus m_lastSave = support::WriteStatus::Ok;
+    CanvasDrawing m_drawing;
+    CanvasDwell m_dwell;
 
-    QImage m_background;
     QImage m_committed;
     QImage m_display;
     QImage m_saveUnder;
 
-    std::vector<std::unique_ptr<Shape>> m_shapes;
+    // The template the next commit clones.
     std::unique_ptr<Shape> m_current;
 
-    // The background with the first m_replayBaseCount listed shapes drawn on it, so that undo
-    // and grid off replay only the shapes after those instead of the whole list. Rebuilt when
-    // undo reaches into it or the background changes.
-    QImage m_replayBase;
-    std::size_t m_replayBaseCount = 0;
-
-    int m_tool = TOOL_SHAPE;
-    int m_rememberedTool = TOOL_NONE;
+    int m_tool = kToolShape;
+    int m_rememberedTool = kToolNone;
     int m_shapeKind = SHAPE_LINE;
     ShapePen m_pen;
     ShapeBrush m_brush;
@@ -234,7 +233,6 @@ private:
     bool m_polygon = false;
 
     bool m_inProgress = false;
-    CanvasDwell m_dwell;
     QPoint m_anchor;
     QRect m_dirty;
 

@@ -1,4 +1,4 @@
-// The canvas's gaze handling: the cursor, the rubber band and the dwell state machine.
+// The canvas's gaze handling: the cursor, the rubber band and what each dwell step does.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPainter>
@@ -98,7 +98,7 @@ void CPaintDlg::stretchRubberBand(const QPoint& cursorPt) {
     // pen and the rubber band's offsets.
     const QRect bounds =
         QRect(m_anchor, cursorPt).normalized() | QRect(m_current->start(), m_current->end()).normalized();
-    m_dirty = bounds.adjusted(-DIRTY_MARGIN, -DIRTY_MARGIN, DIRTY_MARGIN, DIRTY_MARGIN).intersected(m_display.rect());
+    m_dirty = bounds.adjusted(-kDirtyMargin, -kDirtyMargin, kDirtyMargin, kDirtyMargin).intersected(m_display.rect());
     BlockCopy(m_saveUnder, m_committed, m_dirty);
     {
         QPainter painter(&m_display);
@@ -157,9 +157,9 @@ void CPaintDlg::dwellStep(const QPoint& screenPoint) {
     if (!isUnderGaze(screenPoint)) {
         return;
     }
-    if (m_tool == TOOL_STAMP) {
+    if (m_tool == kToolStamp) {
         stampDwell();
-    } else if (m_tool == TOOL_SHAPE) {
+    } else if (m_tool == kToolShape) {
         shapeDwell(canvasPoint(screenPoint));
     }
     // No tool (suspended): dwelling draws nothing.
@@ -171,17 +171,22 @@ void CPaintDlg::stampDwell() {
     if (outcome != DwellOutcome::Committed) {
         return;
     }
-    hideCursor();
     // The frame shows the picture 3 pixels in from its corner; the stamp lands at the corner.
     m_current->place(m_cursor.left(), m_cursor.top());
-    m_shapes.push_back(m_current->clone());
+    commitCurrentShape();
+    m_log.record(KeystrokeLog::Event::Stamp);
+    repaintAll();
+}
+
+void CPaintDlg::commitCurrentShape() {
+    m_drawing.append(m_current->clone());
+    hideCursor();
+    // Drawn over the band, which is the same shape: the display is the committed picture now.
     {
         QPainter painter(&m_display);
         m_current->draw(painter);
     }
-    m_log.record(KeystrokeLog::Event::Stamp);
     BlockCopy(m_committed, m_display, m_display.rect());
-    repaintAll();
 }
 
 void CPaintDlg::startShapeAt(const QPoint& canvasPt) {
@@ -207,14 +212,8 @@ void CPaintDlg::shapeDwell(const QPoint& canvasPt) {
         m_log.record(KeystrokeLog::Event::StartShape);
         return;
     }
-    m_shapes.push_back(m_current->clone());
+    commitCurrentShape();
     m_log.record(KeystrokeLog::Event::EndShape);
-    hideCursor();
-    {
-        QPainter painter(&m_display);
-        m_current->draw(painter);
-    }
-    BlockCopy(m_committed, m_display, m_display.rect());
     if (m_polygon) {
         // The next line begins where this one ended; the shape stays in progress.
         const QPoint end = m_current->end();

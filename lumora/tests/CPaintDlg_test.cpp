@@ -155,7 +155,7 @@ TEST_F(Canvas, OpensWithTheExampleGeometryWhiteImagesAndItsLogHeader) {
         EXPECT_EQ(image->size(), QSize(798, 630));
         EXPECT_EQ(countColour(*image, WHITE), 798 * 630);
     }
-    EXPECT_EQ(m_canvas->tool(), CPaintDlg::TOOL_SHAPE);
+    EXPECT_EQ(m_canvas->tool(), CPaintDlg::kToolShape);
     EXPECT_NE(dynamic_cast<const LineShape*>(&m_canvas->currentShape()), nullptr);
     EXPECT_EQ(m_canvas->stampImageId(), STAMP_FIRST_NUMBER);
     EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kGreen);
@@ -397,7 +397,7 @@ TEST_F(Canvas, StampsSuspendAndNewCancelAShapeInProgress) {
     };
     for (Action action : {Action{0, GROUP_STAMP_TOOL}, Action{0, GROUP_SUSPEND}, Action{0, GROUP_NEW}}) {
         choose(SHAPE_LINE, GROUP_SHAPE_TOOL);
-        if (m_canvas->tool() == CPaintDlg::TOOL_NONE) {
+        if (m_canvas->tool() == CPaintDlg::kToolNone) {
             choose(0, GROUP_SUSPEND);
         }
         commitAt({100, 100});
@@ -415,13 +415,13 @@ TEST_F(Canvas, StampsSuspendAndNewCancelAShapeInProgress) {
 TEST_F(Canvas, SuspendedCanvasIgnoresDwellsAndResumesItsTool) {
     choose(0, GROUP_STAMP_TOOL);
     choose(0, GROUP_SUSPEND);
-    EXPECT_EQ(m_canvas->tool(), CPaintDlg::TOOL_NONE);
+    EXPECT_EQ(m_canvas->tool(), CPaintDlg::kToolNone);
     EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::KIND_SQUARE);
     commitAt({200, 200});
     EXPECT_TRUE(m_canvas->shapes().empty());
     EXPECT_TRUE(m_sound.log().filter(QStringLiteral("async")).isEmpty());
     choose(0, GROUP_SUSPEND);
-    EXPECT_EQ(m_canvas->tool(), CPaintDlg::TOOL_STAMP);
+    EXPECT_EQ(m_canvas->tool(), CPaintDlg::kToolStamp);
     EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::KIND_STAMP_FRAME);
 }
 
@@ -555,7 +555,7 @@ TEST_F(Canvas, UndoRemovesTheLastShapeAndRedrawsTheRest) {
 
 TEST_F(Canvas, LongUndoRunsMatchAFullReplay) {
     // Enough shapes, crossing one another, that undo works past the kept older ones.
-    const int count = static_cast<int>(CPaintDlg::REPLAY_WINDOW) * 2 + 20;
+    const int count = static_cast<int>(CanvasDrawing::kReplayWindow) * 2 + 20;
     for (int i = 0; i < count; ++i) {
         attribute(MakeColorRef(i * 37 % 256, i * 91 % 256, i * 53 % 256), GROUP_COLOR);
         choose(i % 3 + 1, GROUP_SHAPE_TOOL);
@@ -680,7 +680,7 @@ TEST_F(Canvas, OpenCutsALargerPictureAndAnUnreadableOneKeepsTheBackground) {
 }
 
 TEST_F(Canvas, GKeyOpensTheTraceTaskPicture) {
-    writePicture(QString::fromLatin1(CPaintDlg::TRACE_TASK_PICTURE), QSize(300, 200), BLUE_RGB);
+    writePicture(QString::fromLatin1(CPaintDlg::kTraceTaskPicture), QSize(300, 200), BLUE_RGB);
     m_canvas->setFocus();
     QTest::keyRelease(m_canvas.get(), Qt::Key_G);
     QCoreApplication::sendPostedEvents(m_canvas.get());
