@@ -20,12 +20,12 @@
 
 namespace {
 
-constexpr int WIDTH = 1920;
-constexpr int HEIGHT = 1080;
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
 
 // A drawing-like picture: white with coloured shapes, ten colours in all.
 QImage picture() {
-    QImage image(WIDTH, HEIGHT, QImage::Format_RGB32);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     const QColor colours[] = {Qt::black, Qt::red,     Qt::green, Qt::blue,   Qt::yellow,
@@ -33,7 +33,7 @@ QImage picture() {
     for (int i = 0; i < 200; ++i) {
         p.setPen(QPen(colours[i % 9], 5));
         p.setBrush(i % 3 == 0 ? QBrush(colours[(i + 4) % 9]) : QBrush());
-        p.drawRect((i * 97) % (WIDTH - 200), (i * 61) % (HEIGHT - 150), 40 + i % 150, 30 + i % 120);
+        p.drawRect((i * 97) % (kWidth - 200), (i * 61) % (kHeight - 150), 40 + i % 150, 30 + i % 120);
     }
     return image;
 }
@@ -122,7 +122,7 @@ QByteArray encodeRle8(const QImage& image) {
 }
 
 // Rle stands for 8 bits run-length encoded.
-constexpr int RLE = 1;
+constexpr int kRle = 1;
 
 const QByteArray& file(int bits) {
     static const QImage source = picture();
@@ -139,7 +139,7 @@ void BM_LoadBmpFile(benchmark::State& state) {
         QImage image;
         const bool ok =
             lumora::LoadBmpBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size(), image);
-        if (!ok || image.width() != WIDTH) {
+        if (!ok || image.width() != kWidth) {
             state.SkipWithError("not read");
             break;
         }
@@ -151,7 +151,7 @@ void BM_QtBmpReader(benchmark::State& state) {
     const QByteArray& bytes = file(int(state.range(0)));
     for (auto _ : state) {
         QImage image;
-        if (!image.loadFromData(bytes, "BMP") || image.width() != WIDTH) {
+        if (!image.loadFromData(bytes, "BMP") || image.width() != kWidth) {
             state.SkipWithError("not read");
             break;
         }
@@ -164,7 +164,7 @@ void BM_QtBmpReaderToRGB32(benchmark::State& state) {
     const QByteArray& bytes = file(int(state.range(0)));
     for (auto _ : state) {
         QImage image;
-        if (!image.loadFromData(bytes, "BMP") || image.width() != WIDTH) {
+        if (!image.loadFromData(bytes, "BMP") || image.width() != kWidth) {
             state.SkipWithError("not read");
             break;
         }
@@ -244,8 +244,8 @@ void BM_PictureTooLargeRefused(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_LoadBmpFile)->Arg(32)->Arg(24)->Arg(8)->Arg(RLE)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_QtBmpReader)->Arg(32)->Arg(24)->Arg(8)->Arg(RLE)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadBmpFile)->Arg(32)->Arg(24)->Arg(8)->Arg(kRle)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_QtBmpReader)->Arg(32)->Arg(24)->Arg(8)->Arg(kRle)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BookPageOfLargestPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WholeLargestPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PictureTooLargeRefused)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -24,8 +24,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using lumora::CPaintDlg;
 
-const QSize SCREEN(1920, 1080);
-constexpr int UNDO_SHAPES = 1000;
+const QSize kScreen(1920, 1080);
+constexpr int kUndoShapes = 1000;
 
 // A silent player: the benchmark measures the canvas, not the sound device.
 class NoSound : public lumora::SoundPlayer {
@@ -41,8 +41,8 @@ struct Stage {
     std::unique_ptr<CPaintDlg> canvas;
 
     Stage() {
-        main.setGeometry(QRect(QPoint(0, 0), SCREEN));
-        canvas = std::make_unique<CPaintDlg>(SCREEN, sound, nullptr, &main);
+        main.setGeometry(QRect(QPoint(0, 0), kScreen));
+        canvas = std::make_unique<CPaintDlg>(kScreen, sound, nullptr, &main);
         main.show();
         QCoreApplication::processEvents();
     }
@@ -140,8 +140,8 @@ void fillDrawing(Stage& stage, int count) {
             stage.commitAt(QPoint(60 + next(size.width() - 120), 60 + next(size.height() - 120)));
             continue;
         }
-        constexpr int KINDS[] = {lumora::SHAPE_LINE, lumora::SHAPE_RECTANGLE, lumora::SHAPE_CIRCLE, lumora::SHAPE_LINE};
-        const int kind = KINDS[what];
+        constexpr int kKinds[] = {lumora::SHAPE_LINE, lumora::SHAPE_RECTANGLE, lumora::SHAPE_CIRCLE, lumora::SHAPE_LINE};
+        const int kind = kKinds[what];
         stage.send(lumora::WM_BUTTON_CHOSEN, kind, lumora::GROUP_SHAPE_TOOL);
         // Some rectangles and circles filled; lines never, so no polygon continues.
         const bool fill = kind != lumora::SHAPE_LINE && n % 7 == 0;
@@ -158,7 +158,7 @@ void fillDrawing(Stage& stage, int count) {
 
 void BM_UndoWithThousandShapes(benchmark::State& state) {
     Stage stage;
-    fillDrawing(stage, UNDO_SHAPES);
+    fillDrawing(stage, kUndoShapes);
     stage.send(lumora::WM_BUTTON_CHOSEN, lumora::SHAPE_LINE, lumora::GROUP_SHAPE_TOOL);
     stage.send(lumora::WM_CHANGE_ATTRIBUTE, 0, lumora::GROUP_FILL);
     std::vector<double> micros;
@@ -195,8 +195,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         file.write(QStringLiteral(R"({"screens":[{"name":"bench","x":0,"y":0,"width":%1,"height":%2}]})")
-                       .arg(SCREEN.width())
-                       .arg(SCREEN.height())
+                       .arg(kScreen.width())
+                       .arg(kScreen.height())
                        .toUtf8());
         if (!file.commit()) {
             return 1;

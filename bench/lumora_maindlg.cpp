@@ -24,7 +24,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using lumora::MainDlg;
 
-const QSize SCREEN(1920, 1080);
+const QSize kScreen(1920, 1080);
 
 class NoSound : public lumora::SoundPlayer {
 public:
@@ -38,7 +38,7 @@ struct Stage {
 
     Stage() {
         lumora::SetSoundPlayer(std::make_unique<NoSound>());
-        main = std::make_unique<MainDlg>(QRect(QPoint(0, 0), SCREEN), false);
+        main = std::make_unique<MainDlg>(QRect(QPoint(0, 0), kScreen), false);
         main->show();
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
@@ -140,8 +140,8 @@ int main(int argc, char** argv) {
         if (!file.open(QIODevice::WriteOnly))
             return 1;
         file.write(QStringLiteral(R"({"screens":[{"name":"bench","x":0,"y":0,"width":%1,"height":%2}]})")
-                       .arg(SCREEN.width())
-                       .arg(SCREEN.height())
+                       .arg(kScreen.width())
+                       .arg(kScreen.height())
                        .toUtf8());
         if (!file.commit())
             return 1;

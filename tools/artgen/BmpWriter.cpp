@@ -8,10 +8,10 @@ namespace artgen {
 
 namespace {
 
-constexpr int FILE_HEADER_SIZE = 14;
-constexpr int INFO_HEADER_SIZE = 40;
-constexpr int PIXELS_PER_METRE = 2835;  // 72 dots per inch
-constexpr int MAX_INDEXED_BITS = 8;
+constexpr int kFileHeaderSize = 14;
+constexpr int kInfoHeaderSize = 40;
+constexpr int kPixelsPerMetre = 2835;  // 72 dots per inch
+constexpr int kMaxIndexedBits = 8;
 
 void put16(QByteArray& out, int v) {
     out.append(char(v & 0xFF));
@@ -55,7 +55,7 @@ int IndexedDepthFor(const QImage& picture) {
 
 QByteArray EncodeBmp(const QImage& picture, int bitsPerPixel) {
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    const bool indexed = bitsPerPixel <= MAX_INDEXED_BITS;
+    const bool indexed = bitsPerPixel <= kMaxIndexedBits;
     if (!(bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 24) || image.isNull()) {
         return {};
     }
@@ -75,7 +75,7 @@ QByteArray EncodeBmp(const QImage& picture, int bitsPerPixel) {
     const int height = image.height();
     const int stride = (bitsPerPixel * width + 31) / 32 * 4;
     const int tableBytes = int(table.size()) * 4;
-    const int offset = FILE_HEADER_SIZE + INFO_HEADER_SIZE + tableBytes;
+    const int offset = kFileHeaderSize + kInfoHeaderSize + tableBytes;
     const int imageBytes = stride * height;
 
     QByteArray out;
@@ -84,15 +84,15 @@ QByteArray EncodeBmp(const QImage& picture, int bitsPerPixel) {
     put32(out, quint32(offset + imageBytes));
     put32(out, 0);  // two reserved words
     put32(out, quint32(offset));
-    put32(out, INFO_HEADER_SIZE);
+    put32(out, kInfoHeaderSize);
     put32(out, quint32(width));
     put32(out, quint32(height));  // positive: bottom-up rows
     put16(out, 1);                // planes
     put16(out, bitsPerPixel);
     put32(out, 0);  // no compression
     put32(out, quint32(imageBytes));
-    put32(out, PIXELS_PER_METRE);
-    put32(out, PIXELS_PER_METRE);
+    put32(out, kPixelsPerMetre);
+    put32(out, kPixelsPerMetre);
     put32(out, 0);  // colours used: the whole table
     put32(out, 0);  // colours important: all
     for (QRgb c : table) {

@@ -15,29 +15,29 @@ namespace artgen {
 
 namespace {
 
-constexpr double STEP_HERTZ = 523.25;  // C5
-constexpr double STEP_SECONDS = 0.07;
-constexpr double RED_HERTZ = 783.99;  // G5
-constexpr double RED_SECONDS = 0.07;
-constexpr double COMMIT_LOW_HERTZ = 1046.5;   // C6
-constexpr double COMMIT_HIGH_HERTZ = 1568.0;  // G6
-constexpr double COMMIT_SECONDS = 0.16;
+constexpr double kStepHertz = 523.25;  // C5
+constexpr double kStepSeconds = 0.07;
+constexpr double kRedHertz = 783.99;  // G5
+constexpr double kRedSeconds = 0.07;
+constexpr double kCommitLowHertz = 1046.5;   // C6
+constexpr double kCommitHighHertz = 1568.0;  // G6
+constexpr double kCommitSeconds = 0.16;
 
 // The trace-task picture: smaller than any canvas of a common screen (so it is padded, never
 // cut), a plain house under a sun drawn in a light grey that the user's colours stand out on.
-constexpr int TRACE_WIDTH = 760;
-constexpr int TRACE_HEIGHT = 560;
-constexpr int TRACE_PEN = 6;
-constexpr QRgb TRACE_PAPER = 0xFFFFFFFFu;
-constexpr QRgb TRACE_LINE = 0xFFAAAAAAu;
+constexpr int kTraceWidth = 760;
+constexpr int kTraceHeight = 560;
+constexpr int kTracePen = 6;
+constexpr QRgb kTracePaper = 0xFFFFFFFFu;
+constexpr QRgb kTraceLine = 0xFFAAAAAAu;
 
 QImage drawTraceTask() {
-    QImage image(TRACE_WIDTH, TRACE_HEIGHT, QImage::Format_RGB32);
-    image.fill(TRACE_PAPER);
+    QImage image(kTraceWidth, kTraceHeight, QImage::Format_RGB32);
+    image.fill(kTracePaper);
     QPainter p(&image);
     // No smoothing: the file keeps two colours and small indexed depth.
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(QColor::fromRgb(TRACE_LINE), TRACE_PEN, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(QColor::fromRgb(kTraceLine), kTracePen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     // The house: walls, roof, door and a window.
     p.drawRect(QRect(160, 250, 300, 240));
@@ -61,11 +61,11 @@ QImage drawTraceTask() {
 
 std::vector<Artifact> CanvasFiles() {
     return {
-        {"Lumora/Sounds/y.wav", [] { return EncodeWav(Tones({STEP_HERTZ}, STEP_SECONDS)); }},
-        {"Lumora/Sounds/r.wav", [] { return EncodeWav(Tones({RED_HERTZ}, RED_SECONDS)); }},
+        {"Lumora/Sounds/y.wav", [] { return EncodeWav(Tones({kStepHertz}, kStepSeconds)); }},
+        {"Lumora/Sounds/r.wav", [] { return EncodeWav(Tones({kRedHertz}, kRedSeconds)); }},
         {"Lumora/Sounds/g.wav",
          [] {
-             return EncodeWav(Tones({COMMIT_LOW_HERTZ, COMMIT_HIGH_HERTZ}, COMMIT_SECONDS));
+             return EncodeWav(Tones({kCommitLowHertz, kCommitHighHertz}, kCommitSeconds));
          }},
         {"Lumora/Images/tracetask.bmp",
          [] {

@@ -16,24 +16,24 @@ namespace artgen {
 
 namespace {
 
-constexpr QRgb BACKGROUND = 0xFFD6D3CEu;  // the dialogs' grey
-constexpr QRgb INK = 0xFF202020u;
-constexpr QRgb BLUE = 0xFF41418Bu;      // the gaze cursor's blue
-constexpr QRgb GREEN = 0xFF00A000u;     // the chosen page's frame
-constexpr QRgb SEL_FILL = 0xFFFFF6B0u;  // a highlighted choice's ground
-constexpr QRgb SEL_EDGE = 0xFF00A000u;
-constexpr QRgb DOT_GREEN = 0xFF509847u;  // the canvas cursor's colours
-constexpr QRgb DOT_YELLOW = 0xFFFFFF6Cu;
-constexpr QRgb DOT_RED = 0xFFC83737u;
+constexpr QRgb kBackground = 0xFFD6D3CEu;  // the dialogs' grey
+constexpr QRgb kInk = 0xFF202020u;
+constexpr QRgb kBlue = 0xFF41418Bu;      // the gaze cursor's blue
+constexpr QRgb kGreen = 0xFF00A000u;     // the chosen page's frame
+constexpr QRgb kSelFill = 0xFFFFF6B0u;  // a highlighted choice's ground
+constexpr QRgb kSelEdge = 0xFF00A000u;
+constexpr QRgb kDotGreen = 0xFF509847u;  // the canvas cursor's colours
+constexpr QRgb kDotYellow = 0xFFFFFF6Cu;
+constexpr QRgb kDotRed = 0xFFC83737u;
 
-constexpr int CHOICE_WIDTH = 100;  // buttons show the top-left 100 x 85 pixels
-constexpr int CHOICE_HEIGHT = 85;
-constexpr int BOOK_WIDTH = 650;  // the open dialog draws this source rectangle
-constexpr int BOOK_HEIGHT = 475;
-constexpr int LOGO_WIDTH = 194;
-constexpr int LOGO_HEIGHT = 99;
-constexpr int PARTNER_LOGO_WIDTH = 343;
-constexpr int PARTNER_LOGO_HEIGHT = 65;
+constexpr int kChoiceWidth = 100;  // buttons show the top-left 100 x 85 pixels
+constexpr int kChoiceHeight = 85;
+constexpr int kBookWidth = 650;  // the open dialog draws this source rectangle
+constexpr int kBookHeight = 475;
+constexpr int kLogoWidth = 194;
+constexpr int kLogoHeight = 99;
+constexpr int kPartnerLogoWidth = 343;
+constexpr int kPartnerLogoHeight = 65;
 
 // ---- A stroke alphabet: each glyph a list of polylines on a 4 x 6 grid ---------------------
 
@@ -95,12 +95,12 @@ QByteArray Encode(const QImage& picture) {
 // ---- Settings choices ----------------------------------------------------------------------
 
 QImage ChoiceGround(bool selected) {
-    QImage image(CHOICE_WIDTH, CHOICE_HEIGHT, QImage::Format_RGB32);
-    image.fill(selected ? SEL_FILL : BACKGROUND);
+    QImage image(kChoiceWidth, kChoiceHeight, QImage::Format_RGB32);
+    image.fill(selected ? kSelFill : kBackground);
     if (selected) {
         QPainter p(&image);
-        p.setPen(QPen(QColor::fromRgb(SEL_EDGE), 6));
-        p.drawRect(QRect(3, 3, CHOICE_WIDTH - 7, CHOICE_HEIGHT - 7));
+        p.setPen(QPen(QColor::fromRgb(kSelEdge), 6));
+        p.drawRect(QRect(3, 3, kChoiceWidth - 7, kChoiceHeight - 7));
     }
     return image;
 }
@@ -110,14 +110,14 @@ QImage TimingChoice(int ms, bool selected) {
     QImage image = ChoiceGround(selected);
     QPainter p(&image);
     const QRect dial(34, 8, 32, 32);
-    p.setPen(QPen(QColor::fromRgb(INK), 2));
+    p.setPen(QPen(QColor::fromRgb(kInk), 2));
     p.setBrush(QColor::fromRgb(0xFFFFFFFFu));
     p.drawEllipse(dial);
-    p.setBrush(QColor::fromRgb(BLUE));
+    p.setBrush(QColor::fromRgb(kBlue));
     p.drawPie(dial, 90 * 16, -ms * 360 * 16 / 1000);
     const QString text = QString::number(ms) + QStringLiteral("ms");
     const int unit = 3;
-    DrawText(p, QPoint((CHOICE_WIDTH - TextWidth(text, unit)) / 2, 52), text, unit, INK, 2);
+    DrawText(p, QPoint((kChoiceWidth - TextWidth(text, unit)) / 2, 52), text, unit, kInk, 2);
     return image;
 }
 
@@ -125,18 +125,18 @@ QImage TimingChoice(int ms, bool selected) {
 QImage SequenceChoice(bool withYellow, bool selected) {
     QImage image = ChoiceGround(selected);
     QPainter p(&image);
-    std::vector<QRgb> dots = {DOT_GREEN};
+    std::vector<QRgb> dots = {kDotGreen};
     if (withYellow)
-        dots.push_back(DOT_YELLOW);
-    dots.push_back(DOT_RED);
+        dots.push_back(kDotYellow);
+    dots.push_back(kDotRed);
     const int size = 22;
     const int gap = 6;
     const int total = static_cast<int>(dots.size()) * size + static_cast<int>(dots.size() - 1) * gap;
-    int x = (CHOICE_WIDTH - total) / 2;
-    p.setPen(QPen(QColor::fromRgb(INK), 2));
+    int x = (kChoiceWidth - total) / 2;
+    p.setPen(QPen(QColor::fromRgb(kInk), 2));
     for (QRgb dot : dots) {
         p.setBrush(QColor::fromRgb(dot));
-        p.drawRect(QRect(x, (CHOICE_HEIGHT - size) / 2, size, size));
+        p.drawRect(QRect(x, (kChoiceHeight - size) / 2, size, size));
         x += size + gap;
     }
     return image;
@@ -147,41 +147,41 @@ QImage SizeChoice(int hundredths, bool selected) {
     QImage image = ChoiceGround(selected);
     QPainter p(&image);
     const int radius = 6 + hundredths / 5;
-    p.setPen(QPen(QColor::fromRgb(BLUE), 3));
+    p.setPen(QPen(QColor::fromRgb(kBlue), 3));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPoint(CHOICE_WIDTH / 2, 28), radius, radius);
+    p.drawEllipse(QPoint(kChoiceWidth / 2, 28), radius, radius);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(INK));
-    p.drawRect(QRect(CHOICE_WIDTH / 2 - 2, 26, 5, 5));
+    p.setBrush(QColor::fromRgb(kInk));
+    p.drawRect(QRect(kChoiceWidth / 2 - 2, 26, 5, 5));
     const QString text = QStringLiteral("0.") + QString::number(hundredths);
     const int unit = 3;
-    DrawText(p, QPoint((CHOICE_WIDTH - TextWidth(text, unit)) / 2, 60), text, unit, INK, 2);
+    DrawText(p, QPoint((kChoiceWidth - TextWidth(text, unit)) / 2, 60), text, unit, kInk, 2);
     return image;
 }
 
 // ---- The book ------------------------------------------------------------------------------
 
-constexpr QRect LEFT_PAGE(18, 26, 296, 420);
-constexpr QRect RIGHT_PAGE(336, 26, 296, 420);
+constexpr QRect kLeftPage(18, 26, 296, 420);
+constexpr QRect kRightPage(336, 26, 296, 420);
 
 QImage Book(int chosenPage) {
-    QImage image(BOOK_WIDTH, BOOK_HEIGHT, QImage::Format_RGB32);
-    image.fill(BACKGROUND);
+    QImage image(kBookWidth, kBookHeight, QImage::Format_RGB32);
+    image.fill(kBackground);
     QPainter p(&image);
     // Cover, pages, spine.
     p.setPen(QPen(QColor::fromRgb(0xFF3A2A1Au), 2));
     p.setBrush(QColor::fromRgb(0xFF6B4A2Bu));
-    p.drawRect(QRect(4, 10, BOOK_WIDTH - 9, BOOK_HEIGHT - 21));
+    p.drawRect(QRect(4, 10, kBookWidth - 9, kBookHeight - 21));
     p.setPen(QPen(QColor::fromRgb(0xFF9A9080u), 1));
     p.setBrush(QColor::fromRgb(0xFFFFFCF0u));
-    p.drawRect(LEFT_PAGE);
-    p.drawRect(RIGHT_PAGE);
+    p.drawRect(kLeftPage);
+    p.drawRect(kRightPage);
     p.setPen(QPen(QColor::fromRgb(0xFF3A2A1Au), 4));
-    p.drawLine(BOOK_WIDTH / 2, 14, BOOK_WIDTH / 2, BOOK_HEIGHT - 14);
+    p.drawLine(kBookWidth / 2, 14, kBookWidth / 2, kBookHeight - 14);
     if (chosenPage >= 0) {
-        p.setPen(QPen(QColor::fromRgb(GREEN), 8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setPen(QPen(QColor::fromRgb(kGreen), 8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
-        p.drawRect((chosenPage == 0 ? LEFT_PAGE : RIGHT_PAGE).adjusted(-6, -6, 6, 6));
+        p.drawRect((chosenPage == 0 ? kLeftPage : kRightPage).adjusted(-6, -6, 6, 6));
     }
     return image;
 }
@@ -189,7 +189,7 @@ QImage Book(int chosenPage) {
 // ---- Logos ---------------------------------------------------------------------------------
 
 QImage LumoraLogo() {
-    QImage image(LOGO_WIDTH, LOGO_HEIGHT, QImage::Format_RGB32);
+    QImage image(kLogoWidth, kLogoHeight, QImage::Format_RGB32);
     image.fill(0xFFD4D0C8u);  // the about box's ground
     QPainter p(&image);
     // An eye whose pupil is the gaze cursor, above the name.
@@ -197,32 +197,32 @@ QImage LumoraLogo() {
     eye.moveTo(57, 30);
     eye.quadTo(97, 0, 137, 30);
     eye.quadTo(97, 60, 57, 30);
-    p.setPen(QPen(QColor::fromRgb(INK), 3));
+    p.setPen(QPen(QColor::fromRgb(kInk), 3));
     p.setBrush(QColor::fromRgb(0xFFFFFFFFu));
     p.drawPath(eye);
-    p.setBrush(QColor::fromRgb(BLUE));
+    p.setBrush(QColor::fromRgb(kBlue));
     p.drawEllipse(QPoint(97, 30), 11, 11);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgb(0xFFFFFFFFu));
     p.drawRect(QRect(100, 24, 4, 4));
     const QString name = QStringLiteral("LUMORA");
     const int unit = 4;
-    DrawText(p, QPoint((LOGO_WIDTH - TextWidth(name, unit)) / 2, 64), name, unit, BLUE, 4);
+    DrawText(p, QPoint((kLogoWidth - TextWidth(name, unit)) / 2, 64), name, unit, kBlue, 4);
     return image;
 }
 
 QImage PartnerLogo() {
-    QImage image(PARTNER_LOGO_WIDTH, PARTNER_LOGO_HEIGHT, QImage::Format_RGB32);
+    QImage image(kPartnerLogoWidth, kPartnerLogoHeight, QImage::Format_RGB32);
     image.fill(0xFFD4D0C8u);
     QPainter p(&image);
     // Three brush strokes in the palette's colours beside the letters.
-    const QRgb strokes[] = {DOT_RED, DOT_GREEN, BLUE};
+    const QRgb strokes[] = {kDotRed, kDotGreen, kBlue};
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(QColor::fromRgb(strokes[i]), 7, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(14 + i * 18, 52, 34 + i * 18, 12);
     }
     const QString name = QStringLiteral("VEL");
-    DrawText(p, QPoint(110, 11), name, 7, INK, 6);
+    DrawText(p, QPoint(110, 11), name, 7, kInk, 6);
     return image;
 }
 

@@ -7,14 +7,14 @@ namespace artgen {
 
 namespace {
 
-constexpr double CLICK_SECONDS = 0.045;
-constexpr double CLICK_HERTZ = 2400;
+constexpr double kClickSeconds = 0.045;
+constexpr double kClickHertz = 2400;
 
 }  // namespace
 
 std::vector<Artifact> SoundFiles() {
     return {
-        {"Lumora/Sounds/CLICK.WAV", [] { return EncodeWav(Tick(CLICK_SECONDS, CLICK_HERTZ)); }},
+        {"Lumora/Sounds/CLICK.WAV", [] { return EncodeWav(Tick(kClickSeconds, kClickHertz)); }},
     };
 }
 

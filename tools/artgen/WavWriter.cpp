@@ -8,12 +8,12 @@ namespace artgen {
 
 namespace {
 
-constexpr int BITS_PER_SAMPLE = 16;
-constexpr int CHANNELS = 1;
-constexpr int FMT_CHUNK_SIZE = 16;
-constexpr int PCM = 1;
-constexpr double FULL_SCALE = 32767.0;
-constexpr double FADE_SECONDS = 0.004;
+constexpr int kBitsPerSample = 16;
+constexpr int kChannels = 1;
+constexpr int kFmtChunkSize = 16;
+constexpr int kPcm = 1;
+constexpr double kFullScale = 32767.0;
+constexpr double kFadeSeconds = 0.004;
 
 void put16(QByteArray& out, int v) {
     out.append(char(v & 0xFF));
@@ -26,26 +26,26 @@ void put32(QByteArray& out, std::uint32_t v) {
 }
 
 std::int16_t toSample(double v) {
-    return std::int16_t(std::lround(std::clamp(v, -1.0, 1.0) * FULL_SCALE));
+    return std::int16_t(std::lround(std::clamp(v, -1.0, 1.0) * kFullScale));
 }
 
 }  // namespace
 
 QByteArray EncodeWav(const std::vector<std::int16_t>& samples, int sampleRate) {
-    const int blockAlign = CHANNELS * BITS_PER_SAMPLE / 8;
+    const int blockAlign = kChannels * kBitsPerSample / 8;
     const std::uint32_t dataBytes = std::uint32_t(samples.size()) * blockAlign;
     QByteArray out;
     out.append("RIFF", 4);
-    put32(out, 4 + 8 + FMT_CHUNK_SIZE + 8 + dataBytes);
+    put32(out, 4 + 8 + kFmtChunkSize + 8 + dataBytes);
     out.append("WAVE", 4);
     out.append("fmt ", 4);
-    put32(out, FMT_CHUNK_SIZE);
-    put16(out, PCM);
-    put16(out, CHANNELS);
+    put32(out, kFmtChunkSize);
+    put16(out, kPcm);
+    put16(out, kChannels);
     put32(out, std::uint32_t(sampleRate));
     put32(out, std::uint32_t(sampleRate * blockAlign));
     put16(out, blockAlign);
-    put16(out, BITS_PER_SAMPLE);
+    put16(out, kBitsPerSample);
     out.append("data", 4);
     put32(out, dataBytes);
     for (std::int16_t s : samples) {
@@ -55,15 +55,15 @@ QByteArray EncodeWav(const std::vector<std::int16_t>& samples, int sampleRate) {
 }
 
 std::vector<std::int16_t> Tones(std::initializer_list<double> hertz, double seconds, double loudness) {
-    const int total = int(seconds * SOUND_RATE);
+    const int total = int(seconds * kSoundRate);
     const int each = total / int(std::max<std::size_t>(hertz.size(), 1));
-    const int fade = int(FADE_SECONDS * SOUND_RATE);
+    const int fade = int(kFadeSeconds * kSoundRate);
     std::vector<std::int16_t> out;
     double phase = 0;
     for (double f : hertz) {
         for (int i = 0; i < each; ++i) {
             const double envelope = std::min({1.0, double(i) / fade, double(each - i) / (4.0 * fade)});
-            phase += 2 * std::numbers::pi * f / SOUND_RATE;
+            phase += 2 * std::numbers::pi * f / kSoundRate;
             out.push_back(toSample(loudness * envelope * std::sin(phase)));
         }
     }
@@ -71,13 +71,13 @@ std::vector<std::int16_t> Tones(std::initializer_list<double> hertz, double seco
 }
 
 std::vector<std::int16_t> Tick(double seconds, double hertz, double loudness) {
-    const int total = int(seconds * SOUND_RATE);
+    const int total = int(seconds * kSoundRate);
     std::vector<std::int16_t> out;
     std::uint32_t noise = 0x2545F491u;  // fixed seed: the file is the same on every build
     for (int i = 0; i < total; ++i) {
         noise = noise * 1664525u + 1013904223u;
         const double white = double(noise >> 8) / double(1u << 24) * 2 - 1;
-        const double t = double(i) / SOUND_RATE;
+        const double t = double(i) / kSoundRate;
         const double decay = std::exp(-t * 180.0);
         const double partial = std::sin(2 * std::numbers::pi * hertz * t);
         out.push_back(toSample(loudness * decay * (0.55 * partial + 0.45 * white)));

@@ -7,9 +7,9 @@
 
 namespace artgen {
 
-constexpr int SOUND_RATE = 22050;
+constexpr int kSoundRate = 22050;
 
-QByteArray EncodeWav(const std::vector<std::int16_t>& samples, int sampleRate = SOUND_RATE);
+QByteArray EncodeWav(const std::vector<std::int16_t>& samples, int sampleRate = kSoundRate);
 
 // A tone of the given pitches one after the other (each for seconds / count), with a soft
 // start and a decaying end so that it does not click.

@@ -48,19 +48,19 @@ bool writePreviews(const QString& dir) {
         ok = artgen::DrawStamp(number).save(dir + QStringLiteral("/stamp_%1.png").arg(number)) && ok;
     }
     // All stamps on one sheet, twice their size, eight to a row.
-    constexpr int scale = 2;
-    constexpr int cell = 80 * scale;
-    constexpr int perRow = 8;
+    constexpr int kScale = 2;
+    constexpr int kCell = 80 * kScale;
+    constexpr int kPerRow = 8;
     const auto numbers = artgen::StampNumbers();
-    const int rows = int(numbers.size() + perRow - 1) / perRow;
-    QImage sheet(perRow * cell, rows * cell, QImage::Format_RGB32);
+    const int rows = int(numbers.size() + kPerRow - 1) / kPerRow;
+    QImage sheet(kPerRow * kCell, rows * kCell, QImage::Format_RGB32);
     sheet.fill(QColor(214, 211, 206));
     {
         QPainter p(&sheet);
         for (std::size_t i = 0; i < numbers.size(); ++i) {
             const QImage stamp = artgen::DrawStamp(numbers[i]);
-            p.drawImage(QRect(int(i % perRow) * cell + 5, int(i / perRow) * cell + 5, stamp.width() * scale,
-                              stamp.height() * scale),
+            p.drawImage(QRect(int(i % kPerRow) * kCell + 5, int(i / kPerRow) * kCell + 5, stamp.width() * kScale,
+                              stamp.height() * kScale),
                         stamp);
         }
     }
