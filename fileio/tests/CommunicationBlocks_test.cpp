@@ -2,22 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 
 using namespace qvfileio;
 
 namespace {
 
-class CommunicationBlocksTest : public ScratchDirTest {
+class CommunicationBlocksTest : public FileIoTest {
 protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
+        FileIoTest::SetUp();
         std::filesystem::create_directory("QVXSettings");
         context.markConversionDone(FileKind::Communication);
     }
 
     static void commFile(int version, const std::string& section, const std::string& body) {
-        writeBytes("QVXSettings/Settings_US.qvx",
+        testsupport::WriteFile("QVXSettings/Settings_US.qvx",
                    utf16File(std::to_string(version) + "\t\tFile Format Version\r\nUS\t\tUS English\r\n\r\nSection " +
                              section + " **********\r\n" + body));
     }
@@ -125,7 +125,7 @@ TEST_F(CommunicationBlocksTest, GreetingRoundTripsWithItsLineEnd) {
     w.intLine(7, u"v");
     w.textLine(u"US\t\tUS English");
     writePhone(w, block);
-    writeBytes("QVXSettings/Settings_US.qvx", std::string(w.bytes().begin(), w.bytes().end()));
+    testsupport::WriteFile("QVXSettings/Settings_US.qvx", std::string(w.bytes().begin(), w.bytes().end()));
     PhoneSettings back{};
     EXPECT_EQ(readPhone(context, back, 0), 7);
     EXPECT_EQ(text(back.szGreeting), u"Hi\r\n");
@@ -239,15 +239,15 @@ TEST_F(CommunicationBlocksTest, CountsAreLimitedToTheBlocks) {
 }
 
 TEST_F(CommunicationBlocksTest, OlderPerBlockFiles) {
-    writeBytes("Kbd.key", "keyboard\r\n2 0\r\n50 125\r\n1 2\r\n");
+    testsupport::WriteFile("Kbd.key", "keyboard\r\n2 0\r\n50 125\r\n1 2\r\n");
     std::string devices = "T1\r\nB1\r\n1\r\n";
     for (int i = 1; i < QVX_NUM_DEVICES; ++i) {
         devices += "t\r\nb\r\n0\r\n";
     }
-    writeBytes("la.key", devices + "a\nb\nc\nd\ne\nf\n3 Com3 0x960\n");
-    writeBytes("telvor.key", "; channels\r\n;more\r\nheader\r\n4\r\n11\r\n12");
-    writeBytes("sk.key", "x\r\ny\r\n2\r\n0.5\r\n");
-    writeBytes("Fonts.size", "100 90\n80\n70\n");
+    testsupport::WriteFile("la.key", devices + "a\nb\nc\nd\ne\nf\n3 Com3 0x960\n");
+    testsupport::WriteFile("telvor.key", "; channels\r\n;more\r\nheader\r\n4\r\n11\r\n12");
+    testsupport::WriteFile("sk.key", "x\r\ny\r\n2\r\n0.5\r\n");
+    testsupport::WriteFile("Fonts.size", "100 90\n80\n70\n");
     KeyboardSettings kb{};
     EXPECT_EQ(readKeyboard(context, kb, 0), 1);
     EXPECT_EQ(kb.iRegDefault, 2);
@@ -277,10 +277,10 @@ TEST_F(CommunicationBlocksTest, OlderPerBlockFiles) {
 }
 
 TEST_F(CommunicationBlocksTest, OlderTelephoneFiles) {
-    writeBytes("Phoneann.key", "Hello there\r\nBye\r\n");
-    writeBytes("modem.key", "1\r\n");
-    writeBytes("Phonebk.key", "30\r\nAnn\r\n555-1\r\nBob\r\n555-2\r\n");
-    writeBytes("Hardware.cfg", "1\n2\n3\n4\n5\n6\n7\n2 Com2 2400\n");
+    testsupport::WriteFile("Phoneann.key", "Hello there\r\nBye\r\n");
+    testsupport::WriteFile("modem.key", "1\r\n");
+    testsupport::WriteFile("Phonebk.key", "30\r\nAnn\r\n555-1\r\nBob\r\n555-2\r\n");
+    testsupport::WriteFile("Hardware.cfg", "1\n2\n3\n4\n5\n6\n7\n2 Com2 2400\n");
     PhoneSettings block{};
     EXPECT_EQ(readPhone(context, block, 0), 1);
     EXPECT_EQ(text(block.szGreeting), u"Hello there\r\nBye\r\n");
@@ -292,7 +292,7 @@ TEST_F(CommunicationBlocksTest, OlderTelephoneFiles) {
     EXPECT_EQ(block.iModemPortSpeed, 2400);
 
     // Speech found nowhere still takes its port from "Hardware.cfg" (four lines skipped).
-    writeBytes("Hardware.cfg", "1\n2\n3\n4\n5 Com5 1200\n");
+    testsupport::WriteFile("Hardware.cfg", "1\n2\n3\n4\n5 Com5 1200\n");
     SpeechSettings sp{};
     EXPECT_EQ(readSpeech(context, sp, 0), 0);
     EXPECT_EQ(sp.iSynthType, 5);

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "CommunicationBlocks.h"
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 #include "TextReader.h"
 #include "TrackerBlocks.h"
 
@@ -14,10 +14,10 @@ using namespace qvfileio;
 
 namespace {
 
-class CommunicationFileTest : public ScratchDirTest {
+class CommunicationFileTest : public FileIoTest {
 protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
+        FileIoTest::SetUp();
         std::filesystem::create_directory("QVXSettings");
     }
     FileIoContext context;
@@ -160,7 +160,7 @@ TEST_F(CommunicationFileTest, BlockWrite) {
 }
 
 TEST_F(CommunicationFileTest, OlderFilesAreConvertedOnce) {
-    writeBytes("Paddle.key", "99\r\n5\r\n");
+    testsupport::WriteFile("Paddle.key", "99\r\n5\r\n");
     auto r = std::make_unique<QvxSettingsRecord>();
     r->language = -1;
     // The paddle block converts; the blocks after it already find the new file.

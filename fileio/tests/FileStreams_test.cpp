@@ -5,13 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 
 using namespace qvfileio;
 
 namespace {
 
-class FileStreamsTest : public ScratchDirTest {};
+class FileStreamsTest : public FileIoTest {};
 
 std::span<const std::uint8_t> asBytes(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
@@ -28,7 +28,7 @@ TEST(NativePath, BackslashesBecomeSlashesAndTextBecomesUtf8) {
 
 TEST_F(FileStreamsTest, ReadsThroughABackslashPath) {
     std::filesystem::create_directory("dir");
-    writeBytes("dir/file.txt", "abc");
+    testsupport::WriteFile("dir/file.txt", "abc");
     auto bytes = readFileBytes(u"dir\\file.txt");
     ASSERT_TRUE(bytes.has_value());
     EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "abc");
@@ -40,7 +40,7 @@ TEST_F(FileStreamsTest, OnlyRegularFilesUpToTheBoundAreRead) {
     std::filesystem::create_directory("folder");
     ::mkfifo("fifo", 0666);
     std::filesystem::create_symlink("/dev/zero", "zero");
-    writeBytes("largest", std::string(kMaxFileBytes, '\n'));
+    testsupport::WriteFile("largest", std::string(kMaxFileBytes, '\n'));
     const int fd = ::open("over", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(kMaxFileBytes + 1)), 0);
@@ -54,9 +54,9 @@ TEST_F(FileStreamsTest, OnlyRegularFilesUpToTheBoundAreRead) {
 }
 
 TEST_F(FileStreamsTest, WritesReplaceTheFileAndReportLikeAPlainWrite) {
-    writeBytes("target.qv", "old contents");
+    testsupport::WriteFile("target.qv", "old contents");
     EXPECT_EQ(writeFileBytes(u"target.qv", asBytes("new contents")), 0);
-    EXPECT_EQ(readBytes("target.qv"), "new contents");
+    EXPECT_EQ(testsupport::ReadFile("target.qv"), "new contents");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
     // A file that cannot be created is reported as 0 with nothing written.
     EXPECT_EQ(writeFileBytes(u"missing\\target.qv", asBytes("data")), 0);

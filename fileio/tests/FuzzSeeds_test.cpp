@@ -26,7 +26,7 @@
 #include "KeyboardTables.h"
 #include "Labels.h"
 #include "LegacyFilesInput.h"
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 #include "TrackerFile.h"
 #include "qvfileio.h"
 
@@ -181,18 +181,18 @@ std::vector<std::string> seedInputs() {
     return inputs;
 }
 
-class FuzzSeedsTest : public ScratchDirTest, public ::testing::WithParamInterface<std::string> {};
+class FuzzSeedsTest : public FileIoTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(FuzzSeedsTest, ReadsToTheExpectedRecord) {
     const fs::path input = fs::path(LUMORA_TEST_DATA_DIR) / GetParam();
     const fs::path expectedFile = input.string() + ".expected";
     const std::string outcome = readAsItsFuzzerDoes(input);
     if (std::getenv("LUMORA_WRITE_EXPECTED") != nullptr) {
-        writeBytes(expectedFile, outcome);
+        testsupport::WriteFile(expectedFile, outcome);
         return;
     }
     ASSERT_TRUE(fs::exists(expectedFile)) << expectedFile << " is missing: every seed input has one";
-    EXPECT_EQ(readBytes(expectedFile), outcome) << "for " << input;
+    EXPECT_EQ(testsupport::ReadFile(expectedFile), outcome) << "for " << input;
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FuzzSeedsTest, ::testing::ValuesIn(seedInputs()), [](const auto& info) {

@@ -5,21 +5,21 @@
 #include <cstring>
 #include <memory>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 
 using namespace qvfileio;
 
 namespace {
 
-class KeyboardTablesTest : public ScratchDirTest {
+class KeyboardTablesTest : public FileIoTest {
 protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
+        FileIoTest::SetUp();
         std::filesystem::create_directory("QVXSettings");
     }
 
     static void labelFile(int version, const std::string& sections) {
-        writeBytes("QVXSettings/Labels_US.qvx", utf16File(std::to_string(version) + "\r\nUS\r\n" + sections));
+        testsupport::WriteFile("QVXSettings/Labels_US.qvx", utf16File(std::to_string(version) + "\r\nUS\r\n" + sections));
     }
 
     FileIoContext context;

@@ -4,16 +4,16 @@
 
 #include <memory>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 
 using namespace qvfileio;
 
 namespace {
 
-class LabelsTest : public ScratchDirTest {
+class LabelsTest : public FileIoTest {
 protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
+        FileIoTest::SetUp();
         std::filesystem::create_directory("QVXSettings");
     }
     FileIoContext context;
@@ -49,7 +49,7 @@ TEST(LabelDefaults, Groups) {
 }
 
 TEST_F(LabelsTest, Version2CalibrationReadsNineLabels) {
-    writeBytes("QVXSettings/Labels_US.qvx", utf16File("2\r\nUS\r\nSection Calibration\r\n" + lines("cal", 17) +
+    testsupport::WriteFile("QVXSettings/Labels_US.qvx", utf16File("2\r\nUS\r\nSection Calibration\r\n" + lines("cal", 17) +
                                                       "Section Read\r\n" + lines("r", 14)));
     auto record = std::make_unique<QvxLabelsRecord>();
     record->language = -1;
@@ -64,7 +64,7 @@ TEST_F(LabelsTest, MissingReadSectionKeepsItsDefaults) {
     std::string file = "7\r\nUS\r\nSection Menu\r\nMENU\r\nAgain\r\n50\r\n" + lines("item", 100) +
                        "Section Calibration\r\n" + lines("c", 17) + "Section Paddle\r\n" + std::string(200, 'p') +
                        "\r\n";
-    writeBytes("QVXSettings/Labels_US.qvx", utf16File(file));
+    testsupport::WriteFile("QVXSettings/Labels_US.qvx", utf16File(file));
     auto record = std::make_unique<QvxLabelsRecord>();
     record->language = 0;
     EXPECT_EQ(readLabels(context, *record), 7);
@@ -80,11 +80,11 @@ TEST_F(LabelsTest, MissingReadSectionKeepsItsDefaults) {
 }
 
 TEST_F(LabelsTest, OlderMenuFiles) {
-    writeBytes("menu.lab", "Old Menu\r\nRecal\r\n");
+    testsupport::WriteFile("menu.lab", "Old Menu\r\nRecal\r\n");
     QvxMenuLabels menu{};
     EXPECT_EQ(readMenuLabels(context, menu, 0), 0);  // no "menu.key"
     EXPECT_EQ(std::u16string(menu.szTitle), u"Old Menu");
-    writeBytes("menu.key", "2\r\nWrite\r\nwrite.exe\r\nPlay\r\nplay.exe\r\n");
+    testsupport::WriteFile("menu.key", "2\r\nWrite\r\nwrite.exe\r\nPlay\r\nplay.exe\r\n");
     EXPECT_EQ(readMenuLabels(context, menu, 0), 1);
     EXPECT_EQ(menu.iNumItems, 2);
     EXPECT_EQ(std::u16string(menu.programs[1]), u"play.exe");

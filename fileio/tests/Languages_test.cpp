@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 
 using namespace qvfileio;
 
 namespace {
-class LanguagesTest : public ScratchDirTest {};
+class LanguagesTest : public FileIoTest {};
 }  // namespace
 
 TEST(Languages, Table) {
@@ -49,7 +49,7 @@ TEST_F(LanguagesTest, CurrentLanguageFile) {
     EXPECT_EQ(language, 0);
 
     EXPECT_EQ(writeLanguage(17), 0);
-    EXPECT_EQ(readBytes("CurrentLanguage.qvx"), utf16File("UK\r\n"));
+    EXPECT_EQ(testsupport::ReadFile("CurrentLanguage.qvx"), utf16File("UK\r\n"));
     language = -1;
     readLanguage(language);
     EXPECT_EQ(language, 17);
@@ -57,21 +57,21 @@ TEST_F(LanguagesTest, CurrentLanguageFile) {
     EXPECT_EQ(resolveLanguage(3), 3);
 
     EXPECT_EQ(writeLanguage(42), 0);  // outside: written as 0
-    EXPECT_EQ(readBytes("CurrentLanguage.qvx"), utf16File("US\r\n"));
+    EXPECT_EQ(testsupport::ReadFile("CurrentLanguage.qvx"), utf16File("US\r\n"));
 }
 
 TEST_F(LanguagesTest, EightBitAndUnknownCurrentLanguageFiles) {
-    writeBytes("CurrentLanguage.qvx", "FR\r\n");
+    testsupport::WriteFile("CurrentLanguage.qvx", "FR\r\n");
     std::int32_t language = -1;
     readLanguage(language);
     EXPECT_EQ(language, 5);
 
-    writeBytes("CurrentLanguage.qvx", "fr\r\n");
+    testsupport::WriteFile("CurrentLanguage.qvx", "fr\r\n");
     language = -1;
     readLanguage(language);
     EXPECT_EQ(language, 0);
 
-    writeBytes("CurrentLanguage.qvx",
+    testsupport::WriteFile("CurrentLanguage.qvx",
                "\xFF\xFE"
                "D");
     language = 30;
@@ -84,6 +84,6 @@ TEST_F(LanguagesTest, FileNames) {
     EXPECT_EQ(languageFileName(u"100%% %s %s", 1), u"100% BE %s");
     EXPECT_EQ(languageFileName(u"no code", 1), u"no code");
     EXPECT_EQ(languageFileName(u"%s", -1), u"US");
-    writeBytes("CurrentLanguage.qvx", utf16File("RU\r\n"));
+    testsupport::WriteFile("CurrentLanguage.qvx", utf16File("RU\r\n"));
     EXPECT_EQ(languageFileName(u"%s", 99), u"RU");
 }

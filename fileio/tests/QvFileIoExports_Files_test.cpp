@@ -14,10 +14,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
+#include "FileSizeLimit.h"
 #include "qvfileio.h"
 
 namespace fs = std::filesystem;
@@ -65,11 +67,9 @@ ChildEnd RunInChild(void* state, std::size_t size, std::int32_t& result, const s
         ::alarm(kChildSeconds);
         if (options.asNobody && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             ::_exit(kCannotSwitchUser);
-        if (options.fileSizeLimit != RLIM_INFINITY) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{options.fileSizeLimit, options.fileSizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
+        std::optional<testsupport::FileSizeLimit> limit;
+        if (options.fileSizeLimit != RLIM_INFINITY)
+            limit.emplace(options.fileSizeLimit);
         const std::int32_t r = call();
         ::_exit(WriteAll(fds[1], &r, sizeof r) && WriteAll(fds[1], state, size) ? 0 : 1);
     }
@@ -98,36 +98,6 @@ std::int32_t WriteInChild(std::int32_t (*write)(), ChildOptions options, ChildEn
         *end = e;
     EXPECT_TRUE(e == ChildEnd::Finished || e == ChildEnd::CannotSwitchUser);
     return result;
-}
-
-// Makes a fresh folder (inside the current one, named after the case) current for as long as
-// it lives.
-class InFolder {
-public:
-    explicit InFolder(std::string name) : m_previous(fs::current_path()) {
-        for (char& c : name) {
-            if (c == '/' || c == ' ')
-                c = '_';
-        }
-        fs::remove_all(name);
-        fs::create_directories(name);
-        fs::current_path(name);
-    }
-    ~InFolder() { fs::current_path(m_previous); }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-
-private:
-    fs::path m_previous;
-};
-
-void Put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 mode_t ModeOf(const std::string& path) {
@@ -171,10 +141,10 @@ const OddFile kOddFiles[] = {
 void PutFilesAround() {
     fs::create_directory("QVSettings");
     fs::create_directory("QVXSettings");
-    Put("QVSettings/Settings_US.qv", "7\r\nUS\r\n\r\nSection ImageProc **********\r\n1\r\n0\r\n1\r\n");
-    Put("tsk.key", "4\r\n0.9\r\n1\r\n0.5\r\n2\r\n5\r\n0\r\n");
-    Put("menu.lab", "Older Menu\r\nRecal\r\n");
-    Put("menu.key", "1\r\nWrite\r\nwrite.exe\r\n");
+    testsupport::WriteFile("QVSettings/Settings_US.qv", "7\r\nUS\r\n\r\nSection ImageProc **********\r\n1\r\n0\r\n1\r\n");
+    testsupport::WriteFile("tsk.key", "4\r\n0.9\r\n1\r\n0.5\r\n2\r\n5\r\n0\r\n");
+    testsupport::WriteFile("menu.lab", "Older Menu\r\nRecal\r\n");
+    testsupport::WriteFile("menu.key", "1\r\nWrite\r\nwrite.exe\r\n");
 }
 
 struct ReadOutcome {
@@ -207,7 +177,7 @@ constexpr char kSoftwareCfg[] = "software.cfg";
 const Reader kReaders[] = {
     {"vReadQvSettings", "QVSettings/Settings_US.qv",
      [] {
-         Put(kSoftwareCfg, "droopy\r\n1\r\n");
+         testsupport::WriteFile(kSoftwareCfg, "droopy\r\n1\r\n");
          return ReadInChild<QvSettingsRecord>(vReadQvSettings);
      }},
     {"vReadQVXSettings", "QVXSettings/Settings_US.qvx",
@@ -298,7 +268,7 @@ pid_t GonePid() {
     return gone;
 }
 
-class ExportsFilesTest : public ScratchDirTest {};
+class ExportsFilesTest : public FileIoTest {};
 
 }  // namespace
 
@@ -307,7 +277,7 @@ TEST_F(ExportsFilesTest, WhatIsNotARegularFileOfASensibleSizeReadsAsAMissingFile
         SCOPED_TRACE(reader.name);
         ReadOutcome missing;
         {
-            InFolder folder(std::string(reader.name) + "-missing");
+            testsupport::ScratchDir folder(std::string(reader.name) + "-missing");
             PutFilesAround();
             fs::remove(reader.path);
             missing = reader.read();
@@ -315,7 +285,7 @@ TEST_F(ExportsFilesTest, WhatIsNotARegularFileOfASensibleSizeReadsAsAMissingFile
         ASSERT_EQ(missing.end, ChildEnd::Finished);
         for (const OddFile& odd : kOddFiles) {
             SCOPED_TRACE(odd.name);
-            InFolder folder(std::string(reader.name) + "-" + odd.name);
+            testsupport::ScratchDir folder(std::string(reader.name) + "-" + odd.name);
             PutFilesAround();
             fs::remove(reader.path);
             odd.make(reader.path);
@@ -332,9 +302,9 @@ TEST_F(ExportsFilesTest, WhatIsNotARegularFileOfASensibleSizeReadsAsAMissingFile
 
 TEST_F(ExportsFilesTest, MissingFilesFallBackAsTheFormatSays) {
     // The reference the odd files are held to: older files and the language's file are used.
-    InFolder folder("reference");
+    testsupport::ScratchDir folder("reference");
     PutFilesAround();
-    Put(kSoftwareCfg, "droopy\r\n1\r\n");
+    testsupport::WriteFile(kSoftwareCfg, "droopy\r\n1\r\n");
     QvSettingsRecord tracker{};
     tracker.language = -1;
     EXPECT_EQ(vReadQvSettingsHelper(&tracker, u"restore.qv"), 7);
@@ -359,7 +329,7 @@ TEST_F(ExportsFilesTest, ASettingsFileOfExactlyTheLargestSizeIsRead) {
     fs::create_directory("QVSettings");
     std::string file = "7\r\nUS\r\n\r\nSection ImageProc **********\r\n1\r\n0\r\n1\r\n";
     file.resize(kLargestSettingsFile, '\n');
-    Put("QVSettings/Settings_US.qv", file);
+    testsupport::WriteFile("QVSettings/Settings_US.qv", file);
     QvSettingsRecord record{};
     record.language = 0;
     EXPECT_EQ(vReadQvSettings(&record), 7);
@@ -373,47 +343,47 @@ TEST_F(ExportsFilesTest, WritesKeepWhatAPlainWriteWouldMean) {
         const std::string target = std::string(writer.folder) + "/" + writer.file;
         std::string expected;
         {
-            InFolder folder(std::string(writer.name) + "-plain");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-plain");
             fs::create_directories(writer.folder);
             ASSERT_EQ(WriteInChild(writer.write, {}), 0);
-            expected = Get(target);
+            expected = testsupport::ReadFile(target);
             ASSERT_GT(expected.size(), 2u);
             EXPECT_EQ(expected.substr(0, 2), "\xFF\xFE");
         }
         {
             SCOPED_TRACE("a read-only file is left alone, even by root");
-            InFolder folder(std::string(writer.name) + "-readonly-file");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-readonly-file");
             fs::create_directories(writer.folder);
-            Put(target, kOldContents);
+            testsupport::WriteFile(target, kOldContents);
             ::chmod(target.c_str(), 0444);
             EXPECT_EQ(WriteInChild(writer.write, {}), 0);
-            EXPECT_TRUE(Get(target) == kOldContents);
+            EXPECT_TRUE(testsupport::ReadFile(target) == kOldContents);
             EXPECT_EQ(ModeOf(target), 0444u);
         }
         {
             SCOPED_TRACE("a link is written through");
-            InFolder folder(std::string(writer.name) + "-link");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-link");
             fs::create_directories(writer.folder);
             fs::create_directory("elsewhere");
-            Put("elsewhere/real", kOldContents);
+            testsupport::WriteFile("elsewhere/real", kOldContents);
             fs::create_symlink(fs::absolute("elsewhere/real"), target);
             EXPECT_EQ(WriteInChild(writer.write, {}), 0);
             EXPECT_TRUE(fs::is_symlink(target));
-            EXPECT_TRUE(Get("elsewhere/real") == expected);
+            EXPECT_TRUE(testsupport::ReadFile("elsewhere/real") == expected);
         }
         {
             SCOPED_TRACE("the file keeps its mode");
-            InFolder folder(std::string(writer.name) + "-mode");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-mode");
             fs::create_directories(writer.folder);
-            Put(target, kOldContents);
+            testsupport::WriteFile(target, kOldContents);
             ::chmod(target.c_str(), 0640);
             EXPECT_EQ(WriteInChild(writer.write, {}), 0);
-            EXPECT_TRUE(Get(target) == expected);
+            EXPECT_TRUE(testsupport::ReadFile(target) == expected);
             EXPECT_EQ(ModeOf(target), 0640u);
         }
         {
             SCOPED_TRACE("a folder in the file's place cannot be created: 0");
-            InFolder folder(std::string(writer.name) + "-folder");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-folder");
             fs::create_directories(target);
             EXPECT_EQ(WriteInChild(writer.write, {}), 0);
             EXPECT_TRUE(fs::is_directory(target));
@@ -421,24 +391,24 @@ TEST_F(ExportsFilesTest, WritesKeepWhatAPlainWriteWouldMean) {
         }
         {
             SCOPED_TRACE("temporaries of killed writers go once a write succeeds");
-            InFolder folder(std::string(writer.name) + "-stale");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-stale");
             fs::create_directories(writer.folder);
             const std::string stale = target + ".tmp" + std::to_string(GonePid());
             const std::string live = target + ".tmp" + std::to_string(::getppid());
-            Put(stale, "half written");
-            Put(live, "being written");
+            testsupport::WriteFile(stale, "half written");
+            testsupport::WriteFile(live, "being written");
             EXPECT_EQ(WriteInChild(writer.write, {}), 0);
-            EXPECT_TRUE(Get(target) == expected);
+            EXPECT_TRUE(testsupport::ReadFile(target) == expected);
             EXPECT_FALSE(fs::exists(stale));
             EXPECT_TRUE(fs::exists(live));
         }
         {
             SCOPED_TRACE("a write that fails part way reports it and keeps the old file");
-            InFolder folder(std::string(writer.name) + "-full");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-full");
             fs::create_directories(writer.folder);
-            Put(target, kOldContents);
+            testsupport::WriteFile(target, kOldContents);
             EXPECT_NE(WriteInChild(writer.write, {.fileSizeLimit = 4}), 0);
-            EXPECT_TRUE(Get(target) == kOldContents);
+            EXPECT_TRUE(testsupport::ReadFile(target) == kOldContents);
             EXPECT_EQ(EntriesIn(writer.folder), 1u);
         }
     }
@@ -450,16 +420,16 @@ TEST_F(ExportsFilesTest, AReadOnlyFolderStillTakesItsWritableFile) {
         const std::string target = std::string(writer.folder) + "/" + writer.file;
         std::string expected;
         {
-            InFolder folder(std::string(writer.name) + "-plain");
+            testsupport::ScratchDir folder(std::string(writer.name) + "-plain");
             fs::create_directories(writer.folder);
             ASSERT_EQ(WriteInChild(writer.write, {}), 0);
-            expected = Get(target);
+            expected = testsupport::ReadFile(target);
         }
         for (const bool full : {false, true}) {
             SCOPED_TRACE(full ? "and the disk is full" : "with room");
-            InFolder folder(std::string(writer.name) + (full ? "-readonly-folder-full" : "-readonly-folder"));
+            testsupport::ScratchDir folder(std::string(writer.name) + (full ? "-readonly-folder-full" : "-readonly-folder"));
             fs::create_directories(writer.folder);
-            Put(target, kOldContents);
+            testsupport::WriteFile(target, kOldContents);
             ::chown(writer.folder, kNobody, kNobody);
             ::chown(target.c_str(), kNobody, kNobody);
             ::chmod(target.c_str(), 0644);
@@ -474,7 +444,7 @@ TEST_F(ExportsFilesTest, AReadOnlyFolderStillTakesItsWritableFile) {
                 EXPECT_NE(result, 0);
             } else {
                 EXPECT_EQ(result, 0);
-                EXPECT_TRUE(Get(target) == expected);
+                EXPECT_TRUE(testsupport::ReadFile(target) == expected);
             }
             EXPECT_EQ(EntriesIn(writer.folder), 1u);
         }

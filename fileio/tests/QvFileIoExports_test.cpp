@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 #include "qvfileio.h"
 
 extern "C" int qvfileio_c_caller(void);
@@ -51,7 +51,7 @@ std::set<std::string> specifiedNames() {
     return names;
 }
 
-class ExportsTest : public ScratchDirTest {};
+class ExportsTest : public FileIoTest {};
 
 }  // namespace
 
@@ -159,8 +159,8 @@ TEST_F(ExportsTest, DefaultTrackerFileMatchesTheExpectedFileByteForByte) {
     EXPECT_EQ(vReadQvSettings(&record), 0);
     EXPECT_EQ(record.language, 0);
     EXPECT_EQ(vWriteQvSettings(&record), 0);
-    std::string written = readBytes("QVSettings/Settings_US.qv");
-    std::string expected = readBytes(std::string(LUMORA_TEST_DATA_DIR) + "/default_tracker_settings.qv");
+    std::string written = testsupport::ReadFile("QVSettings/Settings_US.qv");
+    std::string expected = testsupport::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/default_tracker_settings.qv");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(written, expected);
 }
@@ -170,8 +170,8 @@ TEST_F(ExportsTest, DefaultCommunicationFileMatchesTheExpectedFileByteForByte) {
     auto record = std::make_unique<QvxSettingsRecord>();
     vSetDefaultQVXSettings(record.get());
     EXPECT_EQ(vWriteQVXSettings(record.get()), 0);
-    std::string written = readBytes("QVXSettings/Settings_US.qvx");
-    std::string expected = readBytes(std::string(LUMORA_TEST_DATA_DIR) + "/default_communication_settings.qvx");
+    std::string written = testsupport::ReadFile("QVXSettings/Settings_US.qvx");
+    std::string expected = testsupport::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/default_communication_settings.qvx");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(written, expected);
 }
@@ -219,7 +219,7 @@ TEST_F(ExportsTest, BlockWriteReplacesOneBlock) {
 
 TEST_F(ExportsTest, LanguageFunctions) {
     EXPECT_EQ(WriteLanguage(17), 0);
-    EXPECT_EQ(readBytes("CurrentLanguage.qvx"), utf16File("UK\r\n"));
+    EXPECT_EQ(testsupport::ReadFile("CurrentLanguage.qvx"), utf16File("UK\r\n"));
     int32_t language = -1;
     EXPECT_EQ(ReadLanguage(&language), &language);
     EXPECT_EQ(language, 17);

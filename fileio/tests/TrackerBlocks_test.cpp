@@ -5,16 +5,16 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 
 using namespace qvfileio;
 
 namespace {
 
-class TrackerBlocksTest : public ScratchDirTest {
+class TrackerBlocksTest : public FileIoTest {
 protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
+        FileIoTest::SetUp();
         for (const char* name : {"CAL_TYPE", "CAL_BYPASS", "CAL_COLOR", "FOC_COMP", "PUP_COMP"}) {
             unsetenv(name);
         }
@@ -24,12 +24,12 @@ protected:
         for (const char* name : {"CAL_TYPE", "CAL_BYPASS", "CAL_COLOR", "FOC_COMP", "PUP_COMP"}) {
             unsetenv(name);
         }
-        ScratchDirTest::TearDown();
+        FileIoTest::TearDown();
     }
 
     // A tracker settings file of the given version holding body after its language line.
     static void trackerFile(int version, const std::string& body) {
-        writeBytes("QVSettings/Settings_US.qv",
+        testsupport::WriteFile("QVSettings/Settings_US.qv",
                    utf16File(std::to_string(version) + "\t\tFile Format Version\r\nUS\t\tUS English\r\n" + body));
     }
 
@@ -180,7 +180,7 @@ TEST_F(TrackerBlocksTest, CurrentResolutionOutsideTheSetsIsRefused) {
     }
     for (const char* value : {"3", "-0x1", "010", "0x2"}) {
         SCOPED_TRACE(value);
-        writeBytes("calconst.key", legacy + "cur_cal_res: " + value + "\n");
+        testsupport::WriteFile("calconst.key", legacy + "cur_cal_res: " + value + "\n");
         CalConstSettings block{};
         EXPECT_EQ(readCalConst(context, block, 0, QV_FILE_KIND_TRACKER), 1);
         EXPECT_EQ(block.iCurCalRes, std::string(value) == "0x2" ? 2 : 0);
@@ -244,9 +244,9 @@ TEST_F(TrackerBlocksTest, OlderPerBlockFiles) {
             legacy += p == 1 ? ".4\n.5\n" : ".1\n.2\n";
         }
     }
-    writeBytes("calconst.key", legacy + "cur_cal_res: 0x2\n");
-    writeBytes("Hardware.cfg", "monitor\r\n11.0 8.5 0 1.5 junk\r\nthird\r\n0x10 2 0130 99\r\n");
-    writeBytes("software.cfg", "droopy\r\n1\r\n");
+    testsupport::WriteFile("calconst.key", legacy + "cur_cal_res: 0x2\n");
+    testsupport::WriteFile("Hardware.cfg", "monitor\r\n11.0 8.5 0 1.5 junk\r\nthird\r\n0x10 2 0130 99\r\n");
+    testsupport::WriteFile("software.cfg", "droopy\r\n1\r\n");
     CalConstSettings cal{};
     EXPECT_EQ(readCalConst(context, cal, 0, QV_FILE_KIND_TRACKER), 1);
     EXPECT_EQ(cal.iCurCalRes, 2);
@@ -313,7 +313,7 @@ TEST_F(TrackerBlocksTest, EnvironmentIgnoredWhenTheBlockIsFound) {
 
 TEST_F(TrackerBlocksTest, CommunicationKindReadsTheCommunicationFile) {
     std::filesystem::create_directory("QVXSettings");
-    writeBytes("QVXSettings/Settings_DE.qvx",
+    testsupport::WriteFile("QVXSettings/Settings_DE.qvx",
                utf16File("7\r\nDE\t\tGerman\r\n\r\nSection ImageProc **********\r\n1\r\n1\r\n1\r\n"));
     ImageProcSettings block{};
     EXPECT_EQ(readImageProc(context, block, 6, QV_FILE_KIND_COMMUNICATION), 7);
@@ -345,7 +345,7 @@ TEST_F(TrackerBlocksTest, RoundTripOfEachBlock) {
     writeImageProc(w, ip);
     writeHardware(w, hw);
     writeCalConst(w, cal);
-    writeBytes("QVSettings/Settings_US.qv", std::string(w.bytes().begin(), w.bytes().end()));
+    testsupport::WriteFile("QVSettings/Settings_US.qv", std::string(w.bytes().begin(), w.bytes().end()));
 
     CalConstSettings cal2{};
     HardwareSettings hw2{};

@@ -5,17 +5,17 @@
 #include <cstring>
 
 #include "Languages.h"
-#include "ScratchDir.h"
+#include "FileIoTest.h"
 #include "TrackerBlocks.h"
 
 using namespace qvfileio;
 
 namespace {
 
-class TrackerFileTest : public ScratchDirTest {
+class TrackerFileTest : public FileIoTest {
 protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
+        FileIoTest::SetUp();
         std::filesystem::create_directory("QVSettings");
     }
 
@@ -105,7 +105,7 @@ TEST_F(TrackerFileTest, UnknownLanguageResolvesToUsAndIsStored) {
 TEST_F(TrackerFileTest, HelperLanguageLineAndOutOfRangeLanguageLine) {
     QvSettingsRecord r = customRecord(17);
     EXPECT_EQ(writeQvSettingsFrom(context, r, u"backup.qv"), 0);
-    EXPECT_EQ(asciiOf(readBytes("backup.qv"))
+    EXPECT_EQ(asciiOf(testsupport::ReadFile("backup.qv"))
                   .rfind("7\t\tFile Format Version\r\nUK\t\tUK English\r\n\r\nSection Calibration", 0),
               0u);
     QvSettingsRecord back{};
@@ -116,14 +116,14 @@ TEST_F(TrackerFileTest, HelperLanguageLineAndOutOfRangeLanguageLine) {
 
     r.language = 33;
     EXPECT_EQ(writeQvSettingsFrom(context, r, u"other.qv"), 0);
-    EXPECT_EQ(asciiOf(readBytes("other.qv")).substr(24, 14), "US\t\tUS English");
+    EXPECT_EQ(asciiOf(testsupport::ReadFile("other.qv")).substr(24, 14), "US\t\tUS English");
 }
 
 TEST_F(TrackerFileTest, TheFileHoldsTheRecordsBytesAndReadsBackFromThem) {
     QvSettingsRecord r = customRecord(0);
     const std::vector<std::uint8_t> bytes = qvSettingsFileBytes(r);
     EXPECT_EQ(writeQvSettings(context, r), 0);
-    EXPECT_EQ(readBytes("QVSettings/Settings_US.qv"), std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(testsupport::ReadFile("QVSettings/Settings_US.qv"), std::string(bytes.begin(), bytes.end()));
     QvSettingsRecord back{};
     back.language = 5;
     EXPECT_EQ(readQvSettingsFrom(context, back, bytes), 7);
@@ -134,13 +134,13 @@ TEST_F(TrackerFileTest, TheFileHoldsTheRecordsBytesAndReadsBackFromThem) {
 TEST_F(TrackerFileTest, SectionsInAnotherOrder) {
     QvSettingsRecord r = customRecord(0);
     writeQvSettings(context, r);
-    std::string text = asciiOf(readBytes("QVSettings/Settings_US.qv"));
+    std::string text = asciiOf(testsupport::ReadFile("QVSettings/Settings_US.qv"));
     std::size_t cal = text.find("\r\nSection Calibration");
     std::size_t hw = text.find("\r\nSection Video_Hardware");
     std::size_t ip = text.find("\r\nSection ImageProc");
     std::string reordered =
         text.substr(0, cal) + text.substr(ip) + text.substr(hw, ip - hw) + text.substr(cal, hw - cal);
-    writeBytes("QVSettings/Settings_US.qv", utf16File(reordered));
+    testsupport::WriteFile("QVSettings/Settings_US.qv", utf16File(reordered));
     QvSettingsRecord back{};
     EXPECT_EQ(readQvSettings(context, back), 7);
     expectSameRecord(r, back);
@@ -149,7 +149,7 @@ TEST_F(TrackerFileTest, SectionsInAnotherOrder) {
 TEST_F(TrackerFileTest, EightBitFormReadsLikeUtf16) {
     QvSettingsRecord r = customRecord(0);
     writeQvSettings(context, r);
-    writeBytes("QVSettings/Settings_US.qv", asciiOf(readBytes("QVSettings/Settings_US.qv")));
+    testsupport::WriteFile("QVSettings/Settings_US.qv", asciiOf(testsupport::ReadFile("QVSettings/Settings_US.qv")));
     QvSettingsRecord back{};
     EXPECT_EQ(readQvSettings(context, back), 7);
     expectSameRecord(r, back);
@@ -165,10 +165,10 @@ TEST_F(TrackerFileTest, MissingSectionFallsBackForThatBlockOnly) {
     QvSettingsRecord backup = customRecord(0);
     backup.hardware.iVideoGain = 6;
     writeQvSettingsFrom(context, backup, u"backup.qv");
-    std::string text = asciiOf(readBytes("backup.qv"));
+    std::string text = asciiOf(testsupport::ReadFile("backup.qv"));
     std::size_t hw = text.find("\r\nSection Video_Hardware");
     std::size_t ip = text.find("\r\nSection ImageProc");
-    writeBytes("backup.qv", utf16File(text.substr(0, hw) + text.substr(ip)));
+    testsupport::WriteFile("backup.qv", utf16File(text.substr(0, hw) + text.substr(ip)));
 
     QvSettingsRecord back{};
     EXPECT_EQ(readQvSettingsFrom(context, back, u"backup.qv"), 7);
@@ -183,11 +183,11 @@ TEST_F(TrackerFileTest, WordWhereANumberBelongs) {
     QvSettingsRecord r = customRecord(0);
     r.hardware.iVideoGain = 150;
     writeQvSettings(context, r);
-    std::string text = asciiOf(readBytes("QVSettings/Settings_US.qv"));
+    std::string text = asciiOf(testsupport::ReadFile("QVSettings/Settings_US.qv"));
     std::size_t gain = text.find("150\t\tVideo Gain");
     ASSERT_NE(gain, std::string::npos);
     text.replace(gain, 3, "abc");
-    writeBytes("QVSettings/Settings_US.qv", utf16File(text));
+    testsupport::WriteFile("QVSettings/Settings_US.qv", utf16File(text));
     QvSettingsRecord back{};
     readQvSettings(context, back);
     EXPECT_EQ(back.hardware.iVideoGain, 140);
@@ -205,7 +205,7 @@ TEST_F(TrackerFileTest, GarbageFilesAreRefusedQuietly) {
                                   std::string(5000, '\n'),
                                   "7\r\nUS\r\nSection Calibration **\r\n99999999999\r\n-5\r\n"};
     for (const auto& input : inputs) {
-        writeBytes("broken.qv", input);
+        testsupport::WriteFile("broken.qv", input);
         QvSettingsRecord r{};
         r.language = 0;
         readQvSettingsFrom(context, r, u"broken.qv");
@@ -226,10 +226,10 @@ TEST_F(TrackerFileTest, BlockWrite) {
     CalConstSettings cal = r.calibration;
     cal.iCurCalRes = 0;
     EXPECT_EQ(writeQvBlock(context, QV_BLOCK_CALCONST, &cal, 4), 0);
-    std::string before = readBytes("QVSettings/Settings_SU.qv");
+    std::string before = testsupport::ReadFile("QVSettings/Settings_SU.qv");
     EXPECT_EQ(writeQvBlock(context, 3, &cal, 4), 0);
     EXPECT_EQ(writeQvBlock(context, QV_BLOCK_IMAGEPROC, nullptr, 4), 0);
-    EXPECT_EQ(readBytes("QVSettings/Settings_SU.qv"), before);
+    EXPECT_EQ(testsupport::ReadFile("QVSettings/Settings_SU.qv"), before);
 
     QvSettingsRecord back{};
     back.language = 4;
@@ -241,8 +241,8 @@ TEST_F(TrackerFileTest, BlockWrite) {
 
 TEST_F(TrackerFileTest, OlderFilesAreConvertedOncePerProcess) {
     writeLanguage(5);
-    writeBytes("software.cfg", "droopy\r\n1\r\n");
-    writeBytes("Hardware.cfg", "monitor\r\n10 7.5 0 0\r\nthird\r\n0 0 130 90\r\n");
+    testsupport::WriteFile("software.cfg", "droopy\r\n1\r\n");
+    testsupport::WriteFile("Hardware.cfg", "monitor\r\n10 7.5 0 0\r\nthird\r\n0 0 130 90\r\n");
 
     // The hardware block falls back to its older file and converts; the image-processing block
     // after it already finds the new file.
@@ -276,10 +276,10 @@ TEST_F(TrackerFileTest, ConversionDuringAWholeFileReadLeavesTheInterruptedBlockR
     // image-processing block falls back to its older file, which starts the conversion.
     QvSettingsRecord r = customRecord(0);
     writeQvSettingsFrom(context, r, u"full.qv");
-    std::string text = asciiOf(readBytes("full.qv"));
-    writeBytes("calonly.qv", utf16File(text.substr(0, text.find("\r\nSection Video_Hardware"))));
-    writeBytes("Hardware.cfg", "monitor\r\n10 7.5 0 0\r\nthird\r\n0 0 131 90\r\n");
-    writeBytes("software.cfg", "droopy\r\n1\r\n");
+    std::string text = asciiOf(testsupport::ReadFile("full.qv"));
+    testsupport::WriteFile("calonly.qv", utf16File(text.substr(0, text.find("\r\nSection Video_Hardware"))));
+    testsupport::WriteFile("Hardware.cfg", "monitor\r\n10 7.5 0 0\r\nthird\r\n0 0 131 90\r\n");
+    testsupport::WriteFile("software.cfg", "droopy\r\n1\r\n");
 
     QvSettingsRecord back{};
     EXPECT_EQ(readQvSettingsFrom(context, back, u"calonly.qv"), 1);

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "GazeTuning.h"
-#include "TextStreams.h"
+#include "FileCloser.h"
 
 namespace lumora {
 
@@ -57,7 +57,7 @@ private:
     bool writeLocked(std::string_view line);
 
     mutable std::mutex m_mutex;
-    FilePtr m_file;
+    support::FilePtr m_file;
     bool m_failed = false;
     std::string m_path;
 };

@@ -16,7 +16,10 @@
 #include <vector>
 
 #include "AtomicFile.h"
+#include "ByteSink.h"
+#include "LineSource.h"
 #include "RegularFile.h"
+// Only for callers that still name the line source without its namespace; goes with them.
 #include "TextStreams.h"
 
 namespace lumora {
@@ -48,7 +51,7 @@ public:
     // section afterwards. Only a regular file of at most kMaxFileBytes is read: a FIFO, folder
     // or device at the path is refused at once, never waited on; fileStatus() tells why.
     bool read();
-    bool read(LineSource& source);
+    bool read(support::LineSource& source);
     // How the last read() found the file (Ok when it could be read, whatever its content).
     support::ReadStatus fileStatus() const { return m_fileStatus; }
     // Whether a refused line is reported on standard output (yes by default); a check that
@@ -60,7 +63,7 @@ public:
     // written (CannotOpen) or another failure, so the user can be told which.
     support::WriteStatus write() const;
     // The text of the file; false once the sink failed.
-    bool write(TextSink& sink) const;
+    bool write(support::ByteSink& sink) const;
 
     // Linear, case-insensitive, first match; -1 when missing.
     int findSection(std::string_view name) const;

@@ -15,9 +15,9 @@ GazeTuning FirstRunGazeTuning() {
 std::string FirstRunSettingsText() {
     IniDocument doc;
     SetGazeTuning(doc, FirstRunGazeTuning());
-    StringSink text;
+    support::MemoryByteSink text;
     doc.write(text);
-    return text.text();
+    return text.bytes();
 }
 
 bool IsUsableGazeTuning(const GazeTuning& tuning) {

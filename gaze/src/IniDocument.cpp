@@ -59,12 +59,12 @@ bool IniDocument::read() {
     m_fileStatus = file.status;
     if (file.status != support::ReadStatus::Ok)
         return false;
-    StringLineSource source(
+    support::StringLineSource source(
         std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
     return read(source);
 }
 
-bool IniDocument::read(LineSource& source) {
+bool IniDocument::read(support::LineSource& source) {
     // Keys and comments go to the first section named by the latest header of this read.
     bool haveSection = false;
     std::string currentSection;
@@ -120,12 +120,12 @@ bool IniDocument::read(LineSource& source) {
 }
 
 support::WriteStatus IniDocument::write() const {
-    StringSink text;
+    support::MemoryByteSink text;
     write(text);
-    return support::WriteFileAtomically(m_path, text.text());
+    return support::WriteFileAtomically(m_path, text.bytes());
 }
 
-bool IniDocument::write(TextSink& sink) const {
+bool IniDocument::write(support::ByteSink& sink) const {
     std::string out;
     const auto line = [&out](char lead, std::string_view a, std::string_view b = {}, std::string_view c = {}) {
         if (lead)

@@ -95,7 +95,7 @@ TEST(FixationDetector, CountOf99Works) {
 }
 
 TEST(FixationDetectorDeathTest, CountOf100EndsTheProgramWithStatus99) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     EXPECT_EXIT(
         {
             // Standard input is not a terminal here, so no key is awaited.
@@ -105,7 +105,7 @@ TEST(FixationDetectorDeathTest, CountOf100EndsTheProgramWithStatus99) {
             d.FeedFixationDetector(true, 1, 1, kThreshold, 100, e);
         },
         ::testing::ExitedWithCode(FixationDetector::FATAL_EXIT_STATUS), "");
-    EXPECT_EQ(test::ReadFile("fatal.txt"), "minimum_fix_samples 100 >= RING_SIZE 100\nPress any key to terminate...\n");
+    EXPECT_EQ(testsupport::ReadFile("fatal.txt"), "minimum_fix_samples 100 >= RING_SIZE 100\nPress any key to terminate...\n");
 }
 
 TEST(FixationDetector, SteadyGazeFixatesWithGrowingDuration) {

@@ -28,7 +28,7 @@ protected:
         setenv("TZ", "UTC", 1);
         tzset();
     }
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
 };
 
 TEST_F(GazeDataFileTest, NameFromTheLocalStartTime) {
@@ -41,7 +41,7 @@ TEST_F(GazeDataFileTest, CreatesTheMissingDataFolder) {
     ASSERT_TRUE(f.open(UtcTime(2005, 5, 25, 20, 21)));
     EXPECT_TRUE(f.writeLine("[512,384]"));
     f.close();
-    EXPECT_EQ(test::ReadFile("Lumora/Data/LMdata2005-05-25_2021.dat"), "[512,384]\n");
+    EXPECT_EQ(testsupport::ReadFile("Lumora/Data/LMdata2005-05-25_2021.dat"), "[512,384]\n");
 }
 
 TEST_F(GazeDataFileTest, AppendsToAnExistingFile) {
@@ -51,7 +51,7 @@ TEST_F(GazeDataFileTest, AppendsToAnExistingFile) {
         ASSERT_TRUE(f.open(t));
         f.writeLine(line);
     }
-    EXPECT_EQ(test::ReadFile(GazeDataFile::PathFor(t)), "first\nsecond\n");
+    EXPECT_EQ(testsupport::ReadFile(GazeDataFile::PathFor(t)), "first\nsecond\n");
 }
 
 // A run killed in mid-line leaves a fragment without a line end; the next run starts on a line
@@ -72,7 +72,7 @@ TEST_F(GazeDataFileTest, NextRunStartsOnANewLine) {
         ASSERT_TRUE(f.openPath("run.dat"));
         f.writeLine("Lumora version: 2.7");
         f.close();
-        EXPECT_EQ(test::ReadFile("run.dat"), c.after) << c.before;
+        EXPECT_EQ(testsupport::ReadFile("run.dat"), c.after) << c.before;
     }
 }
 
@@ -80,7 +80,7 @@ TEST_F(GazeDataFileTest, LinesReachTheFileAtOnce) {
     GazeDataFile f;
     ASSERT_TRUE(f.openPath("flushed.dat"));
     f.writeLine("[1,2]");
-    EXPECT_EQ(test::ReadFile("flushed.dat"), "[1,2]\n");  // still open
+    EXPECT_EQ(testsupport::ReadFile("flushed.dat"), "[1,2]\n");  // still open
 }
 
 TEST_F(GazeDataFileTest, ClosedOrUnopenedFileTakesNothing) {
@@ -93,7 +93,7 @@ TEST_F(GazeDataFileTest, ClosedOrUnopenedFileTakesNothing) {
     ASSERT_TRUE(f.openPath("closed.dat"));
     f.close();
     EXPECT_FALSE(f.writeLine("late"));
-    EXPECT_EQ(test::ReadFile("closed.dat"), "");
+    EXPECT_EQ(testsupport::ReadFile("closed.dat"), "");
 }
 
 TEST_F(GazeDataFileTest, DataFolderThatIsAFileFailsCleanly) {
@@ -120,11 +120,11 @@ struct SettingsLinesCase {
 class SettingsLines : public ::testing::TestWithParam<SettingsLinesCase> {};
 
 TEST_P(SettingsLines, DefaultStreamFormat) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     GazeDataFile f;
     ASSERT_TRUE(f.openPath("settings.dat"));
     EXPECT_TRUE(WriteGazeSettingsLines(f, GetParam().tuning));
-    EXPECT_EQ(test::ReadFile("settings.dat"), GetParam().expected);
+    EXPECT_EQ(testsupport::ReadFile("settings.dat"), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +153,7 @@ TEST_F(GazeDataFileTest, LinesOfTwoThreadsNeverInterleave) {
     b.join();
     f.close();
     int count = 0;
-    const auto lines = test::ReadLines("threads.dat");
+    const auto lines = testsupport::ReadLines("threads.dat");
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         const bool plain = line == std::string(40, 'a') || line == std::string(40, 'b');

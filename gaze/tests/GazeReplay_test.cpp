@@ -103,7 +103,7 @@ std::vector<Posted> WithoutFrame(const std::vector<Posted>& all) {
 }
 
 TEST(GazeReplay, RecordingReplaysToTheSameMessages) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     setenv("TZ", "UTC", 1);
     tzset();
     constexpr std::time_t kRecorded = 1117052460;
@@ -141,8 +141,8 @@ TEST(GazeReplay, RecordingReplaysToTheSameMessages) {
     EXPECT_EQ(replayShared.iSamplePerSec.load(), 60);
     EXPECT_EQ(WithoutFrame(replaySink.posted()), recorded);
     // And the replay's own recording holds the same samples.
-    const auto original = test::ReadLines("recording.dat");
-    const auto again = test::ReadLines(GazeDataFile::PathFor(kReplayed));
+    const auto original = testsupport::ReadLines("recording.dat");
+    const auto again = testsupport::ReadLines(GazeDataFile::PathFor(kReplayed));
     EXPECT_EQ(again, original);
 }
 

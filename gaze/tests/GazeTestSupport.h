@@ -1,44 +1,18 @@
-// Helpers shared by the gaze tests: a scratch folder per test, and a sink that records posts.
+// What the gaze tests share: a message sink that records what the gaze thread posts. Scratch
+// folders, file contents and the file size limit come from the shared test support.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
-#include <sstream>
-#include <string>
+#include <ostream>
 #include <vector>
 
+#include "FileContents.h"
+#include "FileSizeLimit.h"
 #include "GazeMessages.h"
+#include "ScratchDir.h"
 
 namespace lumora::test {
-
-// Makes a fresh folder named after the running test inside the working directory and works in
-// it, so tests of one program that ctest runs side by side never share relative paths.
-class ScratchDir {
-public:
-    ScratchDir() : m_previous(std::filesystem::current_path()) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "." + info->name();
-        for (char& c : name)
-            if (c == '/')
-                c = '_';
-        m_dir = m_previous / ("scratch_" + name);
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        std::filesystem::current_path(m_dir);
-    }
-    ~ScratchDir() { std::filesystem::current_path(m_previous); }
-    const std::filesystem::path& path() const { return m_dir; }
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_dir;
-};
 
 struct Posted {
     unsigned msg;
@@ -68,43 +42,5 @@ private:
     mutable std::mutex m_mutex;
     std::vector<Posted> m_posted;
 };
-
-// Lowers the process's file size limit while it lives, so that writes beyond it fail (with the
-// signal ignored) the way writes to a full disk do part way.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lower = m_previous;
-        lower.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = SIG_DFL;
-};
-
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-    std::vector<std::string> lines;
-    std::istringstream in(ReadFile(path));
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 }  // namespace lumora::test

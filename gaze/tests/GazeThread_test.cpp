@@ -153,7 +153,7 @@ protected:
     }
 
     static constexpr std::time_t kStart = 1117052460;  // 2005-05-25 20:21 UTC
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     FakeTracker fake;
     GazeShared shared;
     LoggingSink sink;
@@ -351,7 +351,7 @@ TEST_F(GazeThreadTest, SamplesWithoutTheEyeDoNothing) {
         mixed.push_back(plain[i]);
     }
     const auto withGaps = run(mixed);
-    const std::string withGapsFile = test::ReadFile(GazeDataFile::PathFor(kStart));
+    const std::string withGapsFile = testsupport::ReadFile(GazeDataFile::PathFor(kStart));
 
     std::filesystem::remove_all("Lumora");
     LoggingSink cleanSink;
@@ -364,12 +364,12 @@ TEST_F(GazeThreadTest, SamplesWithoutTheEyeDoNothing) {
         thread.join();
     }
     EXPECT_EQ(withGaps, cleanSink.posted());
-    EXPECT_EQ(withGapsFile, test::ReadFile(GazeDataFile::PathFor(kStart)));
+    EXPECT_EQ(withGapsFile, testsupport::ReadFile(GazeDataFile::PathFor(kStart)));
 }
 
 TEST_F(GazeThreadTest, DataFileHasTheHeaderAndOneLinePerValidSample) {
     run({GazeSample{1, 512, 384}, GazeSample{0, 1, 1}, GazeSample{1, -3, 70000}});
-    EXPECT_EQ(test::ReadFile("Lumora/Data/LMdata2005-05-25_2021.dat"),
+    EXPECT_EQ(testsupport::ReadFile("Lumora/Data/LMdata2005-05-25_2021.dat"),
               "Lumora version: 2.7\niScreenWidth:1024\niScreenHeight:768\niSamplePerSec:60\n"
               "fMinFixMs:40\nYellow:1\nGazeDev:12.7\n[512,384]\n[-3,70000]\n");
 }
@@ -378,7 +378,7 @@ TEST_F(GazeThreadTest, RunsInTheSameMinuteShareTheFile) {
     run(Steady(1, 2, 1));
     fake.next = 0;
     run(Steady(3, 4, 1));
-    const auto lines = test::ReadLines(GazeDataFile::PathFor(kStart));
+    const auto lines = testsupport::ReadLines(GazeDataFile::PathFor(kStart));
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[7], "[1,2]");
     EXPECT_EQ(lines[8], "Lumora version: 2.7");
@@ -461,7 +461,7 @@ TEST_F(GazeThreadTest, StopWhileWaitingFinishesThatSample) {
     thread.join();
     EXPECT_EQ(fake.next, 1u);  // no second sample asked for
     EXPECT_EQ(sink.posted(), (std::vector<Posted>{{WM_TRACKER_READY, 0, 0}, {WM_GAZE_POINT, 0, 0}, {WM_CLOSE, 0, 0}}));
-    const auto lines = test::ReadLines(GazeDataFile::PathFor(kStart));
+    const auto lines = testsupport::ReadLines(GazeDataFile::PathFor(kStart));
     EXPECT_EQ(lines.back(), "[640,480]");
     EXPECT_EQ(fake.log[fake.log.size() - 2], "QvExit");
 }

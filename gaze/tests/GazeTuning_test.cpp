@@ -39,7 +39,7 @@ void WriteSettings(const std::string& text) {
 }
 
 TEST(GazeTuning, StartUpReadTakesTheThreeValues) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     WriteSettings("[FixTime]\nfMinFixMs=400.000000\n\n[CursorColor]\nYellow=0.5\n\n[gazedev]\nTHRESH=19.049999\n");
     IniDocument doc;
     const GazeTuning t = ReadGazeTuning(doc);
@@ -50,7 +50,7 @@ TEST(GazeTuning, StartUpReadTakesTheThreeValues) {
 }
 
 TEST(GazeTuning, MissingFileGivesZeros) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     IniDocument doc;
     const GazeTuning t = ReadGazeTuning(doc);
     EXPECT_EQ(t.fMinFixMs, 0.0f);
@@ -62,7 +62,7 @@ TEST(GazeTuning, MissingFileGivesZeros) {
 // Something that is no settings file where the settings file belongs is not the user's choice of
 // zero dwell timing: the program runs with the first-run values.
 TEST(GazeTuning, ANonFileAtTheSettingsPathGivesTheFirstRunValues) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     std::filesystem::create_directories("Lumora/LMSettings.ini");
     IniDocument folder;
     const GazeTuning t = ReadGazeTuning(folder);
@@ -81,7 +81,7 @@ TEST(GazeTuning, FirstRunTextIsTheFileTheProgramWrites) {
               "[FixTime]\nfMinFixMs=500.000000\n\n[CursorColor]\nYellow=1.000000\n\n[GazeDev]\nThresh=6.350000\n\n");
     IniDocument doc;
     const std::string firstRun = FirstRunSettingsText();
-    StringLineSource text(firstRun);
+    support::StringLineSource text(firstRun);
     ASSERT_TRUE(doc.read(text));
     EXPECT_EQ(static_cast<float>(doc.getNumber(kGazeDevSection, kGazeDevKey, 0.0)), FirstRunGazeTuning().GazeDev);
 }
@@ -103,23 +103,23 @@ TEST(GazeTuning, UsableValuesNeedADwellTimingAndSize) {
 }
 
 TEST(GazeTuning, FirstRunStoreCreatesTheFile) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     IniDocument doc;
     ReadGazeTuning(doc);
     std::filesystem::create_directories("Lumora");
     ASSERT_EQ(StoreGazeTuning(doc, GazeTuning{500.0f, true, 12.7f}), support::WriteStatus::Ok);
-    EXPECT_EQ(test::ReadFile(std::string(kGazeSettingsPath)),
-              test::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/first_run.ini"));
+    EXPECT_EQ(testsupport::ReadFile(std::string(kGazeSettingsPath)),
+              testsupport::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/first_run.ini"));
 }
 
 TEST(GazeTuning, RewriteKeepsOtherContent) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     WriteSettings("; mine\n[Other]\nx=1\n[FixTime]\nfMinFixMs=300.000000\n");
     IniDocument doc;
     GazeTuning t = ReadGazeTuning(doc);
     t.Yellow = true;
     ASSERT_EQ(StoreGazeTuning(doc, t), support::WriteStatus::Ok);
-    EXPECT_EQ(test::ReadFile(std::string(kGazeSettingsPath)),
+    EXPECT_EQ(testsupport::ReadFile(std::string(kGazeSettingsPath)),
               "; mine\n\n[Other]\nx=1\n\n[FixTime]\nfMinFixMs=300.000000\n\n[CursorColor]\nYellow=1.000000\n\n"
               "[GazeDev]\nThresh=0.000000\n\n");
 }

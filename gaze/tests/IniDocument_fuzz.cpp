@@ -35,18 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)quiet;
 
     lumora::IniDocument doc;
-    lumora::StringLineSource source(std::string_view(reinterpret_cast<const char*>(data), size));
+    support::StringLineSource source(std::string_view(reinterpret_cast<const char*>(data), size));
     doc.read(source);
     doc.getNumber("FixTime", "fMinFixMs", 0.0);
     doc.getNumber("GazeDev", "Thresh", 0.0);
 
-    lumora::StringSink written;
+    support::MemoryByteSink written;
     if (!doc.write(written))
         std::abort();
     // What the program writes it must read back whole. (A carriage return at the very end of a
     // value or comment is taken for a line end on the way back; the shape stays.)
     lumora::IniDocument again;
-    lumora::StringLineSource back(written.text());
+    support::StringLineSource back(written.bytes());
     const bool readBack = again.read(back);
     if (readBack != !doc.sections().empty() || !SameShape(doc, again))
         std::abort();

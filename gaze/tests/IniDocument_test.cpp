@@ -23,13 +23,13 @@ struct ReadResult {
 };
 
 ReadResult ReadAndWrite(IniDocument& doc, std::string_view text) {
-    StringLineSource source(text);
+    support::StringLineSource source(text);
     ::testing::internal::CaptureStdout();
     const bool ok = doc.read(source);
     const std::string printed = ::testing::internal::GetCapturedStdout();
-    StringSink sink;
+    support::MemoryByteSink sink;
     EXPECT_TRUE(doc.write(sink));
-    return ReadResult{ok, sink.text(), printed};
+    return ReadResult{ok, sink.bytes(), printed};
 }
 
 // How a file reads and how the document writes it back.
@@ -87,9 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniRoundTrip, ::testing::ValuesIn(kRoundTrips),
 TEST(IniDocument, FirstRunFileMatchesTheGoldenFile) {
     IniDocument doc;
     SetGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
-    StringSink sink;
+    support::MemoryByteSink sink;
     ASSERT_TRUE(doc.write(sink));
-    EXPECT_EQ(sink.text(), test::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/first_run.ini"));
+    EXPECT_EQ(sink.bytes(), testsupport::ReadFile(std::string(LUMORA_TEST_DATA_DIR) + "/first_run.ini"));
 }
 
 TEST(IniDocument, LookupIgnoresCaseAndKeepsStoredNames) {
@@ -108,9 +108,9 @@ TEST(IniDocument, KeyWithBlankIsNotTheTuningKey) {
     EXPECT_EQ(doc.getNumber("FixTime", "fMinFixMs", 0.0), 0.0);
     EXPECT_EQ(doc.getText("FixTime", "fMinFixMs ", "-"), " 500");
     SetGazeTuning(doc, GazeTuning{500.0f, false, 6.35f});
-    StringSink sink;
+    support::MemoryByteSink sink;
     doc.write(sink);
-    EXPECT_EQ(sink.text(),
+    EXPECT_EQ(sink.bytes(),
               "[FixTime]\nfMinFixMs = 500\nfMinFixMs=500.000000\n\n[CursorColor]\nYellow=0.000000\n\n"
               "[GazeDev]\nThresh=6.350000\n\n");
 }
@@ -166,7 +166,7 @@ bool SetCommaDecimalLocale() {
 }
 
 TEST(IniDocument, NumbersIgnoreTheProcessLocale) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     if (!SetCommaDecimalLocale())
         GTEST_SKIP() << "no comma-decimal locale available";
     char probe[16];
@@ -199,15 +199,15 @@ TEST(IniDocument, AddSectionAllowsDuplicatesAndCommentsGoToTheFirst) {
     EXPECT_TRUE(doc.addSectionComment("A", " note"));
     EXPECT_FALSE(doc.addSectionComment("missing", "x"));
     doc.addHeaderComment("head");
-    StringSink sink;
+    support::MemoryByteSink sink;
     doc.write(sink);
-    EXPECT_EQ(sink.text(), ";head\n\n[A]\n; note\n\n[a]\n\n");
+    EXPECT_EQ(sink.bytes(), ";head\n\n[A]\n; note\n\n[a]\n\n");
 }
 
 TEST(IniDocument, ARefusedLineCanBeLeftUnreported) {
     IniDocument doc;
     doc.setReportsRefusedLines(false);
-    StringLineSource source("[A]\n\tk=1\n");
+    support::StringLineSource source("[A]\n\tk=1\n");
     ::testing::internal::CaptureStdout();
     EXPECT_FALSE(doc.read(source));
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
@@ -235,13 +235,13 @@ TEST(IniDocument, WriteReportsAFailingSink) {
     IniDocument doc;
     SetGazeTuning(doc, GazeTuning{500.0f, true, 12.7f});
     for (std::size_t limit : {0u, 1u, 20u, 70u}) {
-        StringSink sink(limit);
+        support::MemoryByteSink sink(limit);
         EXPECT_FALSE(doc.write(sink)) << limit;
     }
 }
 
 TEST(IniDocument, FilesOnDisk) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     IniDocument doc;
     doc.setPath("missing.ini");
     EXPECT_FALSE(doc.read());
@@ -270,7 +270,7 @@ TEST(IniDocument, FilesOnDisk) {
 // file's size, and says why it read nothing.
 TEST(IniDocument, OnlyARegularFileOfSettingsSizeIsRead) {
     namespace fs = std::filesystem;
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     fs::create_directory("folder.ini");
     ASSERT_EQ(::mkfifo("fifo.ini", 0600), 0);
     fs::create_symlink("self.ini", "self.ini");
@@ -305,7 +305,7 @@ TEST(IniDocument, WriteToADeviceIsRefused) {
 // A write that fails half way (here the process's file size limit stands in for a full disk
 // or a kill) must leave the settings the user had, not an empty file.
 TEST(IniDocument, FailedWriteKeepsTheOldFile) {
-    test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     const std::string old = "[FixTime]\nfMinFixMs=400.000000\n\n";
     std::ofstream("settings.ini", std::ios::binary) << old;
     IniDocument doc;
@@ -316,11 +316,11 @@ TEST(IniDocument, FailedWriteKeepsTheOldFile) {
         doc.addHeaderComment("a long comment line that makes the file larger than the limit below");
     support::WriteStatus status;
     {
-        test::FileSizeLimit limit(64);
+        testsupport::FileSizeLimit limit(64);
         status = doc.write();
     }
     EXPECT_NE(status, support::WriteStatus::Ok);
-    EXPECT_EQ(test::ReadFile("settings.ini"), old);
+    EXPECT_EQ(testsupport::ReadFile("settings.ini"), old);
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ Result RunGazemonUntil(std::vector<std::string> args, const std::string& marker,
 }
 
 TEST(Gazemon, PrintsEveryMessageAndStopsOnInterrupt) {
-    lumora::test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     {
         std::ofstream rec("recording.dat");
         rec << "iScreenWidth:800\niScreenHeight:600\n";
@@ -215,7 +215,7 @@ private:
 // The calibration program waits up to two minutes for a silent server; an interrupt must still
 // end the monitor at once, through the normal shutdown.
 TEST(Gazemon, InterruptDuringCalibrationEndsIt) {
-    lumora::test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     SilentServer server;
     ASSERT_NE(server.port(), 0);
     const std::string source = "opengaze:127.0.0.1:" + std::to_string(server.port());
@@ -346,7 +346,7 @@ TEST_P(GazemonFastTracker, KeepsRunningAndDwellsOnTime) {
     if (c.kind == FastTracker::Kind::Pupil)
         GTEST_SKIP() << "libzmq is not built with ThreadSanitizer";
 #endif
-    lumora::test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     std::filesystem::create_directories("Lumora");
     std::ofstream("Lumora/LMSettings.ini") << "[FixTime]\nfMinFixMs=500\n[GazeDev]\nThresh=12.7\n";
     FastTracker tracker(c.kind, c.rate);
@@ -365,7 +365,7 @@ TEST_P(GazemonFastTracker, KeepsRunningAndDwellsOnTime) {
     // The rate the program was told, and so its dwell timing, from the run's data file.
     int rate = 0;
     for (const auto& entry : std::filesystem::directory_iterator("Lumora/Data"))
-        for (const std::string& line : lumora::test::ReadLines(entry.path()))
+        for (const std::string& line : testsupport::ReadLines(entry.path()))
             if (line.rfind("iSamplePerSec:", 0) == 0)
                 rate = std::stoi(line.substr(14));
     EXPECT_EQ(rate, std::min(c.rate, 120));
@@ -384,7 +384,7 @@ INSTANTIATE_TEST_SUITE_P(Rates, GazemonFastTracker,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Gazemon, RefusesABadScreenSize) {
-    lumora::test::ScratchDir dir;
+    testsupport::ScratchDir dir;
     for (const char* bad : {"1024", "x768", "1024x", "0x768", "1024x70000", "axb", "1024x768x"}) {
         const Result r = RunGazemon({"--screen", bad}, 1000);
         ASSERT_TRUE(WIFEXITED(r.status)) << bad;

@@ -23,11 +23,6 @@ constexpr int kMaxTableBits = 8;
 
 }  // namespace
 
-bool MemoryByteSink::write(const char* data, std::size_t size) {
-    m_bytes.append(data, static_cast<qsizetype>(size));
-    return true;
-}
-
 std::uint32_t DibImageSize(int bitsPerPixel, int width, int height) {
     const std::uint64_t row =
         ((static_cast<std::uint64_t>(bitsPerPixel) * static_cast<std::uint64_t>(width) + 31) / 32) * 4;
@@ -91,7 +86,7 @@ QByteArray BmpFileHeader(std::uint32_t blockLength, std::uint32_t tableEntries) 
     return header;
 }
 
-bool WriteDrawing(ByteSink& sink, const QImage& drawing) {
+bool WriteDrawing(support::ByteSink& sink, const QImage& drawing) {
     const std::optional<QByteArray> block = DibFromBitmap(drawing, kBmpCompressionNone);
     if (!block)
         return false;
@@ -99,20 +94,19 @@ bool WriteDrawing(ByteSink& sink, const QImage& drawing) {
     static_assert(kDrawingBitsPerPixel > kMaxTableBits);
     constexpr std::uint32_t tableEntries = 0;
     const QByteArray header = BmpFileHeader(static_cast<std::uint32_t>(block->size()), tableEntries);
-    return sink.write(header.constData(), static_cast<std::size_t>(header.size())) &&
-           sink.write(block->constData(), static_cast<std::size_t>(block->size()));
+    return sink.write(std::string_view(header.constData(), static_cast<std::size_t>(header.size()))) &&
+           sink.write(std::string_view(block->constData(), static_cast<std::size_t>(block->size())));
 }
 
 support::WriteStatus StoreDrawingFile(const QString& path, const QImage& drawing) {
-    MemoryByteSink bytes;
+    support::MemoryByteSink bytes;
     if (!WriteDrawing(bytes, drawing))
         return support::WriteStatus::Failed;
     QString native = path;
     native.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QByteArray name = QFile::encodeName(native);
     return support::WriteFileAtomically(std::string(name.constData(), static_cast<std::size_t>(name.size())),
-                                        std::string_view(bytes.bytes().constData(),
-                                                         static_cast<std::size_t>(bytes.bytes().size())));
+                                        bytes.bytes());
 }
 
 bool WriteDrawingFile(const QString& path, const QImage& drawing) {

@@ -3,7 +3,7 @@
 // integers little-endian. Our drawings are RGB32 images, so the files are 32 bits per pixel
 // with no colour table; they are read back with LoadBmpFile.
 //
-// Writing goes through a ByteSink so that tests can write to memory or to a sink that fails
+// Writing goes through a support::ByteSink so that tests can write to memory or to a sink that fails
 // after N bytes. A drawing file is written whole with support::WriteFileAtomically: a crash or a
 // full disk never leaves a truncated drawing under the drawing's name, and the caller learns
 // whether the disk was full or the folder could not be written, to tell the user.
@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "AtomicFile.h"
+#include "ByteSink.h"
 #include "files/LoadBmpFile.h"
 
 namespace lumora {
@@ -29,23 +30,6 @@ constexpr std::uint32_t kBmpCompressionNone = 0;
 constexpr std::uint32_t kBmpCompressionBitFields = 3;
 // The bits per pixel of the surface that holds a drawing (QImage::Format_RGB32).
 constexpr int kDrawingBitsPerPixel = 32;
-
-// Where bytes go. write() either takes all of the bytes or reports false.
-class ByteSink {
-public:
-    virtual ~ByteSink() = default;
-    virtual bool write(const char* data, std::size_t size) = 0;
-};
-
-// Collects the bytes in memory.
-class MemoryByteSink : public ByteSink {
-public:
-    bool write(const char* data, std::size_t size) override;
-    const QByteArray& bytes() const { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-};
 
 // Bytes of pixel data: ((bits per pixel x width + 31) / 32) x 4 x height.
 std::uint32_t DibImageSize(int bitsPerPixel, int width, int height);
@@ -63,7 +47,7 @@ QByteArray BmpFileHeader(std::uint32_t blockLength, std::uint32_t tableEntries);
 
 // Writes the whole file (header and block) of the drawing to the sink; false when the drawing
 // gives no block or the sink refused bytes.
-bool WriteDrawing(ByteSink& sink, const QImage& drawing);
+bool WriteDrawing(support::ByteSink& sink, const QImage& drawing);
 
 // Writes the drawing to the file at path (relative to the working directory, '/' or '\\'
 // separated) atomically. Failed (nothing written) for a drawing that gives no block; otherwise

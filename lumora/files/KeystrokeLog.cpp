@@ -5,20 +5,21 @@
 #include <QDir>
 #include <QFile>
 #include <array>
+#include <cstdio>
 
 namespace lumora {
 
 namespace {
 
-constexpr const char* LOG_FOLDER = "Lumora/Data";
-constexpr const char* LOG_PREFIX = "Lumora/Data/LMkey";
-constexpr const char* LOG_STAMP_FORMAT = "yyyy-MM-dd_HHmm";
-constexpr const char* LOG_SUFFIX = ".dat";
-constexpr const char* HEADER_DATE_FORMAT = "MM/dd/yyyy";
+constexpr const char* kLogFolder = "Lumora/Data";
+constexpr const char* kLogPrefix = "Lumora/Data/LMkey";
+constexpr const char* kLogStampFormat = "yyyy-MM-dd_HHmm";
+constexpr const char* kLogSuffix = ".dat";
+constexpr const char* kHeaderDateFormat = "MM/dd/yyyy";
 
-constexpr std::string_view HEADER_INTRO =
+constexpr std::string_view kHeaderIntro =
     "The following represents keystroke level events for a drawing session in Lumora on ";
-constexpr std::string_view HEADER_AFTER_DATE =
+constexpr std::string_view kHeaderAfterDate =
     "\n"
     "Lumora version: 2.6\n"
     "Initial values are:\n"
@@ -26,7 +27,7 @@ constexpr std::string_view HEADER_AFTER_DATE =
     "\n";
 
 // In the order of KeystrokeLog::Event.
-constexpr std::array<std::string_view, 17> EVENT_TEXTS = {
+constexpr std::array<std::string_view, 17> kEventTexts = {
     "Line Button, ",   "Rectangle Button, ",
     "Circle Button, ", "Stamp Button\n",
     "Start Shape\n",   "End Shape\n",
@@ -37,22 +38,23 @@ constexpr std::array<std::string_view, 17> EVENT_TEXTS = {
     "New\n",           "Open\n",
     "Save\n",
 };
-static_assert(EVENT_TEXTS.size() == static_cast<std::size_t>(KeystrokeLog::Event::Save) + 1);
+static_assert(kEventTexts.size() == static_cast<std::size_t>(KeystrokeLog::Event::Save) + 1);
 
 }  // namespace
 
 std::unique_ptr<FileLogSink> FileLogSink::Open(const QString& path) {
     // "a+": read and append, created when absent; every write lands at the end.
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "a+");
-    if (file == nullptr) {
+    support::FilePtr file(std::fopen(QFile::encodeName(path).constData(), "a+"));
+    if (!file) {
         return nullptr;
     }
-    auto sink = std::unique_ptr<FileLogSink>(new FileLogSink(file));
+    const int fd = ::fileno(file.get());
+    auto sink = std::unique_ptr<FileLogSink>(new FileLogSink(std::move(file)));
     // A FIFO under the log's name opens at once for reading and writing, and would hang the
     // program once its buffer is full; a device would swallow the session. Only a regular file
     // keeps it.
     struct stat st {};
-    if (::fstat(::fileno(file), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         return nullptr;
     }
     return sink;
@@ -67,23 +69,23 @@ bool FileLogSink::flush() {
 }
 
 QString KeystrokeLog::Folder() {
-    return QString::fromLatin1(LOG_FOLDER);
+    return QString::fromLatin1(kLogFolder);
 }
 
 QString KeystrokeLog::FileNameFor(const QDateTime& localTime) {
-    return QString::fromLatin1(LOG_PREFIX) + localTime.toString(QString::fromLatin1(LOG_STAMP_FORMAT)) +
-           QString::fromLatin1(LOG_SUFFIX);
+    return QString::fromLatin1(kLogPrefix) + localTime.toString(QString::fromLatin1(kLogStampFormat)) +
+           QString::fromLatin1(kLogSuffix);
 }
 
 std::string KeystrokeLog::HeaderFor(const QDate& localDate) {
-    std::string header(HEADER_INTRO);
-    header += localDate.toString(QString::fromLatin1(HEADER_DATE_FORMAT)).toStdString();
-    header += HEADER_AFTER_DATE;
+    std::string header(kHeaderIntro);
+    header += localDate.toString(QString::fromLatin1(kHeaderDateFormat)).toStdString();
+    header += kHeaderAfterDate;
     return header;
 }
 
 std::string_view KeystrokeLog::TextOf(Event event) {
-    return EVENT_TEXTS[static_cast<std::size_t>(event)];
+    return kEventTexts[static_cast<std::size_t>(event)];
 }
 
 void KeystrokeLog::open(std::unique_ptr<LogSink> sink, const QDate& localDate) {

@@ -15,19 +15,20 @@
 #include <QDateTime>
 #include <QString>
 #include <cstddef>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "ByteSink.h"
+#include "FileCloser.h"
+
 namespace lumora {
 
-// Where the log's text goes. write() hands over text, flush() pushes it to its destination;
-// either reports false once the destination refused something.
-class LogSink {
+// Where the log's text goes: a byte sink whose flush() pushes what it took to its destination,
+// because every event must reach the file before the call returns. Either reports false once
+// the destination refused something.
+class LogSink : public support::ByteSink {
 public:
-    virtual ~LogSink() = default;
-    virtual bool write(std::string_view text) = 0;
     virtual bool flush() = 0;
 };
 
@@ -41,11 +42,8 @@ public:
     bool flush() override;
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    explicit FileLogSink(std::FILE* file) : m_file(file) {}
-    std::unique_ptr<std::FILE, Closer> m_file;
+    explicit FileLogSink(support::FilePtr file) : m_file(std::move(file)) {}
+    support::FilePtr m_file;
 };
 
 class KeystrokeLog {

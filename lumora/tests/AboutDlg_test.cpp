@@ -6,7 +6,7 @@
 #include <QDir>
 
 #include "dialogs/DeleteDlg.h"
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "app/EyeImageDlg.h"
 #include "files/LoadBmpFile.h"
 

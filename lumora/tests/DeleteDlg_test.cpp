@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "dialogs/OpenDlg.h"
 
 using namespace lumora;

@@ -9,9 +9,8 @@
 #include <QImage>
 #include <QtEndian>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "files/LoadBmpFile.h"
-#include "FailingByteSink.h"
 
 using namespace lumora;
 
@@ -40,7 +39,7 @@ TEST(DrawingFile, TwoByTwoIsWrittenByteForByte) {
     image.setPixel(1, 0, qRgb(0x40, 0x50, 0x60));
     image.setPixel(0, 1, qRgb(0x70, 0x80, 0x90));
     image.setPixel(1, 1, qRgb(0xA0, 0xB0, 0xC0));
-    MemoryByteSink sink;
+    support::MemoryByteSink sink;
     ASSERT_TRUE(WriteDrawing(sink, image));
     const unsigned char expected[] = {
         'B',  'M',  70,   0, 0,    0,    0,    0, 0, 0, 54, 0, 0, 0,         // file header
@@ -50,13 +49,13 @@ TEST(DrawingFile, TwoByTwoIsWrittenByteForByte) {
         0x90, 0x80, 0x70, 0, 0xC0, 0xB0, 0xA0, 0,                            // bottom row first, blue green red 0
         0x30, 0x20, 0x10, 0, 0x60, 0x50, 0x40, 0,
     };
-    EXPECT_EQ(sink.bytes(), QByteArray(reinterpret_cast<const char*>(expected), sizeof expected));
+    EXPECT_EQ(sink.bytes(), std::string(reinterpret_cast<const char*>(expected), sizeof expected));
 }
 
 TEST(DrawingFile, HeaderOfAScreenSizedDrawing) {
-    MemoryByteSink sink;
+    support::MemoryByteSink sink;
     ASSERT_TRUE(WriteDrawing(sink, Sample(1537, 901)));
-    const QByteArray& b = sink.bytes();
+    const QByteArray b = QByteArray::fromStdString(sink.bytes());
     ASSERT_GE(b.size(), 54);
     EXPECT_EQ(U16(b, 0), kBmpType);
     EXPECT_EQ(U32(b, 2), static_cast<std::uint32_t>(b.size()));
@@ -101,10 +100,10 @@ TEST(DrawingFile, SavedAndReadAgainIsPixelExact) {
 TEST(DrawingFile, ASinkFailingPartWayReportsFailure) {
     const QImage drawing = Sample(10, 10);
     for (std::size_t capacity : {std::size_t{0}, std::size_t{13}, std::size_t{14}, std::size_t{53}, std::size_t{300}}) {
-        FailingByteSink sink(capacity);
+        support::MemoryByteSink sink(capacity);
         EXPECT_FALSE(WriteDrawing(sink, drawing)) << capacity;
     }
-    FailingByteSink roomy(54 + 400);
+    support::MemoryByteSink roomy(54 + 400);
     EXPECT_TRUE(WriteDrawing(roomy, drawing));
 }
 
@@ -141,14 +140,14 @@ TEST(DrawingFile, TheFileHoldsExactlyTheDrawingsBytes) {
     test::EnterOwnFolder();
     QDir().mkpath("Lumora/Drawings");
     const QImage drawing = Sample(37, 21);
-    MemoryByteSink expected;
+    support::MemoryByteSink expected;
     ASSERT_TRUE(WriteDrawing(expected, drawing));
     // Either way a path is written: '/' or the '\' of the drawing names of old.
     for (const QString& path : {QStringLiteral("Lumora/Drawings/a.bmp"), QStringLiteral("Lumora\\Drawings\\b.bmp")}) {
         ASSERT_EQ(StoreDrawingFile(path, drawing), support::WriteStatus::Ok) << qPrintable(path);
         QFile f(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), expected.bytes());
+        EXPECT_EQ(f.readAll().toStdString(), expected.bytes());
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "dialogs/OpenHelpDlg.h"
 #include "dialogs/SaveHelpDlg.h"
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "app/SoundPlayer.h"
 #include "ScriptedSoundPlayer.h"
 

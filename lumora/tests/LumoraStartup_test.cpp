@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "canvas/CPaintDlg.h"
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "GazeTuning.h"
 #include "app/LumoraApp.h"
 #include "app/MainDlg.h"

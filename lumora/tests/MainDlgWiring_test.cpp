@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "canvas/CPaintDlg.h"
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "dialogs/ExitDlg.h"
 #include "files/LoadBmpFile.h"
 #include "buttons/LumoraButton.h"

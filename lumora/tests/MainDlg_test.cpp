@@ -17,7 +17,7 @@
 
 #include "dialogs/AboutDlg.h"
 #include "canvas/CPaintDlg.h"
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "dialogs/ExitDlg.h"
 #include "buttons/LumoraButton.h"
 #include "app/QtGazeMessageSink.h"

@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 
 using namespace lumora;
 using namespace lumora::test;

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "dialogs/DeleteDlg.h"
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "files/DrawingFile.h"
 #include "files/FileNames.h"
 #include "files/LoadBmpFile.h"

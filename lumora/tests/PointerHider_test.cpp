@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 
 namespace lumora {
 namespace {

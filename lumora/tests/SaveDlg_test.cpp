@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "canvas/CPaintDlg.h"
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "files/DrawingFile.h"
 #include "files/KeystrokeLog.h"
 #include "dialogs/SaveHelpDlg.h"
@@ -22,7 +22,7 @@ namespace {
 
 const QDateTime kMoment(QDate(2004, 7, 12), QTime(12, 25, 30));
 
-QImage Drawing() {
+QImage SampleDrawing() {
     QImage image(1700, 950, QImage::Format_RGB32);
     image.fill(Qt::white);
     // A red block whose seventh lands well inside the thumbnail.
@@ -39,7 +39,7 @@ protected:
         EnterOwnFolder();
         FreshDrawingsFolder();
         dlg = std::make_unique<SaveDlg>(
-            kScreen, sound.player(), [] { return Drawing(); }, &main);
+            kScreen, sound.player(), [] { return SampleDrawing(); }, &main);
         dlg->setClock([] { return kMoment; });
     }
     void TearDown() override { dlg.reset(); }
@@ -66,7 +66,7 @@ TEST_F(SaveDlgTest, TwoSavesInOneSecondGetDistinctNamesInTimeOrder) {
     for (int i = 0; i < 12; ++i) {
         const QString name = SaveDlg::NewFileName(kMoment);
         ASSERT_FALSE(names.contains(name));
-        ASSERT_TRUE(WriteDrawingFile(name, Drawing().copy(0, 0, 4, 4)));
+        ASSERT_TRUE(WriteDrawingFile(name, SampleDrawing().copy(0, 0, 4, 4)));
         names << name;
     }
     EXPECT_EQ(names[1], "Lumora/Drawings/Lumora2004-07-12_122530_1.bmp");

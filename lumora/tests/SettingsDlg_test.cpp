@@ -8,7 +8,7 @@
 #include <QTest>
 #include <bit>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 #include "GazeDataFile.h"
 #include "app/SettingsCommand.h"
 

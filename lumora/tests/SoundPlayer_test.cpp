@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 
 using namespace lumora;
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "DialogTestSupport.h"
+#include "LumoraGuiTest.h"
 
 using namespace lumora;
 using namespace std::chrono_literals;

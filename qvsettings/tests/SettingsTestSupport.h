@@ -1,7 +1,8 @@
 #pragma once
-// Shared by the editor's tests: a QApplication for the whole test program (offscreen), the
-// profile in the test's scratch folder, and scripted answers for message boxes, file dialogs
-// and modal dialogs.
+// The editor's own test fixture: its application (the shared offscreen one, with the editor's
+// Enter-key filter and the profile in the test's scratch folder), and stand-ins for what only
+// the editor has: its message-box and file-dialog interfaces and its settings library. The
+// general GUI helpers (waiting for dialogs, clicks, typing) are the shared test support's.
 
 #include <QDialog>
 #include <QList>
@@ -12,6 +13,7 @@
 #include <ostream>
 
 #include "FileDialogs.h"
+#include "OffscreenApp.h"
 #include "MessageBoxes.h"
 #include "SettingsLibrary.h"
 
@@ -57,36 +59,11 @@ public:
     QStringList readFrom;
 };
 
-// Runs action on the next modal dialog of type T that opens (from inside its exec), e.g. to
-// press its Cancel button.
-template <class T>
-void WhenDialogOpens(std::function<void(T*)> action);
-// Offers every modal widget to action until it returns true.
-void WhenModalOpens(std::function<bool(QWidget*)> action);
+using testsupport::ClickButton;
+using testsupport::ShowActive;
+using testsupport::TypeInto;
+using testsupport::WhenDialogOpens;
+using testsupport::WhenModalOpens;
 
 // The tracker settings file of language 0 ("US"), as the library writes it.
 QString TrackerSettingsFile();
-
-// Types text into widget as a user would (keyboard events), after selecting what is there.
-void TypeInto(QWidget* widget, const QString& text);
-
-template <class T>
-void WhenDialogOpens(std::function<void(T*)> action) {
-    WhenModalOpens([action](QWidget* w) {
-        T* dialog = qobject_cast<T*>(w);
-        if (dialog) {
-            action(dialog);
-        }
-        return dialog != nullptr;
-    });
-}
-
-// Clicks a button, check box or radio button on its indicator (a stretched check box takes clicks
-// only on its box and text).
-void ClickButton(QWidget* button);
-
-// Lets test failures print QStrings readably.
-void PrintTo(const QString& text, std::ostream* out);
-
-// Shows window and makes it the active window, so that focus changes send real focus events.
-bool ShowActive(QWidget* window);

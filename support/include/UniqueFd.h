@@ -22,7 +22,8 @@ public:
     ~UniqueFd() { reset(); }
 
     int get() const { return m_fd; }
-    explicit operator bool() const { return m_fd >= 0; }
+    explicit operator bool() const { return valid(); }
+    bool valid() const { return m_fd >= 0; }
     // Gives up ownership without closing.
     int release() { return std::exchange(m_fd, -1); }
     // Closes the descriptor held (if any) and takes `fd`. The result of the close is lost;

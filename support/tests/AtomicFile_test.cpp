@@ -12,29 +12,15 @@
 #include <functional>
 #include <string>
 
+#include "FileContents.h"
+#include "FileSizeLimit.h"
+#include "ScratchDir.h"
+
 namespace fs = std::filesystem;
 using support::WriteFileAtomically;
 using support::WriteStatus;
 
 namespace {
-
-// A fresh folder per test case inside the test's scratch working directory.
-std::string FreshFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path dir = fs::path("cases") / info->name();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir.string();
-}
-
-void Put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 mode_t ModeOf(const std::string& path) {
     struct stat st {};
@@ -68,46 +54,51 @@ constexpr uid_t kNobody = 65534;
 }  // namespace
 
 TEST(AtomicFile, CreatesAndReplacesWithoutLeavingTemporaries) {
-    const std::string dir = FreshFolder();
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
     const std::string file = dir + "/settings.qv";
     ASSERT_EQ(WriteFileAtomically(file, "first"), WriteStatus::Ok);
     ASSERT_EQ(WriteFileAtomically(file, "second, longer"), WriteStatus::Ok);
-    EXPECT_EQ(Get(file), "second, longer");
+    EXPECT_EQ(testsupport::ReadFile(file), "second, longer");
     EXPECT_EQ(EntriesIn(dir), 1);
 }
 
 TEST(AtomicFile, KeepsTheModeOfTheFileItReplaces) {
-    const std::string file = FreshFolder() + "/kept.qv";
-    Put(file, "old");
+    const testsupport::ScratchDir scratch;
+    const std::string file = "./kept.qv";
+    testsupport::WriteFile(file, "old");
     ::chmod(file.c_str(), 0640);
     ASSERT_EQ(WriteFileAtomically(file, "new"), WriteStatus::Ok);
     EXPECT_EQ(ModeOf(file) & 07777, 0640u);
 }
 
 TEST(AtomicFile, WritesThroughSymbolicLinks) {
-    const std::string dir = FreshFolder();
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
     fs::create_directories(dir + "/real");
-    Put(dir + "/real/target.ini", "old");
+    testsupport::WriteFile(dir + "/real/target.ini", "old");
     fs::create_symlink("real/target.ini", dir + "/link.ini");
     fs::create_symlink("link.ini", dir + "/link2.ini");
     ASSERT_EQ(WriteFileAtomically(dir + "/link2.ini", "new"), WriteStatus::Ok);
     EXPECT_TRUE(fs::is_symlink(dir + "/link.ini"));
     EXPECT_TRUE(fs::is_symlink(dir + "/link2.ini"));
-    EXPECT_EQ(Get(dir + "/real/target.ini"), "new");
+    EXPECT_EQ(testsupport::ReadFile(dir + "/real/target.ini"), "new");
     EXPECT_EQ(EntriesIn(dir + "/real"), 1);
 }
 
 TEST(AtomicFile, DanglingLinkCreatesItsTarget) {
-    const std::string dir = FreshFolder();
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
     fs::create_symlink("made.ini", dir + "/link.ini");
     ASSERT_EQ(WriteFileAtomically(dir + "/link.ini", "new"), WriteStatus::Ok);
-    EXPECT_EQ(Get(dir + "/made.ini"), "new");
+    EXPECT_EQ(testsupport::ReadFile(dir + "/made.ini"), "new");
     EXPECT_TRUE(fs::is_symlink(dir + "/link.ini"));
 }
 
 TEST(AtomicFile, RefusesWhatCannotBeOpenedForWritingAndChangesNothing) {
-    const std::string dir = FreshFolder();
-    Put(dir + "/readonly.qv", "keep me");
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
+    testsupport::WriteFile(dir + "/readonly.qv", "keep me");
     ::chmod((dir + "/readonly.qv").c_str(), 0444);
     fs::create_directories(dir + "/folder.qv");
     ::mkfifo((dir + "/fifo.qv").c_str(), 0666);
@@ -120,14 +111,15 @@ TEST(AtomicFile, RefusesWhatCannotBeOpenedForWritingAndChangesNothing) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(WriteFileAtomically(c.path, "new"), WriteStatus::CannotOpen);
     }
-    EXPECT_EQ(Get(dir + "/readonly.qv"), "keep me");
+    EXPECT_EQ(testsupport::ReadFile(dir + "/readonly.qv"), "keep me");
     EXPECT_EQ(ModeOf(dir + "/readonly.qv") & 07777, 0444u);
     EXPECT_EQ(EntriesIn(dir), 4);
 }
 
 TEST(AtomicFile, ReadOnlyFolderRewritesAWritableFileInPlace) {
-    const std::string dir = FreshFolder();
-    Put(dir + "/settings.qv", "old contents that are longer");
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
+    testsupport::WriteFile(dir + "/settings.qv", "old contents that are longer");
     ::chown(dir.c_str(), kNobody, kNobody);
     ::chown((dir + "/settings.qv").c_str(), kNobody, kNobody);
     ::chmod((dir + "/settings.qv").c_str(), 0644);
@@ -138,28 +130,28 @@ TEST(AtomicFile, ReadOnlyFolderRewritesAWritableFileInPlace) {
     if (inPlace == kCannotSwitchUser)
         GTEST_SKIP() << "cannot become an ordinary user here";
     EXPECT_EQ(inPlace, int(WriteStatus::Ok));
-    EXPECT_EQ(Get(dir + "/settings.qv"), "new");
+    EXPECT_EQ(testsupport::ReadFile(dir + "/settings.qv"), "new");
     EXPECT_EQ(missing, int(WriteStatus::CannotOpen));
     EXPECT_FALSE(fs::exists(dir + "/other.qv"));
 }
 
 TEST(AtomicFile, AWriteThatFailsKeepsTheOldContentsAndLeavesNoTemporary) {
-    const std::string dir = FreshFolder();
-    Put(dir + "/drawing.bmp", "old");
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
+    testsupport::WriteFile(dir + "/drawing.bmp", "old");
     // A file size limit makes the write fail part way, as a full disk does.
     const int status = InChild([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{1000, 1000};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const testsupport::FileSizeLimit limit(1000);
         return int(WriteFileAtomically(dir + "/drawing.bmp", std::string(5000, 'x')));
     }, false);
     EXPECT_EQ(status, int(WriteStatus::Failed));
-    EXPECT_EQ(Get(dir + "/drawing.bmp"), "old");
+    EXPECT_EQ(testsupport::ReadFile(dir + "/drawing.bmp"), "old");
     EXPECT_EQ(EntriesIn(dir), 1);
 }
 
 TEST(AtomicFile, RemovesTemporariesOfWritersThatAreGone) {
-    const std::string dir = FreshFolder();
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
     const std::string file = dir + "/Settings_US.qv";
     // A process that has ended: a child reaped before its number is used.
     const pid_t gone = ::fork();
@@ -171,7 +163,7 @@ TEST(AtomicFile, RemovesTemporariesOfWritersThatAreGone) {
     const std::string other = dir + "/Settings_FR.qv.tmp" + std::to_string(gone);
     const std::string notOurs = file + ".tmpfoo";
     for (const auto& path : {stale, live, other, notOurs})
-        Put(path, "left over");
+        testsupport::WriteFile(path, "left over");
     ASSERT_EQ(WriteFileAtomically(file, "new"), WriteStatus::Ok);
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(live));

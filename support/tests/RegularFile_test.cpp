@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "FileContents.h"
+#include "ScratchDir.h"
 
 namespace fs = std::filesystem;
 using support::ReadRegularFile;
@@ -15,21 +17,14 @@ using support::ReadStatus;
 
 namespace {
 
-std::string FreshFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path dir = fs::path("cases") / info->name();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir.string();
-}
-
 constexpr std::uint64_t kBound = 4 * 1024 * 1024;
 
 }  // namespace
 
 TEST(RegularFile, ReadsARegularFileWhole) {
-    const std::string file = FreshFolder() + "/a.ini";
-    std::ofstream(file, std::ios::binary) << std::string("x\0y", 3);
+    const testsupport::ScratchDir scratch;
+    const std::string file = "./a.ini";
+    testsupport::WriteFile(file, std::string("x\0y", 3));
     const auto read = ReadRegularFile(file, kBound);
     ASSERT_EQ(read.status, ReadStatus::Ok);
     EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), std::string("x\0y", 3));
@@ -37,7 +32,8 @@ TEST(RegularFile, ReadsARegularFileWhole) {
 }
 
 TEST(RegularFile, RefusesWhatIsNotAReasonableRegularFile) {
-    const std::string dir = FreshFolder();
+    const testsupport::ScratchDir scratch;
+    const std::string dir = ".";
     fs::create_directories(dir + "/folder.bmp");
     ::mkfifo((dir + "/fifo.bmp").c_str(), 0666);  // would block a plain open for ever
     fs::create_symlink("/dev/zero", dir + "/zero.bmp");
@@ -49,7 +45,7 @@ TEST(RegularFile, RefusesWhatIsNotAReasonableRegularFile) {
         ASSERT_EQ(::ftruncate(fd, off_t{8} << 30), 0);
         ::close(fd);
     }
-    std::ofstream(dir + "/over.bmp", std::ios::binary) << std::string(kBound + 1, 'b');
+    testsupport::WriteFile(dir + "/over.bmp", std::string(kBound + 1, 'b'));
     const struct {
         const char* name;
         ReadStatus expected;
@@ -70,16 +66,18 @@ TEST(RegularFile, RefusesWhatIsNotAReasonableRegularFile) {
 }
 
 TEST(RegularFile, AFileExactlyAtTheBoundIsRead) {
-    const std::string file = FreshFolder() + "/edge.bin";
-    std::ofstream(file, std::ios::binary) << std::string(1000, 'e');
+    const testsupport::ScratchDir scratch;
+    const std::string file = "./edge.bin";
+    testsupport::WriteFile(file, std::string(1000, 'e'));
     EXPECT_EQ(ReadRegularFile(file, 1000).status, ReadStatus::Ok);
     EXPECT_EQ(ReadRegularFile(file, 999).status, ReadStatus::TooLarge);
     EXPECT_EQ(ReadRegularFile(file, 1000).bytes.size(), 1000u);
 }
 
 TEST(RegularFile, OpenLeavesTheDescriptorBlockingAndAtTheStart) {
-    const std::string file = FreshFolder() + "/s.dat";
-    std::ofstream(file, std::ios::binary) << "abc";
+    const testsupport::ScratchDir scratch;
+    const std::string file = "./s.dat";
+    testsupport::WriteFile(file, "abc");
     auto opened = support::OpenRegularFile(file, kBound);
     ASSERT_EQ(opened.status, ReadStatus::Ok);
     EXPECT_EQ(opened.size, 3u);

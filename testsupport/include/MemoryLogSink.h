@@ -1,11 +1,12 @@
 // MemoryLogSink: collects the keystroke log's text in memory; with a limit it takes only that
-// many bytes, then refuses, like a log file on a disk that fills up.
+// many bytes, then refuses writes and flushes, like a log file on a disk that fills up.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "ByteSink.h"
 #include "files/KeystrokeLog.h"
 
 namespace lumora {
@@ -13,15 +14,13 @@ namespace lumora {
 class MemoryLogSink : public LogSink {
 public:
     MemoryLogSink() = default;
-    explicit MemoryLogSink(std::size_t failAfterBytes) : m_limit(failAfterBytes) {}
-    bool write(std::string_view text) override;
-    bool flush() override { return !m_refused; }
-    const std::string& text() const { return m_text; }
+    explicit MemoryLogSink(std::size_t failAfterBytes) : m_bytes(failAfterBytes) {}
+    bool write(std::string_view text) override { return m_bytes.write(text); }
+    bool flush() override { return !m_bytes.refused(); }
+    const std::string& text() const { return m_bytes.bytes(); }
 
 private:
-    std::string m_text;
-    std::size_t m_limit = std::string::npos;
-    bool m_refused = false;
+    support::MemoryByteSink m_bytes;
 };
 
 }  // namespace lumora

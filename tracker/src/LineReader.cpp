@@ -8,68 +8,68 @@ namespace {
 constexpr std::size_t kReadChunk = 16 * 1024;
 }
 
-LineReader::LineReader(TextStream& stream, std::size_t maxLine)
-    : stream_(stream), maxLine_(maxLine), buffer_(kReadChunk) {}
+LineReader::LineReader(support::ByteSource& stream, std::size_t maxLine)
+    : m_stream(stream), m_maxLine(maxLine), m_buffer(kReadChunk) {}
 
 bool LineReader::fill(bool endOnEmptyRead) {
-    if (ended_) {
+    if (m_ended) {
         return false;
     }
-    begin_ = 0;
-    end_ = stream_.read(buffer_.data(), buffer_.size());
-    if (end_ == 0 && endOnEmptyRead) {
-        ended_ = true;
+    m_begin = 0;
+    m_end = m_stream.read(m_buffer.data(), m_buffer.size());
+    if (m_end == 0 && endOnEmptyRead) {
+        m_ended = true;
     }
-    return end_ > 0;
+    return m_end > 0;
 }
 
 LineReader::Result LineReader::next(std::string& line, bool endOnEmptyRead) {
     for (;;) {
-        if (begin_ == end_ && !fill(endOnEmptyRead)) {
-            if (!ended_) {
+        if (m_begin == m_end && !fill(endOnEmptyRead)) {
+            if (!m_ended) {
                 return Result::Pending;
             }
-            if (dropping_) {
-                dropping_ = false;
-                partial_.clear();
+            if (m_dropping) {
+                m_dropping = false;
+                m_partial.clear();
                 return Result::Overlong;
             }
-            if (!partial_.empty()) {
-                line.swap(partial_);
-                partial_.clear();
+            if (!m_partial.empty()) {
+                line.swap(m_partial);
+                m_partial.clear();
                 if (!line.empty() && line.back() == '\r') {
                     line.pop_back();
                 }
-                return line.size() > maxLine_ ? Result::Overlong : Result::Line;
+                return line.size() > m_maxLine ? Result::Overlong : Result::Line;
             }
             return Result::End;
         }
-        const char* start = buffer_.data() + begin_;
-        const void* lf = std::memchr(start, '\n', end_ - begin_);
-        std::size_t take = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : end_ - begin_;
-        if (!dropping_) {
-            if (partial_.size() + take > maxLine_ + 1) {  // +1: room for a CR before the LF
-                dropping_ = true;
-                partial_.clear();
+        const char* start = m_buffer.data() + m_begin;
+        const void* lf = std::memchr(start, '\n', m_end - m_begin);
+        std::size_t take = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : m_end - m_begin;
+        if (!m_dropping) {
+            if (m_partial.size() + take > m_maxLine + 1) {  // +1: room for a CR before the LF
+                m_dropping = true;
+                m_partial.clear();
             } else {
-                partial_.append(start, take);
+                m_partial.append(start, take);
             }
         }
-        begin_ += take;
+        m_begin += take;
         if (!lf) {
             continue;
         }
-        ++begin_;  // the LF
-        if (dropping_) {
-            dropping_ = false;
+        ++m_begin;  // the LF
+        if (m_dropping) {
+            m_dropping = false;
             return Result::Overlong;
         }
-        line.swap(partial_);
-        partial_.clear();
+        line.swap(m_partial);
+        m_partial.clear();
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (line.size() > maxLine_) {
+        if (line.size() > m_maxLine) {
             return Result::Overlong;
         }
         return Result::Line;

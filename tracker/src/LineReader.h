@@ -1,4 +1,4 @@
-// Splits a TextStream into lines with a bounded length, so that a file or a peer that never
+// Splits a byte source into lines with a bounded length, so that a file or a peer that never
 // sends a line end cannot make the reader grow without limit.
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TextStream.h"
+#include "ByteSource.h"
 
 namespace qvtrack {
 
@@ -20,24 +20,24 @@ public:
     };
 
     // `stream` must outlive the reader. `maxLine` is the longest line kept, in bytes.
-    LineReader(TextStream& stream, std::size_t maxLine);
+    LineReader(support::ByteSource& stream, std::size_t maxLine);
 
     // `endOnEmptyRead`: a read of 0 bytes ends the data (files) or only means "nothing yet"
     // (sockets, which report their end separately through `markEnded`).
     Result next(std::string& line, bool endOnEmptyRead = true);
-    void markEnded() { ended_ = true; }
+    void markEnded() { m_ended = true; }
 
 private:
     bool fill(bool endOnEmptyRead);
 
-    TextStream& stream_;
-    std::size_t maxLine_;
-    std::vector<char> buffer_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-    std::string partial_;
-    bool dropping_ = false;
-    bool ended_ = false;
+    support::ByteSource& m_stream;
+    std::size_t m_maxLine;
+    std::vector<char> m_buffer;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
+    std::string m_partial;
+    bool m_dropping = false;
+    bool m_ended = false;
 };
 
 }  // namespace qvtrack

@@ -37,7 +37,7 @@ private:
     explicit OpenGazeConnection(UniqueFd fd);
 
     UniqueFd fd_;
-    SocketTextStream stream_;
+    SocketByteSource stream_;
     LineReader lines_;
     std::string line_;
     std::size_t skipped_ = 0;

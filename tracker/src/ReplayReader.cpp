@@ -15,8 +15,8 @@ constexpr std::string_view kNotFoundLine = "[-]";
 constexpr std::int64_t kMaxScreenPixels = 1 << 20;
 }  // namespace
 
-ReplayReader::ReplayReader(TextStream& stream, int hostWidth, int hostHeight)
-    : lines_(stream, kMaxLineBytes), hostWidth_(hostWidth), hostHeight_(hostHeight) {}
+ReplayReader::ReplayReader(support::ByteSource& stream, int hostWidth, int hostHeight)
+    : m_lines(stream, kMaxLineBytes), m_hostWidth(hostWidth), m_hostHeight(hostHeight) {}
 
 ReplayReader::LineKind ReplayReader::classify(std::string_view line, std::int32_t& x, std::int32_t& y) {
     line = TrimBlanks(line);
@@ -62,9 +62,9 @@ void ReplayReader::applyHeader(std::string_view line) {
         return;
     }
     if (name == kWidthKey) {
-        recordedWidth_ = static_cast<int>(*value);
+        m_recordedWidth = static_cast<int>(*value);
     } else if (name == kHeightKey) {
-        recordedHeight_ = static_cast<int>(*value);
+        m_recordedHeight = static_cast<int>(*value);
     }
 }
 
@@ -82,13 +82,13 @@ std::int32_t ReplayReader::scale(std::int32_t value, int recorded, int host) {
 
 void ReplayReader::next(GazeSample& out) {
     out.found = 0;
-    if (atEnd_) {
+    if (m_atEnd) {
         return;
     }
     for (int examined = 0; examined < kMaxLinesPerSample; ++examined) {
-        LineReader::Result r = lines_.next(line_);
+        LineReader::Result r = m_lines.next(m_line);
         if (r == LineReader::Result::End || r == LineReader::Result::Pending) {
-            atEnd_ = true;
+            m_atEnd = true;
             return;
         }
         if (r == LineReader::Result::Overlong) {
@@ -96,17 +96,17 @@ void ReplayReader::next(GazeSample& out) {
         }
         std::int32_t x = 0;
         std::int32_t y = 0;
-        switch (classify(line_, x, y)) {
+        switch (classify(m_line, x, y)) {
             case LineKind::Sample:
                 out.found = 1;
-                out.x = scale(x, recordedWidth_, hostWidth_);
-                out.y = scale(y, recordedHeight_, hostHeight_);
+                out.x = scale(x, m_recordedWidth, m_hostWidth);
+                out.y = scale(y, m_recordedHeight, m_hostHeight);
                 return;
             case LineKind::NotFound:
                 // The position of a not-found sample means nothing; keep the last one.
                 return;
             case LineKind::Header:
-                applyHeader(line_);
+                applyHeader(m_line);
                 break;
             case LineKind::Skipped:
                 break;

@@ -25,15 +25,15 @@ public:
     static constexpr int kMaxLinesPerSample = 10000;
 
     // `stream` must outlive the reader; hostWidth/hostHeight of 0 or less turn scaling off.
-    ReplayReader(TextStream& stream, int hostWidth, int hostHeight);
+    ReplayReader(support::ByteSource& stream, int hostWidth, int hostHeight);
 
     // Fills `out` with the next sample (found 1 or 0, host screen pixels).
     void next(GazeSample& out);
 
-    bool atEnd() const { return atEnd_; }
+    bool atEnd() const { return m_atEnd; }
     // How the recorded screen is known so far (0 when not given).
-    int recordedWidth() const { return recordedWidth_; }
-    int recordedHeight() const { return recordedHeight_; }
+    int recordedWidth() const { return m_recordedWidth; }
+    int recordedHeight() const { return m_recordedHeight; }
 
     enum class LineKind { Sample, NotFound, Header, Skipped };
     // Classifies one line (without its line end); fills x, y for Sample. Pure, for tests.
@@ -43,13 +43,13 @@ private:
     void applyHeader(std::string_view line);
     static std::int32_t scale(std::int32_t value, int recorded, int host);
 
-    LineReader lines_;
-    int hostWidth_;
-    int hostHeight_;
-    int recordedWidth_ = 0;
-    int recordedHeight_ = 0;
-    bool atEnd_ = false;
-    std::string line_;
+    LineReader m_lines;
+    int m_hostWidth;
+    int m_hostHeight;
+    int m_recordedWidth = 0;
+    int m_recordedHeight = 0;
+    bool m_atEnd = false;
+    std::string m_line;
 };
 
 }  // namespace qvtrack

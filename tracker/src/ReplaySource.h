@@ -8,6 +8,7 @@
 // delivered rate, whatever the speed: an unpaced replay must not spin when it has nothing left.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "GazeSource.h"
@@ -18,23 +19,26 @@ namespace qvtrack {
 
 class ReplaySource : public GazeSource {
 public:
+    // Longer recordings are no recordings (a day at 120 samples a second is about 150 MB).
+    static constexpr std::uint64_t kMaxFileBytes = 1ULL << 30;
+
     // Takes the stream; `clock` and `stats` must outlive the source. `deliveredRate` is at most
     // `recordedRate`.
-    ReplaySource(std::unique_ptr<TextStream> stream, int hostWidth, int hostHeight, Clock& clock, TrackStats& stats,
+    ReplaySource(std::unique_ptr<support::ByteSource> stream, int hostWidth, int hostHeight, Clock& clock, TrackStats& stats,
                  int recordedRate, double speed, int deliveredRate);
-    int samplesPerSecond() const override { return deliveredRate_; }
+    int samplesPerSecond() const override { return m_deliveredRate; }
     void next(GazeSample& out) override;
 
 private:
-    std::unique_ptr<TextStream> stream_;
-    ReplayReader reader_;
-    Pacer pacer_;
-    Pacer endPacer_;
-    TrackStats& stats_;
-    int recordedRate_;
-    int deliveredRate_;
-    // Recorded samples owed to the deliveries so far, in units of 1/deliveredRate_.
-    long long owed_ = 0;
+    std::unique_ptr<support::ByteSource> m_stream;
+    ReplayReader m_reader;
+    Pacer m_pacer;
+    Pacer m_endPacer;
+    TrackStats& m_stats;
+    int m_recordedRate;
+    int m_deliveredRate;
+    // Recorded samples owed to the deliveries so far, in units of 1/m_deliveredRate.
+    long long m_owed = 0;
 };
 
 }  // namespace qvtrack

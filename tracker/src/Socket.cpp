@@ -14,27 +14,6 @@
 
 namespace qvtrack {
 
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
-    if (this != &other) {
-        reset();
-        fd_ = other.release();
-    }
-    return *this;
-}
-
-int UniqueFd::release() {
-    int fd = fd_;
-    fd_ = -1;
-    return fd;
-}
-
-void UniqueFd::reset() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-}
-
 bool ResolveIpv4(const std::string& host, int port, sockaddr_in& out) {
     std::memset(&out, 0, sizeof out);
     out.sin_family = AF_INET;
@@ -117,28 +96,28 @@ bool SendAll(int fd, std::string_view data, std::chrono::milliseconds timeout) {
     return true;
 }
 
-std::size_t SocketTextStream::read(char* buffer, std::size_t size) {
-    if (closed_) {
+std::size_t SocketByteSource::read(char* buffer, std::size_t size) {
+    if (m_closed) {
         return 0;
     }
-    pollfd p{fd_, POLLIN, 0};
-    int r = ::poll(&p, 1, static_cast<int>(wait_.count()));
-    wait_ = std::chrono::milliseconds(0);
+    pollfd p{m_fd, POLLIN, 0};
+    int r = ::poll(&p, 1, static_cast<int>(m_wait.count()));
+    m_wait = std::chrono::milliseconds(0);
     if (r < 0 && errno == EINTR) {
         return 0;
     }
     if (r <= 0) {
         if (r < 0) {
-            closed_ = true;
+            m_closed = true;
         }
         return 0;
     }
-    ssize_t n = ::recv(fd_, buffer, size, 0);
+    ssize_t n = ::recv(m_fd, buffer, size, 0);
     if (n > 0) {
         return static_cast<std::size_t>(n);
     }
     if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
-        closed_ = true;
+        m_closed = true;
     }
     return 0;
 }

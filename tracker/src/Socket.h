@@ -1,5 +1,5 @@
-// Plain BSD sockets for the network sources: an owning descriptor, a TCP connect with a time
-// limit, and a TextStream over a connection whose reads wait a bounded time.
+// Plain BSD sockets for the network sources: a TCP connect with a time limit, and a byte source
+// over a connection whose reads wait a bounded time. Descriptors are owned by support::UniqueFd.
 #pragma once
 
 #include <netinet/in.h>
@@ -9,28 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "TextStream.h"
+#include "ByteSource.h"
+#include "UniqueFd.h"
 
 namespace qvtrack {
 
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd() { reset(); }
-    UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept;
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    int release();
-    void reset();
-
-private:
-    int fd_ = -1;
-};
+using support::UniqueFd;
 
 // IPv4 address of `host` (a dotted address or a name); false when it cannot be resolved.
 bool ResolveIpv4(const std::string& host, int port, sockaddr_in& out);
@@ -46,17 +30,17 @@ bool SendAll(int fd, std::string_view data, std::chrono::milliseconds timeout);
 // Reads from a connected socket without blocking: a read gives 0 bytes when nothing is there,
 // except that the first read after armWait() may wait up to the armed time for data.
 // closed() tells a quiet connection from an ended one.
-class SocketTextStream : public TextStream {
+class SocketByteSource : public support::ByteSource {
 public:
-    explicit SocketTextStream(int fd) : fd_(fd) {}
-    void armWait(std::chrono::milliseconds wait) { wait_ = wait; }
+    explicit SocketByteSource(int fd) : m_fd(fd) {}
+    void armWait(std::chrono::milliseconds wait) { m_wait = wait; }
     std::size_t read(char* buffer, std::size_t size) override;
-    bool closed() const { return closed_; }
+    bool closed() const { return m_closed; }
 
 private:
-    int fd_;
-    std::chrono::milliseconds wait_{0};
-    bool closed_ = false;
+    int m_fd;
+    std::chrono::milliseconds m_wait{0};
+    bool m_closed = false;
 };
 
 }  // namespace qvtrack

@@ -1,6 +1,7 @@
 #include "SourceFactory.h"
 
 #include "CameraModule.h"
+#include "FileByteSource.h"
 #include "OpenGazeSource.h"
 #include "PointerSource.h"
 #include "ReplaySource.h"
@@ -19,7 +20,9 @@ std::unique_ptr<GazeSource> CreateSource(const SourceConfig& config, HostScreen 
             return std::make_unique<PointerSource>(clock, PointerFeed::instance(), stats,
                                                    DeliveredRate(config.rate, config), config.speed);
         case SourceKind::Replay: {
-            auto stream = FileTextStream::open(config.path);
+            // Only a regular file: a folder fails on every read, and a FIFO or device would block
+            // QvInit or never end; refused here, the caller reports it at start.
+            auto stream = support::FileByteSource::open(config.path, ReplaySource::kMaxFileBytes);
             if (!stream) {
                 error = "cannot read the gaze data file \"" + config.path + "\"";
                 return nullptr;

@@ -13,7 +13,7 @@ struct Read {
 };
 
 std::vector<Read> ReadAll(std::string_view text, std::size_t maxLine) {
-    MemoryTextStream stream(text);
+    support::MemoryByteSource stream(text);
     LineReader reader(stream, maxLine);
     std::vector<Read> out;
     std::string line;

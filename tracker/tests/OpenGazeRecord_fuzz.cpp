@@ -10,7 +10,7 @@
 #include "OpenGazeRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    qvtrack::MemoryTextStream stream(std::string_view(reinterpret_cast<const char*>(data), size));
+    support::MemoryByteSource stream(std::string_view(reinterpret_cast<const char*>(data), size));
     qvtrack::LineReader lines(stream, qvtrack::OpenGazeConnection::kMaxLineBytes);
     qvtrack::OpenGazeRecord record;
     std::string line;

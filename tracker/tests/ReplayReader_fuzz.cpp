@@ -7,7 +7,7 @@
 #include "ReplayReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    qvtrack::MemoryTextStream stream(std::string_view(reinterpret_cast<const char*>(data), size));
+    support::MemoryByteSource stream(std::string_view(reinterpret_cast<const char*>(data), size));
     qvtrack::ReplayReader reader(stream, 1920, 1080);
     GazeSample sample{};
     // Every line can yield at most one sample, so this many calls reach the end.

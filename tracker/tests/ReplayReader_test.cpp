@@ -65,7 +65,7 @@ struct Expected {
 };
 
 std::vector<Expected> Replay(std::string_view text, int hostW, int hostH, int count) {
-    MemoryTextStream stream(text);
+    support::MemoryByteSource stream(text);
     ReplayReader reader(stream, hostW, hostH);
     std::vector<Expected> out;
     for (int i = 0; i < count; ++i) {
@@ -171,7 +171,7 @@ TEST(ReplayReader, LongJunkRunYieldsNotFoundInsteadOfStalling) {
 }
 
 TEST(ReplayReader, NotFoundSampleKeepsTheLastPosition) {
-    MemoryTextStream stream("[10,20]\n[-]\n");
+    support::MemoryByteSource stream("[10,20]\n[-]\n");
     ReplayReader reader(stream, 0, 0);
     GazeSample s{};
     reader.next(s);

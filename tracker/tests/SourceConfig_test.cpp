@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "FakeClock.h"
+#include "ScratchDir.h"
 #include "Tracker.h"
 
 namespace qvtrack {
@@ -156,7 +157,7 @@ TEST(TrackerStart, MissingReplayFileFallsBack) {
 // Whatever is at the replay path, QvInit neither blocks nor replays nothing silently: one line,
 // then the pointer.
 TEST(TrackerStart, ReplayOfAnythingButARegularFileFallsBack) {
-    std::filesystem::remove_all("odd");
+    const testsupport::ScratchDir scratch;
     std::filesystem::create_directories("odd/folder.dat");
     ASSERT_EQ(::mkfifo("odd/fifo.dat", 0600), 0);
     std::filesystem::create_symlink("self.dat", "odd/self.dat");
@@ -171,7 +172,6 @@ TEST(TrackerStart, ReplayOfAnythingButARegularFileFallsBack) {
         EXPECT_EQ(err.str(), std::string("qvtrack: cannot read the gaze data file \"") + path +
                                  "\"; using the pointer source\n");
     }
-    std::filesystem::remove_all("odd");
 }
 
 // A recording faster than the program takes is decimated in recorded time: 250 lines a second
