@@ -48,6 +48,13 @@ for f in bin/lumora bin/qvsettings bin/gazemon libexec/lumora/Calibrate libexec/
 done
 [ -d "$prefix/share/lumora/Lumora/Images" ] || fail "shipped pictures not installed"
 [ -d "$prefix/share/lumora/Lumora/Sounds" ] || fail "shipped sounds not installed"
+# Each language: both programs' catalogues and Lumora's spoken help in that language.
+for code in de fr es it nl sv; do
+    for f in translations/lumora_$code.qm translations/qvsettings_$code.qm \
+        Lumora/Sounds/$code/openHelp.WAV Lumora/Sounds/$code/saveHelp.WAV; do
+        [ -s "$prefix/share/lumora/$f" ] || fail "not installed: share/lumora/$f"
+    done
+done
 
 # The build tree's own library folder must not be what the installed programs find.
 [ -e "$prefix/bin/Calibrate" ] && fail "the calibration program is in the command path"
