@@ -10,7 +10,7 @@ constexpr int kMaxLinesPerCall = 256;
 }  // namespace
 
 OpenGazeConnection::OpenGazeConnection(UniqueFd fd)
-    : fd_(std::move(fd)), stream_(fd_.get()), lines_(stream_, kMaxLineBytes) {}
+    : m_fd(std::move(fd)), m_stream(m_fd.get()), m_lines(m_stream, kMaxLineBytes) {}
 
 std::unique_ptr<OpenGazeConnection> OpenGazeConnection::open(const std::string& host, int port,
                                                              std::chrono::milliseconds timeout, std::string& error,
@@ -25,22 +25,22 @@ std::unique_ptr<OpenGazeConnection> OpenGazeConnection::open(const std::string& 
 bool OpenGazeConnection::send(std::string_view record) {
     std::string line(record);
     line += kLineEnd;
-    return SendAll(fd_.get(), line, kSendTimeout);
+    return SendAll(m_fd.get(), line, kSendTimeout);
 }
 
 OpenGazeConnection::Read OpenGazeConnection::next(OpenGazeRecord& record, std::chrono::milliseconds wait) {
-    stream_.armWait(wait);
+    m_stream.armWait(wait);
     for (int i = 0; i < kMaxLinesPerCall; ++i) {
-        LineReader::Result r = lines_.next(line_, false);
+        LineReader::Result r = m_lines.next(m_line, false);
         if (r == LineReader::Result::Line) {
-            if (record.parse(line_)) {
+            if (record.parse(m_line)) {
                 return Read::Record;
             }
-            ++skipped_;
+            ++m_skipped;
         } else if (r == LineReader::Result::Overlong) {
-            ++skipped_;
+            ++m_skipped;
         } else {
-            return stream_.closed() ? Read::Closed : Read::Nothing;
+            return m_stream.closed() ? Read::Closed : Read::Nothing;
         }
     }
     return Read::Nothing;

@@ -31,16 +31,16 @@ public:
     // connection and stay valid until the next call). Junk and overlong lines are skipped.
     Read next(OpenGazeRecord& record, std::chrono::milliseconds wait);
 
-    std::size_t skippedLines() const { return skipped_; }
+    std::size_t skippedLines() const { return m_skipped; }
 
 private:
     explicit OpenGazeConnection(UniqueFd fd);
 
-    UniqueFd fd_;
-    SocketByteSource stream_;
-    LineReader lines_;
-    std::string line_;
-    std::size_t skipped_ = 0;
+    UniqueFd m_fd;
+    SocketByteSource m_stream;
+    LineReader m_lines;
+    std::string m_line;
+    std::size_t m_skipped = 0;
 };
 
 }  // namespace qvtrack
