@@ -12,11 +12,11 @@ class FixationDetector {
 public:
     static constexpr int RING_SIZE = 100;
     // Smaller minimum counts are raised to this.
-    static constexpr int MIN_FIX_SAMPLES = 3;
+    static constexpr int kMinFixSamples = 3;
     // A sample outside the present fixation this many samples after its last one ends it.
-    static constexpr int GONE_AFTER_SAMPLES = 3;
+    static constexpr int kGoneAfterSamples = 3;
     // The process exit status when the minimum count does not fit the ring.
-    static constexpr int FATAL_EXIT_STATUS = 99;
+    static constexpr int kFatalExitStatus = 99;
 
     enum State : int { Moving = 0, Fixating = 1, FixationCompleted = 2 };
 

@@ -15,8 +15,8 @@ struct GazePoint {
 class GazeSmoother {
 public:
     static constexpr int RING_SIZE = 60;
-    static constexpr int FIXATING_WINDOW = 10;
-    static constexpr int MOVING_WINDOW = 3;
+    static constexpr int kFixatingWindow = 10;
+    static constexpr int kMovingWindow = 3;
 
     // Stores the sample and returns the integer mean (truncated toward zero) of the found
     // samples among the newest `window` entries (clamped to 1..RING_SIZE). When none of them

@@ -19,8 +19,6 @@
 #include "ByteSink.h"
 #include "LineSource.h"
 #include "RegularFile.h"
-// Only for callers that still name the line source without its namespace; goes with them.
-#include "TextStreams.h"
 
 namespace lumora {
 

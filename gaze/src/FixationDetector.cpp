@@ -41,7 +41,7 @@ void FixationDetector::FailRingTooSmall(int minimumFixSamples) {
         if (raw)
             tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
-    std::exit(FATAL_EXIT_STATUS);
+    std::exit(kFatalExitStatus);
 }
 
 void FixationDetector::writeEntry(int i, const Entry& e) {
@@ -76,7 +76,7 @@ double FixationDetector::distanceTo(const Fixation& f, float x, float y) const {
 
 int FixationDetector::FeedFixationDetector(bool found, float x, float y, float deviationThreshold,
                                            int minimumFixSamples, Entry& delayed) {
-    int n = minimumFixSamples < MIN_FIX_SAMPLES ? MIN_FIX_SAMPLES : minimumFixSamples;
+    int n = minimumFixSamples < kMinFixSamples ? kMinFixSamples : minimumFixSamples;
     if (n >= RING_SIZE)
         FailRingTooSmall(n);
 
@@ -104,7 +104,7 @@ int FixationDetector::FeedFixationDetector(bool found, float x, float y, float d
                 addToPresent(x, y, n);
             } else {
                 ++m_present.outCount;
-                if (m_callCount - m_present.endCount >= GONE_AFTER_SAMPLES && m_present.count >= n) {
+                if (m_callCount - m_present.endCount >= kGoneAfterSamples && m_present.count >= n) {
                     completePresent(delayedIndex, n);
                     // The candidate built from the samples away from the old fixation is now
                     // the present one.

@@ -65,7 +65,7 @@ void GazePipeline::onSample(int found, int x, int y) {
     const int dy = TruncateToInt(delayed.y);
 
     if (state == FixationDetector::Fixating) {
-        const GazePoint s = m_smoother.SmoothGazePoint(kValidSample, dx, dy, GazeSmoother::FIXATING_WINDOW);
+        const GazePoint s = m_smoother.SmoothGazePoint(kValidSample, dx, dy, GazeSmoother::kFixatingWindow);
         m_sink.post(WM_GAZE_POINT, kFixating, point(s.x, s.y));
         if (m_dwell.onFixating(delayed.x, delayed.y, minimum, m_thresholdPx))
             m_sink.post(WM_GAZE_DWELL, kFixating, point(dx, dy));
@@ -74,7 +74,7 @@ void GazePipeline::onSample(int found, int x, int y) {
         m_sink.post(WM_GAZE_FIXATION_END, kFixating, point(dx, dy));
     } else {
         m_dwell.reset();
-        const GazePoint s = m_smoother.SmoothGazePoint(kValidSample, dx, dy, GazeSmoother::MOVING_WINDOW);
+        const GazePoint s = m_smoother.SmoothGazePoint(kValidSample, dx, dy, GazeSmoother::kMovingWindow);
         m_sink.post(WM_GAZE_POINT, kNotFixating, point(s.x, s.y));
     }
 }

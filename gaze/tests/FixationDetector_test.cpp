@@ -104,7 +104,7 @@ TEST(FixationDetectorDeathTest, CountOf100EndsTheProgramWithStatus99) {
             Entry e;
             d.FeedFixationDetector(true, 1, 1, kThreshold, 100, e);
         },
-        ::testing::ExitedWithCode(FixationDetector::FATAL_EXIT_STATUS), "");
+        ::testing::ExitedWithCode(FixationDetector::kFatalExitStatus), "");
     EXPECT_EQ(testsupport::ReadFile("fatal.txt"), "minimum_fix_samples 100 >= RING_SIZE 100\nPress any key to terminate...\n");
 }
 

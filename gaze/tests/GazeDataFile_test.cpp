@@ -28,7 +28,7 @@ protected:
         setenv("TZ", "UTC", 1);
         tzset();
     }
-    testsupport::ScratchDir dir;
+    testsupport::ScratchDir m_dir;
 };
 
 TEST_F(GazeDataFileTest, NameFromTheLocalStartTime) {

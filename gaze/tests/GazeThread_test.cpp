@@ -125,24 +125,24 @@ protected:
     void SetUp() override {
         setenv("TZ", "UTC", 1);
         tzset();
-        fake.shared = &shared;
-        g_fake = &fake;
+        m_fake.shared = &m_shared;
+        g_fake = &m_fake;
     }
     void TearDown() override { g_fake = nullptr; }
 
     // Runs the thread over the script to its end and returns what it posted.
     std::vector<Posted> run(std::vector<GazeSample> script, GazeTuning tuning = {kMinFixMs, true, kGazeDev}) {
-        fake.script = std::move(script);
-        GazeThread thread(sink, shared, tuning, kWidth, kHeight, kFakeApi);
+        m_fake.script = std::move(script);
+        GazeThread thread(m_sink, m_shared, tuning, kWidth, kHeight, kFakeApi);
         thread.setStartTime(kStart);
         thread.start();
         thread.join();
-        return sink.posted();
+        return m_sink.posted();
     }
 
     std::vector<Posted> gazePosts() const {
         std::vector<Posted> out;
-        for (const Posted& p : sink.posted())
+        for (const Posted& p : m_sink.posted())
             if (p.msg != WM_TRACKER_READY && p.msg != WM_CLOSE)
                 out.push_back(p);
         return out;
@@ -153,29 +153,29 @@ protected:
     }
 
     static constexpr std::time_t kStart = 1117052460;  // 2005-05-25 20:21 UTC
-    testsupport::ScratchDir dir;
-    FakeTracker fake;
-    GazeShared shared;
-    LoggingSink sink;
+    testsupport::ScratchDir m_dir;
+    FakeTracker m_fake;
+    GazeShared m_shared;
+    LoggingSink m_sink;
 };
 
 TEST_F(GazeThreadTest, StartsUpInOrderAndShutsDown) {
     run(Steady(100, 100, 2));
-    EXPECT_EQ(fake.log, (std::vector<std::string>{"post 0x8104", "QvInit", "QvEyeImageInit 4", "QvGetData",
+    EXPECT_EQ(m_fake.log, (std::vector<std::string>{"post 0x8104", "QvInit", "QvEyeImageInit 4", "QvGetData",
                                                   "post 0x8101", "QvGetData", "post 0x8101", "QvExit", "post 0x0010"}));
-    EXPECT_EQ(fake.seenAtInit.requestedRate, 60);
-    EXPECT_EQ(fake.seenAtInit.started, 0);
-    EXPECT_EQ(fake.seenAtInit.screenWidth, kWidth);
-    EXPECT_EQ(fake.seenAtInit.screenHeight, kHeight);
-    EXPECT_EQ(fake.seenAtInit.option20, 0);
-    EXPECT_EQ(fake.seenAtInit.option24, 1);
-    EXPECT_EQ(fake.seenAtInit.option28, 0);
-    EXPECT_EQ(fake.startedAtFirstSample, 1);
-    EXPECT_EQ(fake.displays, (std::vector<std::string>{"0 984 0 40 30 null"}));
-    EXPECT_EQ(shared.iSamplePerSec.load(), kRate);
-    EXPECT_EQ(shared.minimum_fix_samples.load(), 3);
-    EXPECT_FALSE(shared.dataFile.isOpen());
-    const auto posts = sink.posted();
+    EXPECT_EQ(m_fake.seenAtInit.requestedRate, 60);
+    EXPECT_EQ(m_fake.seenAtInit.started, 0);
+    EXPECT_EQ(m_fake.seenAtInit.screenWidth, kWidth);
+    EXPECT_EQ(m_fake.seenAtInit.screenHeight, kHeight);
+    EXPECT_EQ(m_fake.seenAtInit.option20, 0);
+    EXPECT_EQ(m_fake.seenAtInit.option24, 1);
+    EXPECT_EQ(m_fake.seenAtInit.option28, 0);
+    EXPECT_EQ(m_fake.startedAtFirstSample, 1);
+    EXPECT_EQ(m_fake.displays, (std::vector<std::string>{"0 984 0 40 30 null"}));
+    EXPECT_EQ(m_shared.iSamplePerSec.load(), kRate);
+    EXPECT_EQ(m_shared.minimum_fix_samples.load(), 3);
+    EXPECT_FALSE(m_shared.dataFile.isOpen());
+    const auto posts = m_sink.posted();
     EXPECT_EQ(posts.front(), (Posted{WM_TRACKER_READY, 0, 0}));
     EXPECT_EQ(posts.back(), (Posted{WM_CLOSE, 0, 0}));
 }
@@ -187,7 +187,7 @@ TEST_F(GazeThreadTest, RunsTheCalibrationProgramFirstAndWaits) {
     }
     std::filesystem::permissions("Calibrate", std::filesystem::perms::owner_all);
     run(Steady(1, 1, 1));
-    EXPECT_TRUE(fake.calibratedBeforeInit);
+    EXPECT_TRUE(m_fake.calibratedBeforeInit);
 }
 
 // A calibration waiting on a silent tracker must not hold up a stop: the program is ended and
@@ -198,8 +198,8 @@ TEST_F(GazeThreadTest, StopDuringCalibrationEndsTheCalibrationProgram) {
         script << "#!/bin/sh\ntouch started\nsleep 5\ntouch calibrated\n";
     }
     std::filesystem::permissions("Calibrate", std::filesystem::perms::owner_all);
-    fake.script = Steady(1, 1, 1);
-    GazeThread thread(sink, shared, {kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
+    m_fake.script = Steady(1, 1, 1);
+    GazeThread thread(m_sink, m_shared, {kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
     thread.start();
     for (int i = 0; i < 1000 && !std::filesystem::exists("started"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -207,16 +207,16 @@ TEST_F(GazeThreadTest, StopDuringCalibrationEndsTheCalibrationProgram) {
     thread.requestStop();
     thread.join();
     EXPECT_FALSE(std::filesystem::exists("calibrated"));
-    EXPECT_FALSE(fake.calibratedBeforeInit);
-    EXPECT_EQ(sink.posted().back().msg, WM_CLOSE);
+    EXPECT_FALSE(m_fake.calibratedBeforeInit);
+    EXPECT_EQ(m_sink.posted().back().msg, WM_CLOSE);
 }
 
 TEST_F(GazeThreadTest, CalibrationProgramThatCannotRunIsSkipped) {
     std::ofstream("Calibrate") << "#!/bin/sh\ntouch calibrated\n";  // not executable
     std::filesystem::permissions("Calibrate", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     run(Steady(1, 1, 1));
-    EXPECT_FALSE(fake.calibratedBeforeInit);
-    EXPECT_EQ(sink.posted().back().msg, WM_CLOSE);
+    EXPECT_FALSE(m_fake.calibratedBeforeInit);
+    EXPECT_EQ(m_sink.posted().back().msg, WM_CLOSE);
 }
 
 TEST_F(GazeThreadTest, CalibrationProgramIsFoundBesideTheProgramOrInTheInstalledSuite) {
@@ -302,9 +302,9 @@ TEST_F(GazeThreadTest, GazeFarOffTheScreenDoesNotWrapOntoIt) {
     for (const auto& c : cases) {
         test::RecordingSink caseSink;
         GazeShared caseShared;
-        fake.shared = &caseShared;
-        fake.script = Steady(c.x, c.y, 30);
-        fake.next = 0;
+        m_fake.shared = &caseShared;
+        m_fake.script = Steady(c.x, c.y, 30);
+        m_fake.next = 0;
         GazeThread thread(caseSink, caseShared, {kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
         thread.setStartTime(kStart);
         thread.start();
@@ -355,10 +355,10 @@ TEST_F(GazeThreadTest, SamplesWithoutTheEyeDoNothing) {
 
     std::filesystem::remove_all("Lumora");
     LoggingSink cleanSink;
-    fake.next = 0;
-    fake.script = plain;
+    m_fake.next = 0;
+    m_fake.script = plain;
     {
-        GazeThread thread(cleanSink, shared, GazeTuning{kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
+        GazeThread thread(cleanSink, m_shared, GazeTuning{kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
         thread.setStartTime(kStart);
         thread.start();
         thread.join();
@@ -376,7 +376,7 @@ TEST_F(GazeThreadTest, DataFileHasTheHeaderAndOneLinePerValidSample) {
 
 TEST_F(GazeThreadTest, RunsInTheSameMinuteShareTheFile) {
     run(Steady(1, 2, 1));
-    fake.next = 0;
+    m_fake.next = 0;
     run(Steady(3, 4, 1));
     const auto lines = testsupport::ReadLines(GazeDataFile::PathFor(kStart));
     ASSERT_EQ(lines.size(), 16u);
@@ -392,16 +392,16 @@ TEST_F(GazeThreadTest, UnopenableDataFileKeepsTheGazeFlowing) {
     run(Steady(50, 60, 8));
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(gazePosts().size(), 8u);
-    EXPECT_EQ(sink.posted().back().msg, WM_CLOSE);
+    EXPECT_EQ(m_sink.posted().back().msg, WM_CLOSE);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_NE(err.find("Lumora/Data/LMdata2005-05-25_2021.dat"), std::string::npos) << err;
-    EXPECT_EQ(fake.log.back(), "post 0x0010");
+    EXPECT_EQ(m_fake.log.back(), "post 0x0010");
 }
 
 TEST_F(GazeThreadTest, NoSettingsFileStillDwells) {
     // Without a settings file fMinFixMs is 0, and so is the sample count.
     run(Steady(5, 5, 8), GazeTuning{});
-    EXPECT_EQ(shared.minimum_fix_samples.load(), 0);
+    EXPECT_EQ(m_shared.minimum_fix_samples.load(), 0);
     const auto posts = gazePosts();
     // The detector works with 3; each fixating sample is a dwell check of its own. GazeDev 0
     // gives a 0 px threshold, so only a check at the very same point passes: from the second on.
@@ -415,7 +415,7 @@ TEST_F(GazeThreadTest, NoSettingsFileStillDwells) {
 }
 
 TEST_F(GazeThreadTest, SampleCountChangedWhileRunningIsUsed) {
-    fake.script = Steady(5, 5, 20);
+    m_fake.script = Steady(5, 5, 20);
     // After the thread has set the count, the settings command changes it.
     struct Changer {
         static int GetData(TrackerControl* c) {
@@ -426,7 +426,7 @@ TEST_F(GazeThreadTest, SampleCountChangedWhileRunningIsUsed) {
     };
     TrackerApi api = kFakeApi;
     api.QvGetData = &Changer::GetData;
-    GazeThread thread(sink, shared, GazeTuning{kMinFixMs, false, 10.0f}, kWidth, kHeight, api);
+    GazeThread thread(m_sink, m_shared, GazeTuning{kMinFixMs, false, 10.0f}, kWidth, kHeight, api);
     thread.start();
     thread.join();
     int points = 0;
@@ -443,39 +443,39 @@ TEST_F(GazeThreadTest, SampleCountChangedWhileRunningIsUsed) {
 }
 
 TEST_F(GazeThreadTest, StopWhileWaitingFinishesThatSample) {
-    fake.script = {GazeSample{1, 640, 480}, GazeSample{1, 1, 1}};
-    fake.blockFirstSample = true;
-    GazeThread thread(sink, shared, GazeTuning{kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
+    m_fake.script = {GazeSample{1, 640, 480}, GazeSample{1, 1, 1}};
+    m_fake.blockFirstSample = true;
+    GazeThread thread(m_sink, m_shared, GazeTuning{kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
     thread.setStartTime(kStart);
     thread.start();
     {
-        std::unique_lock lock(fake.mutex);
-        fake.changed.wait(lock, [this] { return fake.waiting; });
+        std::unique_lock lock(m_fake.mutex);
+        m_fake.changed.wait(lock, [this] { return m_fake.waiting; });
     }
     thread.requestStop();
     {
-        std::lock_guard lock(fake.mutex);
-        fake.released = true;
+        std::lock_guard lock(m_fake.mutex);
+        m_fake.released = true;
     }
-    fake.changed.notify_all();
+    m_fake.changed.notify_all();
     thread.join();
-    EXPECT_EQ(fake.next, 1u);  // no second sample asked for
-    EXPECT_EQ(sink.posted(), (std::vector<Posted>{{WM_TRACKER_READY, 0, 0}, {WM_GAZE_POINT, 0, 0}, {WM_CLOSE, 0, 0}}));
+    EXPECT_EQ(m_fake.next, 1u);  // no second sample asked for
+    EXPECT_EQ(m_sink.posted(), (std::vector<Posted>{{WM_TRACKER_READY, 0, 0}, {WM_GAZE_POINT, 0, 0}, {WM_CLOSE, 0, 0}}));
     const auto lines = testsupport::ReadLines(GazeDataFile::PathFor(kStart));
     EXPECT_EQ(lines.back(), "[640,480]");
-    EXPECT_EQ(fake.log[fake.log.size() - 2], "QvExit");
+    EXPECT_EQ(m_fake.log[m_fake.log.size() - 2], "QvExit");
 }
 
 TEST_F(GazeThreadTest, DestructorStopsTheThread) {
-    fake.script = Steady(1, 1, 1000000);
+    m_fake.script = Steady(1, 1, 1000000);
     {
-        GazeThread thread(sink, shared, GazeTuning{kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
+        GazeThread thread(m_sink, m_shared, GazeTuning{kMinFixMs, true, kGazeDev}, kWidth, kHeight, kFakeApi);
         thread.start();
-        while (sink.posted().size() < 5)
+        while (m_sink.posted().size() < 5)
             std::this_thread::yield();
     }
-    EXPECT_FALSE(shared.gazeRunning.load());
-    EXPECT_EQ(sink.posted().back().msg, WM_CLOSE);
+    EXPECT_FALSE(m_shared.gazeRunning.load());
+    EXPECT_EQ(m_sink.posted().back().msg, WM_CLOSE);
 }
 
 }  // namespace

@@ -214,7 +214,7 @@ SettingsRepair RepairGazeSettings(const QString& shipped) {
     if (file.status == support::ReadStatus::Ok) {
         IniDocument doc;
         doc.setReportsRefusedLines(false);
-        StringLineSource text(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+        support::StringLineSource text(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
         doc.read(text);
         if (IsUsableGazeTuning(GazeTuningOf(doc)))
             return repair;

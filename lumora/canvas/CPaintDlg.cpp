@@ -37,7 +37,7 @@ const QColor kEdgeFace(214, 211, 206);
 
 QImage whiteImage(const QSize& size) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(ColorRefToQRgb(COLOR_WHITE));
+    image.fill(ColorRefToQRgb(kColorWhite));
     return image;
 }
 
@@ -61,7 +61,7 @@ CPaintDlg::CPaintDlg(const QSize& screenSize, SoundPlayer& sound, QWidget* paren
       m_sound(sound),
       m_geometry(CanvasGeometry::ForScreen(screenSize)),
       m_drawing(m_geometry.client),
-      m_stampImageId(STAMP_FIRST_NUMBER),
+      m_stampImageId(kStampFirstNumber),
       m_traceTaskPath(QString::fromLatin1(kTraceTaskPicture)) {
     start();
     m_log.openFile();
@@ -72,7 +72,7 @@ CPaintDlg::CPaintDlg(const QSize& screenSize, SoundPlayer& sound, std::unique_pt
       m_sound(sound),
       m_geometry(CanvasGeometry::ForScreen(screenSize)),
       m_drawing(m_geometry.client),
-      m_stampImageId(STAMP_FIRST_NUMBER),
+      m_stampImageId(kStampFirstNumber),
       m_traceTaskPath(QString::fromLatin1(kTraceTaskPicture)) {
     start();
     m_log.open(std::move(log), QDate::currentDate());
@@ -91,12 +91,12 @@ void CPaintDlg::start() {
     m_display = whiteImage(m_geometry.client);
     m_saveUnder = whiteImage(m_geometry.client);
 
-    m_cursor.create(m_geometry.client, COLOR_WHITE);
-    m_cursor.setKind(GazeCursor::KIND_SQUARE);
+    m_cursor.create(m_geometry.client, kColorWhite);
+    m_cursor.setKind(GazeCursor::kKindSquare);
     m_cursor.setColor(m_dwell.cursorColor());
     m_cursor.setStampImageId(m_stampImageId);
 
-    m_current = makeShape(SHAPE_LINE);
+    m_current = makeShape(kShapeLine);
 
     m_pointer.start();
 }
@@ -147,11 +147,11 @@ void CPaintDlg::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t
 
 std::unique_ptr<Shape> CPaintDlg::makeShape(int kind) const {
     switch (kind) {
-        case SHAPE_LINE:
+        case kShapeLine:
             return std::make_unique<LineShape>(m_pen, m_brush);
-        case SHAPE_RECTANGLE:
+        case kShapeRectangle:
             return std::make_unique<RectangleShape>(m_pen, m_brush);
-        case SHAPE_CIRCLE:
+        case kShapeCircle:
             return std::make_unique<CircleShape>(m_pen, m_brush);
         default:
             return nullptr;
@@ -160,27 +160,27 @@ std::unique_ptr<Shape> CPaintDlg::makeShape(int kind) const {
 
 void CPaintDlg::toolAction(std::uintptr_t value, int action) {
     const bool known =
-        action == GROUP_SUSPEND || action == GROUP_STAMP_TOOL || action == GROUP_SHAPE_TOOL || action == GROUP_NEW;
+        action == kGroupSuspend || action == kGroupStampTool || action == kGroupShapeTool || action == kGroupNew;
     if (!known) {
         return;
     }
     std::unique_ptr<Shape> newShape;
-    if (action == GROUP_SHAPE_TOOL) {
+    if (action == kGroupShapeTool) {
         newShape = makeShape(static_cast<int>(value));
         if (!newShape) {
             return;  // no such shape button: nothing changes
         }
     }
     // Only a change between shape tools carries a shape in progress over.
-    const bool keepsShape = action == GROUP_SHAPE_TOOL && m_tool == kToolShape;
+    const bool keepsShape = action == kGroupShapeTool && m_tool == kToolShape;
     if (m_inProgress && !keepsShape) {
         cancelShape();
     }
-    if (action == GROUP_SUSPEND) {
+    if (action == kGroupSuspend) {
         suspendOrResume();
-    } else if (action == GROUP_STAMP_TOOL) {
+    } else if (action == kGroupStampTool) {
         chooseStampTool();
-    } else if (action == GROUP_SHAPE_TOOL) {
+    } else if (action == kGroupShapeTool) {
         chooseShapeTool(static_cast<int>(value), std::move(newShape));
     } else {
         newDrawing();
@@ -191,19 +191,19 @@ void CPaintDlg::toolAction(std::uintptr_t value, int action) {
 void CPaintDlg::suspendOrResume() {
     hideCursor();
     if (m_tool != kToolNone) {
-        setCursorKind(GazeCursor::KIND_SQUARE);
+        setCursorKind(GazeCursor::kKindSquare);
         m_rememberedTool = m_tool;
         m_tool = kToolNone;
     } else {
         m_tool = m_rememberedTool;
-        setCursorKind(m_tool == kToolStamp ? GazeCursor::KIND_STAMP_FRAME : GazeCursor::KIND_SQUARE);
+        setCursorKind(m_tool == kToolStamp ? GazeCursor::kKindStampFrame : GazeCursor::kKindSquare);
     }
 }
 
 void CPaintDlg::chooseStampTool() {
     hideCursor();
     m_tool = kToolStamp;
-    setCursorKind(GazeCursor::KIND_STAMP_FRAME);
+    setCursorKind(GazeCursor::kKindStampFrame);
     m_cursor.setStampImageId(m_stampImageId);
     m_current = std::make_unique<StampShape>(m_stampImageId);
     m_log.record(KeystrokeLog::Event::StampButton);
@@ -212,7 +212,7 @@ void CPaintDlg::chooseStampTool() {
 void CPaintDlg::chooseShapeTool(int kind, std::unique_ptr<Shape> shape) {
     hideCursor();
     m_tool = kToolShape;
-    setCursorKind(GazeCursor::KIND_SQUARE);
+    setCursorKind(GazeCursor::kKindSquare);
     if (m_inProgress) {
         // The new kind stretches from where the old one started and ended.
         shape->setStart(m_current->start());
@@ -222,7 +222,7 @@ void CPaintDlg::chooseShapeTool(int kind, std::unique_ptr<Shape> shape) {
     m_shapeKind = kind;
     static constexpr KeystrokeLog::Event kButtonEvents[] = {
         KeystrokeLog::Event::LineButton, KeystrokeLog::Event::RectangleButton, KeystrokeLog::Event::CircleButton};
-    m_log.record(kButtonEvents[m_shapeKind - SHAPE_LINE]);
+    m_log.record(kButtonEvents[m_shapeKind - kShapeLine]);
     if (m_inProgress) {
         redrawRubberBand();
     }
@@ -242,16 +242,16 @@ void CPaintDlg::changeAttribute(std::uintptr_t value, int attribute) {
         return;
     }
     switch (attribute) {
-        case GROUP_STAMP:
+        case kGroupStamp:
             m_stampImageId = static_cast<int>(value);
             m_cursor.setStampImageId(m_stampImageId);
             m_current->setStampImageId(m_stampImageId);
             m_log.record(KeystrokeLog::Event::StampChange);
-            if (m_cursor.kind() == GazeCursor::KIND_STAMP_FRAME) {
+            if (m_cursor.kind() == GazeCursor::kKindStampFrame) {
                 setCursorColor(m_cursor.color());  // shows the new picture in place
             }
             break;
-        case GROUP_COLOR: {
+        case kGroupColor: {
             const ColorRef colour = static_cast<ColorRef>(value) & kColorBits;
             m_pen.color = colour;
             m_brush.color = colour;
@@ -263,9 +263,9 @@ void CPaintDlg::changeAttribute(std::uintptr_t value, int attribute) {
             }
             break;
         }
-        case GROUP_FILL: {
+        case kGroupFill: {
             const bool fill = value != 0;
-            m_brush.style = fill ? ShapeBrush::STYLE_SOLID : ShapeBrush::STYLE_HOLLOW;
+            m_brush.style = fill ? ShapeBrush::kStyleSolid : ShapeBrush::kStyleHollow;
             m_current->setBrush(m_brush);
             m_polygon = fill && m_current->continuesAsPolygon();
             m_log.record(fill ? KeystrokeLog::Event::Fill : KeystrokeLog::Event::UnFill);
@@ -292,7 +292,7 @@ std::vector<QPoint> CPaintDlg::GridDots(const QSize& canvas) {
 }
 
 void CPaintDlg::drawGridDots(QImage& image) const {
-    const QRgb black = ColorRefToQRgb(COLOR_BLACK);
+    const QRgb black = ColorRefToQRgb(kColorBlack);
     const QRect bounds = image.rect();
     for (const QPoint& dot : GridDots(m_geometry.client)) {
         for (int dy = 0; dy < kGridDot; ++dy) {
@@ -340,9 +340,9 @@ void CPaintDlg::undo() {
 }
 
 void CPaintDlg::drawingFile(std::uintptr_t action, const QString& path) {
-    if (action == DRAWING_FILE_OPEN) {
+    if (action == kDrawingFileOpen) {
         openDrawing(path);
-    } else if (action == DRAWING_FILE_SAVE) {
+    } else if (action == kDrawingFileSave) {
         saveDrawing(path);
     }
 }
@@ -373,7 +373,7 @@ void CPaintDlg::saveDrawing(const QString& path) {
 void CPaintDlg::keyUp(int keyCode) {
     if (keyCode == kKeyTraceTask) {
         // Through the queue, exactly as an Open from the dialog arrives.
-        PostLumoraText(this, WM_DRAWING_FILE, DRAWING_FILE_OPEN, m_traceTaskPath);
+        PostLumoraText(this, WM_DRAWING_FILE, kDrawingFileOpen, m_traceTaskPath);
     }
 }
 

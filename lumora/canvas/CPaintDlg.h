@@ -4,7 +4,7 @@
 // grid, undo and drawing-file message to it as a LumoraMessageEvent, and its event handler
 // passes each to handleMessage(), whose plain members tests also call directly.
 //
-// The canvas is the view and the tools: what has been drawn is its CanvasDrawing (background and
+// The canvas is the view and the tools: what has been drawn is its Drawing (background and
 // shapes, open, save, undo), how far a dwell has got is its CanvasDwell; the canvas shows
 // both, with the shape in progress and the gaze cursor over them.
 //
@@ -33,7 +33,7 @@
 #include "app/MessageRegistry.h"
 #include "app/PointerHider.h"
 #include "canvas/CanvasDwell.h"
-#include "canvas/CanvasDrawing.h"
+#include "canvas/Drawing.h"
 #include "canvas/GazeCursor.h"
 #include "canvas/Shape.h"
 #include "files/KeystrokeLog.h"
@@ -60,8 +60,8 @@ class CPaintDlg : public QWidget {
 public:
     // Tools (the group codes that choose them).
     static constexpr int kToolNone = 0;
-    static constexpr int kToolStamp = GROUP_STAMP_TOOL;
-    static constexpr int kToolShape = GROUP_SHAPE_TOOL;
+    static constexpr int kToolStamp = kGroupStampTool;
+    static constexpr int kToolShape = kGroupShapeTool;
 
     // The cursor point is the gaze point less this on both axes.
     static constexpr int kCursorOffset = 3;
@@ -76,7 +76,7 @@ public:
     static constexpr const char* kTraceTaskPicture = "Lumora/Images/tracetask.bmp";
 
     // Writes the drawing a save captured to a file; Ok when it was written.
-    using DrawingWriter = CanvasDrawing::Writer;
+    using DrawingWriter = Drawing::Writer;
 
     // screenSize: the main window's (the screen's) size, from which the canvas places itself
     // in its parent. sound must outlive the canvas. The first form opens the keystroke log file
@@ -122,7 +122,7 @@ public:
     // ---- State, for the main window and tests -----------------------------------------------
     const CanvasGeometry& geometry() const { return m_geometry; }
     // What has been drawn, and the dwell under way (the cursor's colour shows its stage).
-    const CanvasDrawing& drawing() const { return m_drawing; }
+    const Drawing& drawing() const { return m_drawing; }
     const CanvasDwell& dwell() const { return m_dwell; }
 
     // The drawing as a save takes it: background and every listed shape; no grid dots, no
@@ -213,7 +213,7 @@ private:
     SoundPlayer& m_sound;
     CanvasGeometry m_geometry;
     KeystrokeLog m_log;
-    CanvasDrawing m_drawing;
+    Drawing m_drawing;
     CanvasDwell m_dwell;
 
     QImage m_committed;
@@ -225,7 +225,7 @@ private:
 
     int m_tool = kToolShape;
     int m_rememberedTool = kToolNone;
-    int m_shapeKind = SHAPE_LINE;
+    int m_shapeKind = kShapeLine;
     ShapePen m_pen;
     ShapeBrush m_brush;
     int m_stampImageId;

@@ -11,10 +11,10 @@ namespace lumora {
 
 namespace {
 
-constexpr int SQUARE_INSET = 2;
-constexpr int STAMP_OFFSET = 3;
-constexpr int FRAME_INSET = 2;
-constexpr int FRAME_PEN_WIDTH = 4;
+constexpr int kSquareInset = 2;
+constexpr int kStampOffset = 3;
+constexpr int kFrameInset = 2;
+constexpr int kFramePenWidth = 4;
 
 void fillClipped(QImage& image, const QRect& rect, QRgb colour) {
     const QRect r = rect.intersected(image.rect());
@@ -33,18 +33,18 @@ void fillClipped(QImage& image, const QRect& rect, QRgb colour) {
 }
 
 int sizeOfKind(int kind) {
-    return kind == GazeCursor::KIND_STAMP_FRAME ? GazeCursor::STAMP_FRAME_SIZE : GazeCursor::SQUARE_SIZE;
+    return kind == GazeCursor::kKindStampFrame ? GazeCursor::kStampFrameSize : GazeCursor::kSquareSize;
 }
 
 }  // namespace
 
-GazeCursor::GazeCursor() : m_rect(0, 0, SQUARE_SIZE, SQUARE_SIZE) {}
+GazeCursor::GazeCursor() : m_rect(0, 0, kSquareSize, kSquareSize) {}
 
 void GazeCursor::create(const QSize& ownerSize, ColorRef fillColor) {
     m_saveUnder = QImage(ownerSize, QImage::Format_RGB32);
     m_saveUnder.fill(ColorRefToQRgb(fillColor));
-    m_kind = KIND_SQUARE;
-    m_rect = QRect(0, 0, SQUARE_SIZE, SQUARE_SIZE);
+    m_kind = kKindSquare;
+    m_rect = QRect(0, 0, kSquareSize, kSquareSize);
 }
 
 void GazeCursor::setKind(int kind) {
@@ -59,7 +59,7 @@ void GazeCursor::centerAt(int x, int y) {
 
 void GazeCursor::draw(QImage& target, const QImage& source) {
     BlockCopy(m_saveUnder, source, m_rect);
-    if (m_kind == KIND_STAMP_FRAME) {
+    if (m_kind == kKindStampFrame) {
         drawStampFrame(target);
     } else {
         drawSquare(target);
@@ -71,22 +71,22 @@ void GazeCursor::erase(QImage& target) const {
 }
 
 void GazeCursor::drawSquare(QImage& target) const {
-    fillClipped(target, m_rect, ColorRefToQRgb(COLOR_WHITE));
-    fillClipped(target, m_rect.adjusted(SQUARE_INSET, SQUARE_INSET, -SQUARE_INSET, -SQUARE_INSET),
+    fillClipped(target, m_rect, ColorRefToQRgb(kColorWhite));
+    fillClipped(target, m_rect.adjusted(kSquareInset, kSquareInset, -kSquareInset, -kSquareInset),
                 ColorRefToQRgb(m_color));
 }
 
 void GazeCursor::drawStampFrame(QImage& target) const {
-    DrawTransparent(target, QPoint(left() + STAMP_OFFSET, top() + STAMP_OFFSET), StampPicture(m_stampImageId),
-                    ColorRefToQRgb(COLOR_WHITE));
+    DrawTransparent(target, QPoint(left() + kStampOffset, top() + kStampOffset), StampPicture(m_stampImageId),
+                    ColorRefToQRgb(kColorWhite));
     QPainter painter(&target);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(ColorRefToQColor(m_color), FRAME_PEN_WIDTH, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(ColorRefToQColor(m_color), kFramePenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    const int l = left() + FRAME_INSET;
-    const int t = top() + FRAME_INSET;
-    const int r = right() - FRAME_INSET;
-    const int b = bottom() - FRAME_INSET;
+    const int l = left() + kFrameInset;
+    const int t = top() + kFrameInset;
+    const int r = right() - kFrameInset;
+    const int b = bottom() - kFrameInset;
     painter.drawPolygon(QPolygon({QPoint(l, t), QPoint(r, t), QPoint(r, b), QPoint(l, b)}));
 }
 

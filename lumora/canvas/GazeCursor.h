@@ -18,10 +18,10 @@ namespace lumora {
 class GazeCursor {
 public:
     // The kinds use the codes of the canvas's tools.
-    static constexpr int KIND_SQUARE = 19;
-    static constexpr int KIND_STAMP_FRAME = 13;
-    static constexpr int SQUARE_SIZE = 15;
-    static constexpr int STAMP_FRAME_SIZE = 76;
+    static constexpr int kKindSquare = 19;
+    static constexpr int kKindStampFrame = 13;
+    static constexpr int kSquareSize = 15;
+    static constexpr int kStampFrameSize = 76;
 
     GazeCursor();
 
@@ -64,9 +64,9 @@ private:
     void drawSquare(QImage& target) const;
     void drawStampFrame(QImage& target) const;
 
-    int m_kind = KIND_SQUARE;
+    int m_kind = kKindSquare;
     QRect m_rect;
-    ColorRef m_color = COLOR_GAZE_CURSOR;
+    ColorRef m_color = kColorGazeCursor;
     int m_stampImageId = 0;
     QImage m_saveUnder;
 };

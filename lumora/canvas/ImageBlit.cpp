@@ -7,8 +7,8 @@ namespace lumora {
 
 namespace {
 
-constexpr QRgb RGB_MASK = 0x00FFFFFFu;
-constexpr QRgb OPAQUE = 0xFF000000u;
+constexpr QRgb kRgbMask = 0x00FFFFFFu;
+constexpr QRgb kOpaque = 0xFF000000u;
 
 bool directlyCopyable(const QImage& a, const QImage& b) {
     return a.format() == b.format() && a.depth() == 32;
@@ -59,7 +59,7 @@ void DrawTransparent(QImage& target, const QPoint& topLeft, const QImage& pictur
         return;
     }
     const QPoint from = to.topLeft() - topLeft;
-    const QRgb key = transparent & RGB_MASK;
+    const QRgb key = transparent & kRgbMask;
     if (target.format() == QImage::Format_RGB32 || target.format() == QImage::Format_ARGB32) {
         // The effect of the mask's AND and OR: destination kept where the picture is the
         // transparent colour, the picture's pixel everywhere else.
@@ -67,8 +67,8 @@ void DrawTransparent(QImage& target, const QPoint& topLeft, const QImage& pictur
             const QRgb* src = reinterpret_cast<const QRgb*>(pic.constScanLine(from.y() + row)) + from.x();
             QRgb* dst = reinterpret_cast<QRgb*>(target.scanLine(to.y() + row)) + to.x();
             for (int x = 0; x < to.width(); ++x) {
-                if ((src[x] & RGB_MASK) != key) {
-                    dst[x] = src[x] | OPAQUE;
+                if ((src[x] & kRgbMask) != key) {
+                    dst[x] = src[x] | kOpaque;
                 }
             }
         }
@@ -78,7 +78,7 @@ void DrawTransparent(QImage& target, const QPoint& topLeft, const QImage& pictur
     for (int row = 0; row < masked.height(); ++row) {
         QRgb* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
         for (int x = 0; x < masked.width(); ++x) {
-            line[x] = (line[x] & RGB_MASK) == key ? 0u : (line[x] | OPAQUE);
+            line[x] = (line[x] & kRgbMask) == key ? 0u : (line[x] | kOpaque);
         }
     }
     QPainter painter(&target);

@@ -17,21 +17,21 @@
 namespace lumora {
 
 struct ShapePen {
-    static constexpr int STYLE_SOLID = 0;
-    static constexpr int DEFAULT_WIDTH = 5;
+    static constexpr int kStyleSolid = 0;
+    static constexpr int kDefaultWidth = 5;
 
-    int style = STYLE_SOLID;
-    int widthX = DEFAULT_WIDTH;  // the stroke width in pixels
-    int widthY = DEFAULT_WIDTH;  // kept with the record; strokes use widthX
-    ColorRef color = COLOR_BLACK;
+    int style = kStyleSolid;
+    int widthX = kDefaultWidth;  // the stroke width in pixels
+    int widthY = kDefaultWidth;  // kept with the record; strokes use widthX
+    ColorRef color = kColorBlack;
 };
 
 struct ShapeBrush {
-    static constexpr int STYLE_SOLID = 0;
-    static constexpr int STYLE_HOLLOW = 1;
+    static constexpr int kStyleSolid = 0;
+    static constexpr int kStyleHollow = 1;
 
-    int style = STYLE_HOLLOW;
-    ColorRef color = COLOR_BLACK;
+    int style = kStyleHollow;
+    ColorRef color = kColorBlack;
     int hatch = 0;
 };
 

@@ -20,7 +20,7 @@ namespace {
 // Flower, Heart, Bulb, Music, Star, Snowflake, Spider, Bird, Cat, Dog, Butterfly, Fish, Eye,
 // Computer, Wheelchair, Bus, Icecream, Grapes, Strawberry, Watermelon, Balloon, Bear, Boy1, Boy2,
 // Girl1, Girl2, the digits 0 to 9, "+" and "=".
-constexpr std::array<int, 38> NUMBERS = {149, 170, 159, 172, 176, 175, 150, 158, 163, 165, 161, 168, 167,
+constexpr std::array<int, 38> kNumbers = {149, 170, 159, 172, 176, 175, 150, 158, 163, 165, 161, 168, 167,
                                          164, 179, 160, 171, 169, 177, 178, 151, 157, 182, 183, 184, 186,
                                          203, 204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214};
 
@@ -31,13 +31,13 @@ QString resourcePath(int number) {
 }  // namespace
 
 std::span<const int> StampNumbers() {
-    return NUMBERS;
+    return kNumbers;
 }
 
 const QImage& StampPicture(int number) {
     static const QImage none;
     static std::map<int, QImage> loaded;
-    if (std::find(NUMBERS.begin(), NUMBERS.end(), number) == NUMBERS.end()) {
+    if (std::find(kNumbers.begin(), kNumbers.end(), number) == kNumbers.end()) {
         return none;
     }
     auto it = loaded.find(number);

@@ -8,9 +8,9 @@
 
 namespace lumora {
 
-constexpr int STAMP_SIZE = 70;
-constexpr int STAMP_BUS_SIZE = 73;
-constexpr int STAMP_FIRST_NUMBER = 149;  // the Flower: the canvas's stamp at start
+constexpr int kStampSize = 70;
+constexpr int kStampBusSize = 73;
+constexpr int kStampFirstNumber = 149;  // the Flower: the canvas's stamp at start
 
 // Every picture number, in the order of the stamp palette (Flower, Heart, Bulb, ... , "+", "=").
 std::span<const int> StampNumbers();

@@ -8,8 +8,8 @@ namespace lumora {
 
 namespace {
 
-constexpr QRgb RGB_MASK = 0x00FFFFFFu;
-constexpr QRgb OPAQUE = 0xFF000000u;
+constexpr QRgb kRgbMask = 0x00FFFFFFu;
+constexpr QRgb kOpaque = 0xFF000000u;
 
 }  // namespace
 
@@ -28,11 +28,11 @@ const QImage& StampShape::MaskedPicture(int stampImageId) {
     QImage picture = StampPicture(stampImageId);
     if (!picture.isNull()) {
         picture = picture.convertToFormat(QImage::Format_ARGB32);
-        const QRgb white = ColorRefToQRgb(COLOR_WHITE) & RGB_MASK;
+        const QRgb white = ColorRefToQRgb(kColorWhite) & kRgbMask;
         for (int y = 0; y < picture.height(); ++y) {
             QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
             for (int x = 0; x < picture.width(); ++x) {
-                line[x] = (line[x] & RGB_MASK) == white ? 0u : (line[x] | OPAQUE);
+                line[x] = (line[x] & kRgbMask) == white ? 0u : (line[x] | kOpaque);
             }
         }
     }

@@ -1,6 +1,6 @@
 // The canvas as a window: messages in, pictures, cursor, sounds and log lines out. What a
 // drawing does without a window (snapshot, redraw cache, open and save of the pictures, undo)
-// is in CanvasDrawing_test, the dwell stages on their own in CanvasDwell_test.
+// is in Drawing_test, the dwell stages on their own in CanvasDwell_test.
 #include "canvas/CPaintDlg.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +66,7 @@ private:
     std::unique_ptr<QApplication> m_app;
 };
 
-const bool g_registered = (::testing::AddGlobalTestEnvironment(new QtEnvironment), true);
+const bool kGRegistered = (::testing::AddGlobalTestEnvironment(new QtEnvironment), true);
 
 QString y() {
     return QStringLiteral("async Lumora/Sounds/y.wav");
@@ -160,7 +160,7 @@ TEST_F(Canvas, OpensWithTheExampleGeometryWhiteImagesAndItsLogHeader) {
     }
     EXPECT_EQ(m_canvas->tool(), CPaintDlg::kToolShape);
     EXPECT_NE(dynamic_cast<const LineShape*>(&m_canvas->currentShape()), nullptr);
-    EXPECT_EQ(m_canvas->stampImageId(), STAMP_FIRST_NUMBER);
+    EXPECT_EQ(m_canvas->stampImageId(), kStampFirstNumber);
     EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kGreen);
     EXPECT_EQ(m_sink->text(), KeystrokeLog::HeaderFor(QDate::currentDate()));
     EXPECT_EQ(logBody(), "");
@@ -169,7 +169,7 @@ TEST_F(Canvas, OpensWithTheExampleGeometryWhiteImagesAndItsLogHeader) {
 // ---- Drawing shapes -------------------------------------------------------------------------
 
 TEST_F(Canvas, LineRectangleAndCircleLandWhereTheDwellsPutThem) {
-    attribute(kRed, GROUP_COLOR);
+    attribute(kRed, kGroupColor);
     // A line from (100, 100) to the band's end (397 - 3, 100).
     drawShape({100, 100}, {397, 100});
     ASSERT_EQ(m_canvas->shapes().size(), 1u);
@@ -179,7 +179,7 @@ TEST_F(Canvas, LineRectangleAndCircleLandWhereTheDwellsPutThem) {
     EXPECT_EQ(committed().pixel(250, 106), kWhite);
     EXPECT_EQ(committed().pixel(420, 100), kWhite);
 
-    choose(SHAPE_RECTANGLE, GROUP_SHAPE_TOOL);
+    choose(kShapeRectangle, kGroupShapeTool);
     drawShape({100, 200}, {300, 400});  // slope 1: the end lands at (297, 397)
     ASSERT_EQ(m_canvas->shapes().size(), 2u);
     EXPECT_EQ(m_canvas->shapes()[1]->end(), QPoint(297, 397));
@@ -188,8 +188,8 @@ TEST_F(Canvas, LineRectangleAndCircleLandWhereTheDwellsPutThem) {
     }
     EXPECT_EQ(committed().pixel(200, 300), kWhite);  // hollow
 
-    choose(SHAPE_CIRCLE, GROUP_SHAPE_TOOL);
-    attribute(kBlue, GROUP_COLOR);
+    choose(kShapeCircle, kGroupShapeTool);
+    attribute(kBlue, kGroupColor);
     drawShape({400, 200}, {600, 400});
     ASSERT_EQ(m_canvas->shapes().size(), 3u);
     EXPECT_EQ(committed().pixel(400, 298), kBlueRgb);  // leftmost point of the ellipse
@@ -205,16 +205,16 @@ TEST_F(Canvas, LineRectangleAndCircleLandWhereTheDwellsPutThem) {
 }
 
 TEST_F(Canvas, FilledRectangleAndCircleUseTheOutlineColour) {
-    attribute(kRed, GROUP_COLOR);
-    choose(SHAPE_RECTANGLE, GROUP_SHAPE_TOOL);
-    attribute(1, GROUP_FILL);
+    attribute(kRed, kGroupColor);
+    choose(kShapeRectangle, kGroupShapeTool);
+    attribute(1, kGroupFill);
     EXPECT_FALSE(m_canvas->polygonMode());  // only lines continue as polygons
     drawShape({100, 100}, {200, 200});
     EXPECT_EQ(committed().pixel(150, 150), kRedRgb);
-    choose(SHAPE_CIRCLE, GROUP_SHAPE_TOOL);
+    choose(kShapeCircle, kGroupShapeTool);
     drawShape({300, 100}, {400, 200});
     EXPECT_EQ(committed().pixel(348, 148), kRedRgb);
-    attribute(0, GROUP_FILL);
+    attribute(0, kGroupFill);
     drawShape({500, 100}, {600, 200});
     EXPECT_EQ(committed().pixel(548, 148), kWhite);
 }
@@ -233,7 +233,7 @@ TEST_F(Canvas, RubberBandShowsOnlyInTheDisplayAndLeavesNoTrail) {
 }
 
 TEST_F(Canvas, PolygonModeChainsLinesAndUndoRemovesOnlyTheLast) {
-    attribute(1, GROUP_FILL);
+    attribute(1, kGroupFill);
     EXPECT_TRUE(m_canvas->polygonMode());
     commitAt({100, 100});
     stretchTo({300, 100});
@@ -261,20 +261,20 @@ TEST_F(Canvas, PolygonModeChainsLinesAndUndoRemovesOnlyTheLast) {
 // ---- Stamps ---------------------------------------------------------------------------------
 
 TEST_F(Canvas, StampLandsThreePixelsUpAndLeftOfTheFrameWithWhiteTransparent) {
-    attribute(kRed, GROUP_COLOR);
-    choose(SHAPE_RECTANGLE, GROUP_SHAPE_TOOL);
-    attribute(1, GROUP_FILL);
+    attribute(kRed, kGroupColor);
+    choose(kShapeRectangle, kGroupShapeTool);
+    attribute(1, kGroupFill);
     drawShape({150, 150}, {400, 400});
 
-    choose(0, GROUP_STAMP_TOOL);
-    EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::KIND_STAMP_FRAME);
+    choose(0, kGroupStampTool);
+    EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::kKindStampFrame);
     const QPoint gazeAt(250, 250);  // cursor point (247, 247): the frame's corner at (209, 209)
     commitAt(gazeAt);
     ASSERT_EQ(m_canvas->shapes().size(), 2u);
     const QPoint corner(209, 209);
     EXPECT_EQ(m_canvas->shapes()[1]->stampPosition(), corner);
 
-    const QImage& picture = StampPicture(STAMP_FIRST_NUMBER);
+    const QImage& picture = StampPicture(kStampFirstNumber);
     int mismatches = 0;
     for (int yy = 0; yy < picture.height(); ++yy) {
         for (int xx = 0; xx < picture.width(); ++xx) {
@@ -290,7 +290,7 @@ TEST_F(Canvas, StampLandsThreePixelsUpAndLeftOfTheFrameWithWhiteTransparent) {
 TEST_F(Canvas, ToolChangeDuringADwellKeepsTheCursorInPlace) {
     gaze({300, 300});  // cursor point (297, 297)
     dwell({300, 300});
-    choose(0, GROUP_STAMP_TOOL);
+    choose(0, kGroupStampTool);
     gaze({500, 500});  // frozen: the dwell goes on
     dwell({300, 300});
     ASSERT_EQ(m_canvas->shapes().size(), 1u);
@@ -298,8 +298,8 @@ TEST_F(Canvas, ToolChangeDuringADwellKeepsTheCursorInPlace) {
 }
 
 TEST_F(Canvas, StampChangeShowsInTheFrameAndTheNextStamp) {
-    choose(0, GROUP_STAMP_TOOL);
-    attribute(170, GROUP_STAMP);
+    choose(0, kGroupStampTool);
+    attribute(170, kGroupStamp);
     EXPECT_EQ(m_canvas->cursor().stampImageId(), 170);
     commitAt({300, 300});
     ASSERT_EQ(m_canvas->shapes().size(), 1u);
@@ -382,7 +382,7 @@ TEST_F(Canvas, FixationEndKeepsAShapeInProgress) {
 TEST_F(Canvas, ShapeToolChangeMidShapeKeepsTheStart) {
     commitAt({100, 100});
     stretchTo({200, 150});
-    choose(SHAPE_RECTANGLE, GROUP_SHAPE_TOOL);
+    choose(kShapeRectangle, kGroupShapeTool);
     EXPECT_TRUE(m_canvas->shapeInProgress());
     EXPECT_EQ(m_canvas->currentShape().start(), QPoint(100, 100));
     stretchTo({300, 300});
@@ -398,10 +398,10 @@ TEST_F(Canvas, StampsSuspendAndNewCancelAShapeInProgress) {
         std::uintptr_t value;
         int code;
     };
-    for (Action action : {Action{0, GROUP_STAMP_TOOL}, Action{0, GROUP_SUSPEND}, Action{0, GROUP_NEW}}) {
-        choose(SHAPE_LINE, GROUP_SHAPE_TOOL);
+    for (Action action : {Action{0, kGroupStampTool}, Action{0, kGroupSuspend}, Action{0, kGroupNew}}) {
+        choose(kShapeLine, kGroupShapeTool);
         if (m_canvas->tool() == CPaintDlg::kToolNone) {
-            choose(0, GROUP_SUSPEND);
+            choose(0, kGroupSuspend);
         }
         commitAt({100, 100});
         stretchTo({300, 120});
@@ -416,16 +416,16 @@ TEST_F(Canvas, StampsSuspendAndNewCancelAShapeInProgress) {
 }
 
 TEST_F(Canvas, SuspendedCanvasIgnoresDwellsAndResumesItsTool) {
-    choose(0, GROUP_STAMP_TOOL);
-    choose(0, GROUP_SUSPEND);
+    choose(0, kGroupStampTool);
+    choose(0, kGroupSuspend);
     EXPECT_EQ(m_canvas->tool(), CPaintDlg::kToolNone);
-    EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::KIND_SQUARE);
+    EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::kKindSquare);
     commitAt({200, 200});
     EXPECT_TRUE(m_canvas->shapes().empty());
     EXPECT_TRUE(m_sound.log().filter(QStringLiteral("async")).isEmpty());
-    choose(0, GROUP_SUSPEND);
+    choose(0, kGroupSuspend);
     EXPECT_EQ(m_canvas->tool(), CPaintDlg::kToolStamp);
-    EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::KIND_STAMP_FRAME);
+    EXPECT_EQ(m_canvas->cursor().kind(), GazeCursor::kKindStampFrame);
 }
 
 TEST_F(Canvas, GazeAndDwellsOffTheCanvasOnlyHideTheCursor) {
@@ -445,7 +445,7 @@ TEST_F(Canvas, ColourChangeRecoloursTheShapeInProgress) {
     commitAt({100, 100});
     stretchTo({300, 100});
     EXPECT_EQ(display().pixel(200, 100), kBlack);
-    attribute(kRed, GROUP_COLOR);
+    attribute(kRed, kGroupColor);
     EXPECT_EQ(display().pixel(200, 100), kRedRgb);
     EXPECT_EQ(m_canvas->currentShape().pen().color, kRed);
     commitAt({303, 103});
@@ -456,9 +456,9 @@ TEST_F(Canvas, ColourChangeRecoloursTheShapeInProgress) {
 
 TEST_F(Canvas, UnknownToolsAndAttributesChangeNothing) {
     commitAt({100, 100});
-    choose(7, GROUP_SHAPE_TOOL);
-    choose(0, GROUP_SAVE);
-    attribute(1, GROUP_UNDO);
+    choose(7, kGroupShapeTool);
+    choose(0, kGroupSave);
+    attribute(1, kGroupUndo);
     EXPECT_TRUE(m_canvas->shapeInProgress());
     EXPECT_EQ(logBody(), "Start Shape\n");
 }
@@ -476,7 +476,7 @@ TEST_F(Canvas, GridDotsAreNeverInTheImageASaveTakes) {
         written = drawing;
         return support::WriteStatus::Ok;
     });
-    post(WM_TOGGLE_GRID, 0, GROUP_GRID);
+    post(WM_TOGGLE_GRID, 0, kGroupGrid);
     EXPECT_TRUE(m_canvas->gridOn());
     EXPECT_EQ(committed().pixel(25, 25), kBlack);
     EXPECT_EQ(committed().pixel(26, 26), kBlack);
@@ -487,14 +487,14 @@ TEST_F(Canvas, GridDotsAreNeverInTheImageASaveTakes) {
     EXPECT_EQ(committed().pixel(775, 625), kBlack);
 
     const QString path = QStringLiteral("Lumora/Drawings/x.bmp");
-    postText(WM_DRAWING_FILE, DRAWING_FILE_SAVE, path);
+    postText(WM_DRAWING_FILE, kDrawingFileSave, path);
     ASSERT_FALSE(written.isNull());
     EXPECT_EQ(written, m_canvas->snapshot());
     EXPECT_EQ(written.pixel(25, 25), kWhite);
     EXPECT_EQ(written.pixel(775, 625), kWhite);
     EXPECT_EQ(written.pixel(350, 300), kBlack);
 
-    post(WM_TOGGLE_GRID, 0, GROUP_GRID);
+    post(WM_TOGGLE_GRID, 0, kGroupGrid);
     EXPECT_EQ(committed(), written);
     EXPECT_EQ(logBody(), "Grid On\nStart Shape\nEnd Shape\nUndo\nStart Shape\nEnd Shape\nSave\nGrid Off\n");
 }
@@ -504,12 +504,12 @@ TEST_F(Canvas, AFailedSaveIsNotLoggedAsASaveAndSaysWhyItFailed) {
     for (const support::WriteStatus status :
          {support::WriteStatus::NoSpace, support::WriteStatus::CannotOpen, support::WriteStatus::Failed}) {
         m_canvas->setDrawingWriter([status](const QString&, const QImage&) { return status; });
-        postText(WM_DRAWING_FILE, DRAWING_FILE_SAVE, path);
+        postText(WM_DRAWING_FILE, kDrawingFileSave, path);
         EXPECT_EQ(m_canvas->lastSaveStatus(), status);
         EXPECT_EQ(logBody(), "");
     }
     m_canvas->setDrawingWriter([](const QString&, const QImage&) { return support::WriteStatus::Ok; });
-    postText(WM_DRAWING_FILE, DRAWING_FILE_SAVE, path);
+    postText(WM_DRAWING_FILE, kDrawingFileSave, path);
     EXPECT_EQ(m_canvas->lastSaveStatus(), support::WriteStatus::Ok);
     EXPECT_EQ(logBody(), "Save\n");
 }
@@ -517,11 +517,11 @@ TEST_F(Canvas, AFailedSaveIsNotLoggedAsASaveAndSaysWhyItFailed) {
 TEST_F(Canvas, GridToggledDuringARubberBandLeavesNoStrayDots) {
     commitAt({100, 100});
     stretchTo({400, 400});
-    post(WM_TOGGLE_GRID, 0, GROUP_GRID);
+    post(WM_TOGGLE_GRID, 0, kGroupGrid);
     stretchTo({130, 130});
     // The area the band has left shows the grid as the committed picture does.
     EXPECT_EQ(display().pixel(325, 325), kBlack);
-    post(WM_TOGGLE_GRID, 0, GROUP_GRID);
+    post(WM_TOGGLE_GRID, 0, kGroupGrid);
     stretchTo({400, 400});
     stretchTo({130, 130});
     EXPECT_EQ(display().pixel(325, 325), kWhite);
@@ -532,8 +532,8 @@ TEST_F(Canvas, GridToggledDuringARubberBandLeavesNoStrayDots) {
 TEST_F(Canvas, GridOffShowsNoTemplateShapeWhenNothingIsInProgress) {
     drawShape({100, 100}, {300, 100});
     post(WM_UNDO, 0, 0);
-    post(WM_TOGGLE_GRID, 0, GROUP_GRID);
-    post(WM_TOGGLE_GRID, 0, GROUP_GRID);
+    post(WM_TOGGLE_GRID, 0, kGroupGrid);
+    post(WM_TOGGLE_GRID, 0, kGroupGrid);
     EXPECT_EQ(countColour(display(), kWhite), 798 * 630);
 }
 
@@ -546,7 +546,7 @@ TEST_F(Canvas, UndoOnAnEmptyListOnlyLogs) {
 }
 
 TEST_F(Canvas, UndoRemovesTheLastShapeAndRedrawsTheRest) {
-    attribute(kRed, GROUP_COLOR);
+    attribute(kRed, kGroupColor);
     drawShape({100, 100}, {300, 100});
     drawShape({100, 200}, {300, 200});
     post(WM_UNDO, 0, 0);
@@ -558,8 +558,8 @@ TEST_F(Canvas, UndoRemovesTheLastShapeAndRedrawsTheRest) {
 
 TEST_F(Canvas, NewEmptiesTheDrawingAndKeepsTheGrid) {
     drawShape({100, 100}, {300, 100});
-    post(WM_TOGGLE_GRID, 0, GROUP_GRID);
-    choose(0, GROUP_NEW);
+    post(WM_TOGGLE_GRID, 0, kGroupGrid);
+    choose(0, kGroupNew);
     EXPECT_TRUE(m_canvas->shapes().empty());
     EXPECT_EQ(committed().pixel(200, 100), kWhite);
     EXPECT_EQ(committed().pixel(25, 25), kBlack);
@@ -569,7 +569,7 @@ TEST_F(Canvas, NewEmptiesTheDrawingAndKeepsTheGrid) {
 // ---- Log ------------------------------------------------------------------------------------
 
 TEST_F(Canvas, LogOfAChosenAndDrawnRectangle) {
-    choose(SHAPE_RECTANGLE, GROUP_SHAPE_TOOL);
+    choose(kShapeRectangle, kGroupShapeTool);
     drawShape({100, 100}, {200, 200});
     EXPECT_EQ(m_sink->text(),
               KeystrokeLog::HeaderFor(QDate::currentDate()) + "Rectangle Button, Start Shape\nEnd Shape\n");
@@ -633,7 +633,7 @@ QString writePicture(const QString& path, const QSize& size, QRgb colour) {
 TEST_F(Canvas, OpenShowsThePictureEmptiesTheListAndLogsEveryTry) {
     drawShape({100, 100}, {300, 100});
     const QString small = writePicture(QStringLiteral("Lumora/Drawings/small.bmp"), QSize(200, 150), kRedRgb);
-    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, small);
+    postText(WM_DRAWING_FILE, kDrawingFileOpen, small);
     EXPECT_TRUE(m_canvas->shapes().empty());
     EXPECT_EQ(committed().pixel(199, 149), kRedRgb);
     EXPECT_EQ(committed().pixel(200, 100), kWhite);  // the line is gone, the padding white
@@ -645,12 +645,12 @@ TEST_F(Canvas, OpenShowsThePictureEmptiesTheListAndLogsEveryTry) {
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("BM not really a picture");
     bad.close();
-    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, bad.fileName());
+    postText(WM_DRAWING_FILE, kDrawingFileOpen, bad.fileName());
     EXPECT_TRUE(m_canvas->shapes().empty());
     EXPECT_EQ(committed().pixel(199, 149), kRedRgb);
     EXPECT_EQ(committed().pixel(200, 300), kWhite);
-    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, QStringLiteral("missing.bmp"));
-    post(WM_DRAWING_FILE, DRAWING_FILE_OPEN, 0);  // no path: nothing at all
+    postText(WM_DRAWING_FILE, kDrawingFileOpen, QStringLiteral("missing.bmp"));
+    post(WM_DRAWING_FILE, kDrawingFileOpen, 0);  // no path: nothing at all
     EXPECT_EQ(logBody(), "Start Shape\nEnd Shape\nOpen\nStart Shape\nEnd Shape\nOpen\nOpen\n");
 }
 
@@ -659,7 +659,7 @@ TEST_F(Canvas, OpenDropsAShapeInProgress) {
     stretchTo({300, 120});
     dwell({303, 123});
     ASSERT_TRUE(m_canvas->shapeInProgress());
-    postText(WM_DRAWING_FILE, DRAWING_FILE_OPEN, QStringLiteral("missing.bmp"));
+    postText(WM_DRAWING_FILE, kDrawingFileOpen, QStringLiteral("missing.bmp"));
     EXPECT_FALSE(m_canvas->shapeInProgress());
     EXPECT_EQ(m_canvas->dwellStage(), DwellStage::Following);
     EXPECT_EQ(m_canvas->cursor().color(), CanvasDwell::kGreen);

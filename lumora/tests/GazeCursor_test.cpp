@@ -10,18 +10,18 @@ using namespace lumora;
 
 namespace {
 
-constexpr QRgb BACKGROUND = 0xFFCED3D6u;  // RGB(214, 211, 206)
-const QSize OWNER(200, 150);
+constexpr QRgb kBackground = 0xFFCED3D6u;  // RGB(214, 211, 206)
+const QSize kOwner(200, 150);
 
-QImage picture(QRgb fill = BACKGROUND) {
-    QImage image(OWNER, QImage::Format_RGB32);
+QImage picture(QRgb fill = kBackground) {
+    QImage image(kOwner, QImage::Format_RGB32);
     image.fill(fill);
     return image;
 }
 
 // A picture with a different value at every pixel, so that any misplaced copy shows.
 QImage patterned() {
-    QImage image(OWNER, QImage::Format_RGB32);
+    QImage image(kOwner, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             image.setPixel(x, y, qRgb(x, y, (x * 7 + y * 3) & 0xFF));
@@ -30,10 +30,10 @@ QImage patterned() {
     return image;
 }
 
-GazeCursor created(ColorRef fill = COLOR_BACKGROUND) {
+GazeCursor created(ColorRef fill = kColorBackground) {
     GazeCursor cursor;
-    cursor.create(OWNER, fill);
-    cursor.setColor(COLOR_GAZE_CURSOR);
+    cursor.create(kOwner, fill);
+    cursor.setColor(kColorGazeCursor);
     return cursor;
 }
 
@@ -51,7 +51,7 @@ TEST(GazeCursor, CentringTheSquare) {
 
 TEST(GazeCursor, CentringTheStampFrameAndNegativePoints) {
     GazeCursor cursor = created();
-    cursor.setKind(GazeCursor::KIND_STAMP_FRAME);
+    cursor.setKind(GazeCursor::kKindStampFrame);
     cursor.centerAt(100, 50);
     EXPECT_EQ(cursor.rect(), QRect(62, 12, 76, 76));
     cursor.centerAt(-3, 0);
@@ -61,20 +61,20 @@ TEST(GazeCursor, CentringTheStampFrameAndNegativePoints) {
 TEST(GazeCursor, ChangingKindWithoutCentringGoesToTheCorner) {
     GazeCursor cursor = created();
     cursor.centerAt(100, 100);
-    cursor.setKind(GazeCursor::KIND_STAMP_FRAME);
+    cursor.setKind(GazeCursor::kKindStampFrame);
     EXPECT_EQ(cursor.rect(), QRect(0, 0, 76, 76));
-    cursor.setKind(GazeCursor::KIND_SQUARE);
+    cursor.setKind(GazeCursor::kKindSquare);
     EXPECT_EQ(cursor.rect(), QRect(0, 0, 15, 15));
-    EXPECT_EQ(cursor.kind(), GazeCursor::KIND_SQUARE);
+    EXPECT_EQ(cursor.kind(), GazeCursor::kKindSquare);
 }
 
 TEST(GazeCursor, CreateStartsASquareInTheCorner) {
     GazeCursor cursor;
-    cursor.setKind(GazeCursor::KIND_STAMP_FRAME);
-    cursor.create(OWNER, COLOR_WHITE);
-    EXPECT_EQ(cursor.kind(), GazeCursor::KIND_SQUARE);
+    cursor.setKind(GazeCursor::kKindStampFrame);
+    cursor.create(kOwner, kColorWhite);
+    EXPECT_EQ(cursor.kind(), GazeCursor::kKindSquare);
     EXPECT_EQ(cursor.rect(), QRect(0, 0, 15, 15));
-    EXPECT_EQ(cursor.saveUnder().size(), OWNER);
+    EXPECT_EQ(cursor.saveUnder().size(), kOwner);
 }
 
 TEST(GazeCursor, EraseBeforeAnyDrawPaintsTheFillColour) {
@@ -104,8 +104,8 @@ TEST(GazeCursor, SquareIsWhiteWithAColouredCentre) {
     EXPECT_EQ(image.pixel(45, 35), red);
     EXPECT_EQ(image.pixel(46, 36), white);
     EXPECT_EQ(image.pixel(47, 37), white);
-    EXPECT_EQ(image.pixel(48, 38), BACKGROUND);
-    EXPECT_EQ(image.pixel(32, 22), BACKGROUND);
+    EXPECT_EQ(image.pixel(48, 38), kBackground);
+    EXPECT_EQ(image.pixel(32, 22), kBackground);
     int redCount = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -150,8 +150,8 @@ TEST(GazeCursor, SavesFromTheSourceNotTheTarget) {
 
 TEST(GazeCursor, StampFrameShowsTheStampInAFrame) {
     GazeCursor cursor = created();
-    cursor.setKind(GazeCursor::KIND_STAMP_FRAME);
-    cursor.setStampImageId(STAMP_FIRST_NUMBER);
+    cursor.setKind(GazeCursor::kKindStampFrame);
+    cursor.setStampImageId(kStampFirstNumber);
     cursor.setColor(MakeColorRef(80, 152, 71));
     QImage image = picture();
     cursor.centerAt(100, 75);  // rect (62, 37) to (138, 113)
@@ -164,7 +164,7 @@ TEST(GazeCursor, StampFrameShowsTheStampInAFrame) {
     EXPECT_EQ(image.pixel(100, 37 + 2), green);
     EXPECT_EQ(image.pixel(100, 113 - 2), green);
     // Inside: the stamp where it is not white, the background where it is.
-    const QImage& stamp = StampPicture(STAMP_FIRST_NUMBER);
+    const QImage& stamp = StampPicture(kStampFirstNumber);
     ASSERT_FALSE(stamp.isNull());
     int shown = 0;
     int seeThrough = 0;
@@ -173,7 +173,7 @@ TEST(GazeCursor, StampFrameShowsTheStampInAFrame) {
             const QRgb s = stamp.pixel(x, y);
             const QRgb got = image.pixel(62 + 3 + x, 37 + 3 + y);
             if ((s & 0xFFFFFF) == 0xFFFFFF) {
-                EXPECT_EQ(got, BACKGROUND);
+                EXPECT_EQ(got, kBackground);
                 ++seeThrough;
             } else {
                 EXPECT_EQ(got, s);
@@ -189,11 +189,11 @@ TEST(GazeCursor, StampFrameShowsTheStampInAFrame) {
 
 TEST(GazeCursor, UnknownStampDrawsOnlyTheFrame) {
     GazeCursor cursor = created();
-    cursor.setKind(GazeCursor::KIND_STAMP_FRAME);
+    cursor.setKind(GazeCursor::kKindStampFrame);
     cursor.setStampImageId(9999);
     QImage image = picture();
     cursor.centerAt(100, 75);
     cursor.draw(image, image);
-    EXPECT_EQ(image.pixel(100, 75), BACKGROUND);
-    EXPECT_EQ(image.pixel(64, 75), ColorRefToQRgb(COLOR_GAZE_CURSOR));
+    EXPECT_EQ(image.pixel(100, 75), kBackground);
+    EXPECT_EQ(image.pixel(64, 75), ColorRefToQRgb(kColorGazeCursor));
 }

@@ -14,8 +14,8 @@ namespace {
 
 using Event = KeystrokeLog::Event;
 
-const QDate DAY(2004, 7, 12);
-const std::string HEADER =
+const QDate kDay(2004, 7, 12);
+const std::string kHeader =
     "The following represents keystroke level events for a drawing session in Lumora on 07/12/2004\n"
     "Lumora version: 2.6\n"
     "Initial values are:\n"
@@ -31,20 +31,20 @@ struct MemoryLog {
         auto owned = failAfter == std::string::npos ? std::make_unique<MemoryLogSink>()
                                                     : std::make_unique<MemoryLogSink>(failAfter);
         sink = owned.get();
-        log.open(std::move(owned), DAY);
+        log.open(std::move(owned), kDay);
     }
-    std::string body() const { return sink->text().substr(std::min(HEADER.size(), sink->text().size())); }
+    std::string body() const { return sink->text().substr(std::min(kHeader.size(), sink->text().size())); }
 };
 
 }  // namespace
 
 TEST(KeystrokeLog, NameAndHeader) {
-    EXPECT_EQ(KeystrokeLog::FileNameFor(QDateTime(DAY, QTime(12, 25, 59))),
+    EXPECT_EQ(KeystrokeLog::FileNameFor(QDateTime(kDay, QTime(12, 25, 59))),
               QStringLiteral("Lumora/Data/LMkey2004-07-12_1225.dat"));
     EXPECT_EQ(KeystrokeLog::FileNameFor(QDateTime(QDate(2026, 1, 2), QTime(3, 4))),
               QStringLiteral("Lumora/Data/LMkey2026-01-02_0304.dat"));
     MemoryLog m;
-    EXPECT_EQ(m.sink->text(), HEADER);
+    EXPECT_EQ(m.sink->text(), kHeader);
     EXPECT_TRUE(m.log.isRecording());
 }
 
@@ -82,11 +82,11 @@ TEST(KeystrokeLog, EveryEventTextAndTheShapeButtonsShareALine) {
 
 TEST(KeystrokeLog, FailedWriteDropsEverythingAfter) {
     // Room for the header and part of the next event only.
-    MemoryLog m(HEADER.size() + 4);
+    MemoryLog m(kHeader.size() + 4);
     m.log.record(Event::Undo);
     EXPECT_FALSE(m.log.isRecording());
     m.log.record(Event::New);
-    EXPECT_EQ(m.sink->text(), HEADER + "Undo");
+    EXPECT_EQ(m.sink->text(), kHeader + "Undo");
 
     // A header that does not fit already stops the log.
     MemoryLog tiny(10);
@@ -100,7 +100,7 @@ TEST(KeystrokeLog, WithoutASinkNothingIsRecorded) {
     never.record(Event::Undo);
     EXPECT_FALSE(never.isRecording());
     KeystrokeLog unopened;
-    unopened.open(nullptr, DAY);
+    unopened.open(nullptr, kDay);
     unopened.record(Event::Undo);
     EXPECT_FALSE(unopened.isRecording());
 }
@@ -111,13 +111,13 @@ TEST(KeystrokeLog, FileAppendsASecondSessionAndRefusesABadPath) {
     QFile::remove(path);
     for (int session = 0; session < 2; ++session) {
         KeystrokeLog log;
-        log.open(FileLogSink::Open(path), DAY);
+        log.open(FileLogSink::Open(path), kDay);
         log.record(Event::Stamp);
         EXPECT_TRUE(log.isRecording());
     }
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), HEADER + "Stamp\n" + HEADER + "Stamp\n");
+    EXPECT_EQ(file.readAll().toStdString(), kHeader + "Stamp\n" + kHeader + "Stamp\n");
 
     EXPECT_EQ(FileLogSink::Open(QStringLiteral("no/such/folder/LMkey.dat")), nullptr);
     EXPECT_EQ(FileLogSink::Open(QStringLiteral("logs")), nullptr);  // a folder
@@ -135,7 +135,7 @@ TEST(KeystrokeLog, OnlyARegularFileKeepsTheSession) {
     EXPECT_EQ(FileLogSink::Open(QStringLiteral("logs/null.dat")), nullptr);
     // Drawing goes on unrecorded.
     KeystrokeLog log;
-    log.open(FileLogSink::Open(QStringLiteral("logs/fifo.dat")), DAY);
+    log.open(FileLogSink::Open(QStringLiteral("logs/fifo.dat")), kDay);
     for (int i = 0; i < 10000; ++i)
         log.record(Event::Undo);
     EXPECT_FALSE(log.isRecording());

@@ -22,14 +22,14 @@ using namespace lumora;
 
 namespace {
 
-constexpr QRgb K = 0xFF000000, W = 0xFFFFFFFF, R = 0xFFFF0000, G = 0xFF00FF00, B = 0xFF0000FF;
-constexpr QRgb Y = 0xFFFFFF00, C = 0xFF00FFFF, M = 0xFFFF00FF;
-const std::vector<std::vector<QRgb>> COLOUR = {{R, G, B, W, K}, {Y, C, M, K, W}, {W, K, R, G, B}};
-const std::vector<std::vector<QRgb>> MONO = {{W, K, W, K, W}, {K, W, K, W, K}, {W, W, K, K, W}};
-const BmpPalette TABLE = {K, W, R, G, B, Y, C, M};
+constexpr QRgb kK = 0xFF000000, kW = 0xFFFFFFFF, kR = 0xFFFF0000, kG = 0xFF00FF00, kB = 0xFF0000FF;
+constexpr QRgb kY = 0xFFFFFF00, kC = 0xFF00FFFF, kM = 0xFFFF00FF;
+const std::vector<std::vector<QRgb>> kColour = {{kR, kG, kB, kW, kK}, {kY, kC, kM, kK, kW}, {kW, kK, kR, kG, kB}};
+const std::vector<std::vector<QRgb>> kMono = {{kW, kK, kW, kK, kW}, {kK, kW, kK, kW, kK}, {kW, kW, kK, kK, kW}};
+const BmpPalette kTable = {kK, kW, kR, kG, kB, kY, kC, kM};
 
 // Offsets of the header fields within the file.
-constexpr int INFO_SIZE = 14, WIDTH = 18, HEIGHT = 22, BITS = 28, COMPRESSION = 30, COLOURS_USED = 46;
+constexpr int kInfoSize = 14, kWidth = 18, kHeight = 22, kBits = 28, kCompression = 30, kColoursUsed = 46;
 
 std::string dataPath(const char* name) {
     return std::string(LUMORA_TEST_DATA_DIR) + "/" + name;
@@ -92,7 +92,7 @@ TEST(LoadBmpFile, ReadsEveryDepthAndRowOrder) {
     for (const GoodFile& f : files) {
         QImage image;
         ASSERT_TRUE(LoadBmpFile(QString::fromStdString(dataPath(f.name)), image)) << f.name;
-        expectPixels(image, f.mono ? MONO : COLOUR, f.name);
+        expectPixels(image, f.mono ? kMono : kColour, f.name);
     }
 }
 
@@ -100,11 +100,11 @@ TEST(LoadBmpFile, GivesTheColourTableWhenAsked) {
     QImage image;
     BmpPalette palette = {0x12345678};
     ASSERT_TRUE(load(readData("colour_8bpp_used8.bmp"), image, &palette));
-    EXPECT_EQ(palette, TABLE);
+    EXPECT_EQ(palette, kTable);
 
     ASSERT_TRUE(load(readData("colour_4bpp.bmp"), image, &palette));
     ASSERT_EQ(palette.size(), 16);
-    EXPECT_EQ(palette.mid(0, 8), TABLE);
+    EXPECT_EQ(palette.mid(0, 8), kTable);
 
     ASSERT_TRUE(load(readData("colour_24bpp.bmp"), image, &palette));
     EXPECT_TRUE(palette.isEmpty());
@@ -117,9 +117,9 @@ TEST(LoadBmpFile, IndexPastTheColourCountReadsBlack) {
     bytes[pixels + 1] = char(8);  // (1, 2): the first index past the eight colours
     QImage image;
     ASSERT_TRUE(load(bytes, image));
-    EXPECT_EQ(image.pixel(0, 2), K);
-    EXPECT_EQ(image.pixel(1, 2), K);
-    EXPECT_EQ(image.pixel(2, 2), R);
+    EXPECT_EQ(image.pixel(0, 2), kK);
+    EXPECT_EQ(image.pixel(1, 2), kK);
+    EXPECT_EQ(image.pixel(2, 2), kR);
 }
 
 namespace {
@@ -130,66 +130,66 @@ struct BadHeader {
     void (*patch)(QByteArray&);
 };
 
-const BadHeader BAD_HEADERS[] = {
+const BadHeader kBadHeaders[] = {
     {"empty file", "colour_24bpp.bmp", [](QByteArray& b) { b.clear(); }},
     {"shorter than the file header", "colour_24bpp.bmp", [](QByteArray& b) { b.truncate(13); }},
     {"only the file header", "colour_24bpp.bmp", [](QByteArray& b) { b.truncate(14); }},
     {"not BM", "colour_24bpp.bmp", [](QByteArray& b) { b[1] = 'A'; }},
     {"info header cut short", "colour_24bpp.bmp", [](QByteArray& b) { b.truncate(14 + 39); }},
-    {"core header of 12 bytes", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, INFO_SIZE, 12); }},
-    {"info header of 39 bytes", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, INFO_SIZE, 39); }},
-    {"info header past the file", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, INFO_SIZE, 4000); }},
-    {"width 0", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, WIDTH, 0); }},
-    {"width negative", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, WIDTH, std::uint32_t(-5)); }},
-    {"height 0", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, HEIGHT, 0); }},
-    {"height most negative", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, HEIGHT, 0x80000000u); }},
+    {"core header of 12 bytes", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kInfoSize, 12); }},
+    {"info header of 39 bytes", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kInfoSize, 39); }},
+    {"info header past the file", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kInfoSize, 4000); }},
+    {"width 0", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kWidth, 0); }},
+    {"width negative", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kWidth, std::uint32_t(-5)); }},
+    {"height 0", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kHeight, 0); }},
+    {"height most negative", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kHeight, 0x80000000u); }},
     {"width times height overflows", "colour_32bpp.bmp",
      [](QByteArray& b) {
-         put32(b, WIDTH, 0x7FFFFFFF);
-         put32(b, HEIGHT, 0x7FFFFFFF);
+         put32(b, kWidth, 0x7FFFFFFF);
+         put32(b, kHeight, 0x7FFFFFFF);
      }},
-    {"rows past the data", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, HEIGHT, 4); }},
+    {"rows past the data", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kHeight, 4); }},
     {"top-down rows past the data", "colour_24bpp_topdown.bmp",
-     [](QByteArray& b) { put32(b, HEIGHT, std::uint32_t(-4)); }},
-    {"row wider than the data", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, WIDTH, 100000); }},
+     [](QByteArray& b) { put32(b, kHeight, std::uint32_t(-4)); }},
+    {"row wider than the data", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kWidth, 100000); }},
     {"pixel data one byte short", "colour_24bpp.bmp", [](QByteArray& b) { b.chop(1); }},
-    {"2 bits per pixel", "colour_8bpp_used8.bmp", [](QByteArray& b) { put16(b, BITS, 2); }},
-    {"0 bits per pixel", "colour_24bpp.bmp", [](QByteArray& b) { put16(b, BITS, 0); }},
-    {"15 bits per pixel", "colour_16bpp_555.bmp", [](QByteArray& b) { put16(b, BITS, 15); }},
-    {"64 bits per pixel", "colour_32bpp.bmp", [](QByteArray& b) { put16(b, BITS, 64); }},
-    {"run-length 8 with 24 bits", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 1); }},
-    {"run-length 4 with 1 bit", "mono_1bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 2); }},
-    {"run-length top-down", "rle8_runs_literals.bmp", [](QByteArray& b) { put32(b, HEIGHT, std::uint32_t(-3)); }},
+    {"2 bits per pixel", "colour_8bpp_used8.bmp", [](QByteArray& b) { put16(b, kBits, 2); }},
+    {"0 bits per pixel", "colour_24bpp.bmp", [](QByteArray& b) { put16(b, kBits, 0); }},
+    {"15 bits per pixel", "colour_16bpp_555.bmp", [](QByteArray& b) { put16(b, kBits, 15); }},
+    {"64 bits per pixel", "colour_32bpp.bmp", [](QByteArray& b) { put16(b, kBits, 64); }},
+    {"run-length 8 with 24 bits", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kCompression, 1); }},
+    {"run-length 4 with 1 bit", "mono_1bpp.bmp", [](QByteArray& b) { put32(b, kCompression, 2); }},
+    {"run-length top-down", "rle8_runs_literals.bmp", [](QByteArray& b) { put32(b, kHeight, std::uint32_t(-3)); }},
     {"run-length colour table past the data", "rle4_runs_literals.bmp",
      [](QByteArray& b) { b.truncate(14 + 40 + 60); }},
     {"more pixels than any drawing", "mono_1bpp.bmp",
      [](QByteArray& b) {
          // 16384 x 16384: the rows are there, but the picture would take a gigabyte.
-         put32(b, WIDTH, 16384);
-         put32(b, HEIGHT, 16384);
+         put32(b, kWidth, 16384);
+         put32(b, kHeight, 16384);
          b.resize(14 + 40 + 8 + 16384 * 16384 / 8);
      }},
     {"run-length picture larger than any drawing", "rle8_no_end.bmp",
      [](QByteArray& b) {
-         put32(b, WIDTH, 8193);
-         put32(b, HEIGHT, 8192);
+         put32(b, kWidth, 8193);
+         put32(b, kHeight, 8192);
      }},
-    {"bit fields with 24 bits", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 3); }},
-    {"bit fields with 8 bits", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 3); }},
-    {"embedded JPEG", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, COMPRESSION, 4); }},
+    {"bit fields with 24 bits", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kCompression, 3); }},
+    {"bit fields with 8 bits", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, kCompression, 3); }},
+    {"embedded JPEG", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kCompression, 4); }},
     {"bit fields cut off", "colour_16bpp_565_bitfields.bmp", [](QByteArray& b) { b.truncate(14 + 40 + 6); }},
-    {"257 colours", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, COLOURS_USED, 257); }},
-    {"17 colours in 4 bits", "colour_4bpp.bmp", [](QByteArray& b) { put32(b, COLOURS_USED, 17); }},
-    {"3 colours in 1 bit", "mono_1bpp.bmp", [](QByteArray& b) { put32(b, COLOURS_USED, 3); }},
-    {"colour count enormous", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, COLOURS_USED, 0xFFFFFFFFu); }},
-    {"colour table past the data", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, COLOURS_USED, 200); }},
+    {"257 colours", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, kColoursUsed, 257); }},
+    {"17 colours in 4 bits", "colour_4bpp.bmp", [](QByteArray& b) { put32(b, kColoursUsed, 17); }},
+    {"3 colours in 1 bit", "mono_1bpp.bmp", [](QByteArray& b) { put32(b, kColoursUsed, 3); }},
+    {"colour count enormous", "colour_24bpp.bmp", [](QByteArray& b) { put32(b, kColoursUsed, 0xFFFFFFFFu); }},
+    {"colour table past the data", "colour_8bpp_used8.bmp", [](QByteArray& b) { put32(b, kColoursUsed, 200); }},
     {"colour table cut off", "colour_8bpp_topdown.bmp", [](QByteArray& b) { b.truncate(14 + 40 + 100); }},
 };
 
 }  // namespace
 
 TEST(LoadBmpFile, RefusesBadHeadersAndLeavesTheTarget) {
-    for (const BadHeader& bad : BAD_HEADERS) {
+    for (const BadHeader& bad : kBadHeaders) {
         QByteArray bytes = readData(bad.base);
         bad.patch(bytes);
         QImage image(2, 2, QImage::Format_RGB32);
@@ -209,7 +209,7 @@ TEST(LoadBmpFile, ReadsFromADeviceAtItsPosition) {
     buffer.seek(4);
     QImage image;
     ASSERT_TRUE(LoadBmp(buffer, image));
-    expectPixels(image, COLOUR, "device");
+    expectPixels(image, kColour, "device");
 }
 
 TEST(LoadBmpFile, TakesNamesByteForByte) {
@@ -223,7 +223,7 @@ TEST(LoadBmpFile, TakesNamesByteForByte) {
     EXPECT_FALSE(LoadBmpFile("Lumora\\Images\\sample.bmp", image));
     ASSERT_TRUE(QFile::copy(QString::fromStdString(dataPath("mono_1bpp.bmp")), "Lumora\\Images\\sample.bmp"));
     ASSERT_TRUE(LoadBmpFile("Lumora\\Images\\sample.bmp", image));
-    expectPixels(image, MONO, "backslash name");
+    expectPixels(image, kMono, "backslash name");
 
     // A name that is not UTF-8 opens under the name its folder listing gives.
     const QByteArray latin1 = "Lumora/Images/Bild-\xE4.bmp";
@@ -234,7 +234,7 @@ TEST(LoadBmpFile, TakesNamesByteForByte) {
     ASSERT_EQ(::write(fd, sample.constData(), std::size_t(sample.size())), sample.size());
     ::close(fd);
     ASSERT_TRUE(LoadBmpFile(FileNameFromNative(latin1), image));
-    expectPixels(image, COLOUR, "name not UTF-8");
+    expectPixels(image, kColour, "name not UTF-8");
 }
 
 TEST(LoadBmpFile, MissingFileLeavesTheTarget) {
@@ -311,11 +311,11 @@ TEST(LoadBmpFile, TopLeftPartOnly) {
         ASSERT_TRUE(LoadBmpBytesTopLeft(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                         std::size_t(bytes.size()), QSize(3, 2), part))
             << name;
-        expectPixels(part, {{R, G, B}, {Y, C, M}}, name);
+        expectPixels(part, {{kR, kG, kB}, {kY, kC, kM}}, name);
         // A part larger than the picture is the whole picture.
         ASSERT_TRUE(LoadBmpBytesTopLeft(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                         std::size_t(bytes.size()), QSize(100, 100), part));
-        expectPixels(part, COLOUR, name);
+        expectPixels(part, kColour, name);
     }
     const QByteArray bytes = readData("colour_24bpp.bmp");
     QImage part;

@@ -53,7 +53,7 @@ protected:
 
     // Shows the owner with the buttons placed, and lets them paint once.
     void showAll() {
-        owner.show();
+        m_owner.show();
         Pump();
     }
     void gaze(QWidget* at, int times, QPoint offset = {20, 20}) {
@@ -64,12 +64,12 @@ protected:
     }
     int chosenCount() const {
         int n = 0;
-        for (const Message& m : owner.received)
+        for (const Message& m : m_owner.received)
             n += m.msg == WM_BUTTON_CHOSEN;
         return n;
     }
 
-    Owner owner;
+    Owner m_owner;
     ScriptedSoundPlayer* m_sound = nullptr;
 };
 
@@ -82,7 +82,7 @@ QRgb PixelAt(const LumoraButton& b, int x, int y) {
 // ---- Dwell counting ------------------------------------------------------------------------
 
 TEST_F(ButtonTest, HeldGazePressesInAtThirtyAndFiresAt35_110_185) {
-    LM_UtilityButton b(GROUP_UNDO, "Undo", "Undo");
+    LM_UtilityButton b(kGroupUndo, "Undo", "Undo");
     std::vector<int> fired;
     std::vector<int> highlighted;
     for (int point = 1; point <= 200; ++point) {
@@ -97,7 +97,7 @@ TEST_F(ButtonTest, HeldGazePressesInAtThirtyAndFiresAt35_110_185) {
 }
 
 TEST_F(ButtonTest, PointElsewhereResetsTheCountAndReleasesThePressedInLook) {
-    LM_UtilityButton b(GROUP_UNDO, "Undo", "Undo");
+    LM_UtilityButton b(kGroupUndo, "Undo", "Undo");
     for (int i = 0; i < 31; ++i)
         b.countDwell(true);
     EXPECT_TRUE(b.isHighlighted());
@@ -108,7 +108,7 @@ TEST_F(ButtonTest, PointElsewhereResetsTheCountAndReleasesThePressedInLook) {
 }
 
 TEST_F(ButtonTest, GazeOnTheRealButtonFiresOnceWithItsValueAndGroupAndAClick) {
-    auto* b = new LM_UtilityButton(GROUP_UNDO, "Undo", "Undo", &owner);
+    auto* b = new LM_UtilityButton(kGroupUndo, "Undo", "Undo", &m_owner);
     b->setGeometry(10, 10, 100, 80);
     showAll();
     ASSERT_TRUE(b->painted());
@@ -119,8 +119,8 @@ TEST_F(ButtonTest, GazeOnTheRealButtonFiresOnceWithItsValueAndGroupAndAClick) {
     EXPECT_EQ(chosenCount(), 0);
     gaze(b, 5);
     ASSERT_EQ(chosenCount(), 1);
-    EXPECT_EQ(owner.received[0].wParam, 0u);
-    EXPECT_EQ(owner.received[0].lParam, GROUP_UNDO);
+    EXPECT_EQ(m_owner.received[0].wParam, 0u);
+    EXPECT_EQ(m_owner.received[0].lParam, kGroupUndo);
     EXPECT_FALSE(b->isHighlighted());
     EXPECT_EQ(m_sound->log(), QStringList{QStringLiteral("async Lumora/Sounds/CLICK.WAV")});
     gaze(b, 74);
@@ -130,8 +130,8 @@ TEST_F(ButtonTest, GazeOnTheRealButtonFiresOnceWithItsValueAndGroupAndAClick) {
 }
 
 TEST_F(ButtonTest, NeighboursPointResetsTheCount) {
-    auto* a = new LM_UtilityButton(GROUP_UNDO, "Undo", "Undo", &owner);
-    auto* n = new LM_UtilityButton(GROUP_SAVE, "Save", "Save", &owner);
+    auto* a = new LM_UtilityButton(kGroupUndo, "Undo", "Undo", &m_owner);
+    auto* n = new LM_UtilityButton(kGroupSave, "Save", "Save", &m_owner);
     a->setGeometry(10, 10, 100, 80);
     n->setGeometry(120, 10, 100, 80);
     showAll();
@@ -149,20 +149,20 @@ TEST_F(ButtonTest, NeighboursPointResetsTheCount) {
 }
 
 TEST_F(ButtonTest, GazeCursorFollowsThePointOnTheButtonAndLeavesWithIt) {
-    auto* a = new LM_UtilityButton(GROUP_UNDO, "", "", &owner);
+    auto* a = new LM_UtilityButton(kGroupUndo, "", "", &m_owner);
     a->setGeometry(10, 10, 100, 80);
     showAll();
     const QRgb before = PixelAt(*a, 50, 40);
     gaze(a, 1, QPoint(50, 40));
     EXPECT_EQ(a->gazeCursor().rect(), QRect(43, 33, 15, 15));
-    EXPECT_EQ(PixelAt(*a, 50, 40), ColorRefToQRgb(COLOR_GAZE_CURSOR) & 0xFFFFFF);
+    EXPECT_EQ(PixelAt(*a, 50, 40), ColorRefToQRgb(kColorGazeCursor) & 0xFFFFFF);
     PostLumoraMessage(a, WM_GAZE_POINT, 1, MakePointLParam(300, 250));
     Pump();
     EXPECT_EQ(PixelAt(*a, 50, 40), before);
 }
 
 TEST_F(ButtonTest, MouseClickFiresWhateverTheCountAndLeavesTheCount) {
-    auto* b = new LM_UtilityButton(GROUP_UNDO, "Undo", "Undo", &owner);
+    auto* b = new LM_UtilityButton(kGroupUndo, "Undo", "Undo", &m_owner);
     b->setGeometry(10, 10, 100, 80);
     QObject::connect(b, &QAbstractButton::clicked, b, &LumoraButton::activate);
     showAll();
@@ -183,7 +183,7 @@ TEST_F(ButtonTest, PointLeftOrAboveTheScreenDecodesUnsignedAndMissesTheButton) {
     EXPECT_EQ(off, QPoint(65535, 65516));
     EXPECT_GE(off.x(), 32768);
 
-    auto* b = new LM_UtilityButton(GROUP_UNDO, "Undo", "Undo", &owner);
+    auto* b = new LM_UtilityButton(kGroupUndo, "Undo", "Undo", &m_owner);
     b->setGeometry(0, 0, 100, 80);
     showAll();
     gaze(b, 10, QPoint(5, 5));
@@ -195,8 +195,8 @@ TEST_F(ButtonTest, PointLeftOrAboveTheScreenDecodesUnsignedAndMissesTheButton) {
 // ---- Captions, selection and fill ----------------------------------------------------------
 
 TEST_F(ButtonTest, CaptionsSwapAndTheDotShowsOnlyOnTheDotButton) {
-    LM_UtilityButton grid(GROUP_GRID, "Grid Off", "Grid On", &owner);
-    auto* dot = new LM_UtilityButton(GROUP_DOT, "Dot On", "Dot Off", &owner);
+    LM_UtilityButton grid(kGroupGrid, "Grid Off", "Grid On", &m_owner);
+    auto* dot = new LM_UtilityButton(kGroupDot, "Dot On", "Dot Off", &m_owner);
     dot->setGeometry(10, 10, 100, 80);
     showAll();
     EXPECT_EQ(grid.caption(), "Grid On");
@@ -221,51 +221,51 @@ TEST_F(ButtonTest, CaptionsSwapAndTheDotShowsOnlyOnTheDotButton) {
 }
 
 TEST_F(ButtonTest, ChoosingTheSelectedShapeAgainTogglesItsFill) {
-    auto* rect = new LM_ShapeButton(SHAPE_RECTANGLE, &owner);
+    auto* rect = new LM_ShapeButton(kShapeRectangle, &m_owner);
     rect->setGeometry(10, 10, 120, 100);
     showAll();
     EXPECT_FALSE(rect->isSelected());
     rect->activate();  // not selected: selects, fill stays off
     Pump();
-    ASSERT_EQ(owner.received.size(), 2u);
-    EXPECT_EQ(owner.received[0].wParam, static_cast<std::uintptr_t>(SHAPE_RECTANGLE));
-    EXPECT_EQ(owner.received[0].lParam, GROUP_SHAPE_TOOL);
-    EXPECT_EQ(owner.received[1].wParam, 0u);
-    EXPECT_EQ(owner.received[1].lParam, GROUP_FILL);
+    ASSERT_EQ(m_owner.received.size(), 2u);
+    EXPECT_EQ(m_owner.received[0].wParam, static_cast<std::uintptr_t>(kShapeRectangle));
+    EXPECT_EQ(m_owner.received[0].lParam, kGroupShapeTool);
+    EXPECT_EQ(m_owner.received[1].wParam, 0u);
+    EXPECT_EQ(m_owner.received[1].lParam, kGroupFill);
 
     const ColorRef red = MakeColorRef(200, 55, 55);
-    PostLumoraMessage(rect, WM_BUTTON_CHOSEN, SHAPE_RECTANGLE, GROUP_SHAPE_TOOL);
-    PostLumoraMessage(rect, WM_BUTTON_CHOSEN, red, GROUP_COLOR);
+    PostLumoraMessage(rect, WM_BUTTON_CHOSEN, kShapeRectangle, kGroupShapeTool);
+    PostLumoraMessage(rect, WM_BUTTON_CHOSEN, red, kGroupColor);
     Pump();
     EXPECT_TRUE(rect->isSelected());
-    EXPECT_EQ(PixelAt(*rect, 60, 50), ColorRefToQRgb(COLOR_BACKGROUND) & 0xFFFFFF);
+    EXPECT_EQ(PixelAt(*rect, 60, 50), ColorRefToQRgb(kColorBackground) & 0xFFFFFF);
 
     // The owner answers every shape choice with a selection broadcast, which redraws.
-    owner.received.clear();
+    m_owner.received.clear();
     rect->activate();
-    PostLumoraMessage(rect, WM_BUTTON_CHOSEN, SHAPE_RECTANGLE, GROUP_SHAPE_TOOL);
+    PostLumoraMessage(rect, WM_BUTTON_CHOSEN, kShapeRectangle, kGroupShapeTool);
     Pump();
     EXPECT_TRUE(rect->fill());
-    EXPECT_EQ(owner.received[1].wParam, 1u);
+    EXPECT_EQ(m_owner.received[1].wParam, 1u);
     EXPECT_EQ(PixelAt(*rect, 60, 50), ColorRefToQRgb(red) & 0xFFFFFF);
 
-    owner.received.clear();
+    m_owner.received.clear();
     rect->activate();
     Pump();
     EXPECT_FALSE(rect->fill());
-    EXPECT_EQ(owner.received[1].wParam, 0u);
+    EXPECT_EQ(m_owner.received[1].wParam, 0u);
 }
 
 TEST_F(ButtonTest, ColourBroadcastReachesEveryShapeButOnlyTheSelectedShowsIt) {
-    auto* line = new LM_ShapeButton(SHAPE_LINE, &owner);
-    auto* circle = new LM_ShapeButton(SHAPE_CIRCLE, &owner);
+    auto* line = new LM_ShapeButton(kShapeLine, &m_owner);
+    auto* circle = new LM_ShapeButton(kShapeCircle, &m_owner);
     line->setGeometry(10, 10, 120, 100);
     circle->setGeometry(140, 10, 120, 100);
     showAll();
     EXPECT_TRUE(line->isSelected());
     const ColorRef green = MakeColorRef(80, 152, 71);
-    PostLumoraMessage(line, WM_BUTTON_CHOSEN, green, GROUP_COLOR);
-    PostLumoraMessage(circle, WM_BUTTON_CHOSEN, green, GROUP_COLOR);
+    PostLumoraMessage(line, WM_BUTTON_CHOSEN, green, kGroupColor);
+    PostLumoraMessage(circle, WM_BUTTON_CHOSEN, green, kGroupColor);
     Pump();
     EXPECT_EQ(line->currentColor(), green);
     EXPECT_EQ(circle->currentColor(), green);
@@ -273,15 +273,15 @@ TEST_F(ButtonTest, ColourBroadcastReachesEveryShapeButOnlyTheSelectedShowsIt) {
     EXPECT_EQ(PixelAt(*circle, 10, 50), 0xAAAAAAu);                       // grey outline
 
     // The stamp tool leaves no shape selected.
-    PostLumoraMessage(line, WM_BUTTON_CHOSEN, 0, GROUP_STAMP_TOOL);
+    PostLumoraMessage(line, WM_BUTTON_CHOSEN, 0, kGroupStampTool);
     Pump();
     EXPECT_FALSE(line->isSelected());
     EXPECT_EQ(PixelAt(*line, 60, 50), 0xAAAAAAu);
 }
 
 TEST_F(ButtonTest, ColourButtonsFollowTheColourBroadcast) {
-    auto* black = new LM_ColorButton(COLOR_BLACK, &owner);
-    auto* white = new LM_ColorButton(COLOR_WHITE, &owner);
+    auto* black = new LM_ColorButton(kColorBlack, &m_owner);
+    auto* white = new LM_ColorButton(kColorWhite, &m_owner);
     black->setGeometry(10, 10, 80, 80);
     white->setGeometry(100, 10, 80, 80);
     showAll();
@@ -289,37 +289,37 @@ TEST_F(ButtonTest, ColourButtonsFollowTheColourBroadcast) {
     EXPECT_FALSE(white->isSelected());
     EXPECT_EQ(PixelAt(*black, 12, 12), 0u);  // the large square
     for (LumoraButton* b : {static_cast<LumoraButton*>(black), static_cast<LumoraButton*>(white)})
-        PostLumoraMessage(b, WM_BUTTON_CHOSEN, COLOR_WHITE, GROUP_COLOR);
+        PostLumoraMessage(b, WM_BUTTON_CHOSEN, kColorWhite, kGroupColor);
     Pump();
     EXPECT_FALSE(black->isSelected());
     EXPECT_TRUE(white->isSelected());
-    EXPECT_EQ(PixelAt(*black, 12, 12), ColorRefToQRgb(COLOR_BACKGROUND) & 0xFFFFFF);
+    EXPECT_EQ(PixelAt(*black, 12, 12), ColorRefToQRgb(kColorBackground) & 0xFFFFFF);
     white->activate();
     Pump();
-    EXPECT_EQ(owner.received.back().wParam, COLOR_WHITE);
-    EXPECT_EQ(owner.received.back().lParam, GROUP_COLOR);
+    EXPECT_EQ(m_owner.received.back().wParam, kColorWhite);
+    EXPECT_EQ(m_owner.received.back().lParam, kGroupColor);
 }
 
 TEST_F(ButtonTest, StampButtonPostsItsPictureNumberAndShowsThePicture) {
-    auto* flower = new LM_StampButton(149, &owner);
+    auto* flower = new LM_StampButton(149, &m_owner);
     flower->setGeometry(10, 10, 80, 80);
     showAll();
     flower->activate();
     Pump();
-    ASSERT_EQ(owner.received.size(), 1u);
-    EXPECT_EQ(owner.received[0].wParam, 149u);
-    EXPECT_EQ(owner.received[0].lParam, GROUP_STAMP);
+    ASSERT_EQ(m_owner.received.size(), 1u);
+    EXPECT_EQ(m_owner.received[0].wParam, 149u);
+    EXPECT_EQ(m_owner.received[0].lParam, kGroupStamp);
     // Something of the picture is drawn inside the stamp area, and the white around it is not.
     int drawn = 0;
     for (int y = 10; y < 70; ++y)
         for (int x = 10; x < 70; ++x)
-            drawn += PixelAt(*flower, x, y) != (ColorRefToQRgb(COLOR_BACKGROUND) & 0xFFFFFF);
+            drawn += PixelAt(*flower, x, y) != (ColorRefToQRgb(kColorBackground) & 0xFFFFFF);
     EXPECT_GT(drawn, 0);
-    EXPECT_EQ(PixelAt(*flower, 11, 11), ColorRefToQRgb(COLOR_BACKGROUND) & 0xFFFFFF);
+    EXPECT_EQ(PixelAt(*flower, 11, 11), ColorRefToQRgb(kColorBackground) & 0xFFFFFF);
 }
 
 TEST_F(ButtonTest, PictureFromAFileOrNoneWhenTheFileIsMissingOrBad) {
-    auto* arrow = new LM_UtilityButton(GROUP_ROTATE_LEFT, "", "", &owner);
+    auto* arrow = new LM_UtilityButton(kGroupRotateLeft, "", "", &m_owner);
     arrow->setGeometry(10, 10, 100, 85);
     showAll();
     QDir().mkpath(QStringLiteral("Lumora/Images"));
@@ -341,5 +341,5 @@ TEST_F(ButtonTest, PictureFromAFileOrNoneWhenTheFileIsMissingOrBad) {
     EXPECT_FALSE(arrow->hasImage());
     arrow->setImageFile(QStringLiteral("Lumora/Images/missing.bmp"));
     EXPECT_FALSE(arrow->hasImage());
-    EXPECT_EQ(PixelAt(*arrow, 50, 42), ColorRefToQRgb(COLOR_BACKGROUND) & 0xFFFFFF);
+    EXPECT_EQ(PixelAt(*arrow, 50, 42), ColorRefToQRgb(kColorBackground) & 0xFFFFFF);
 }

@@ -39,17 +39,17 @@ protected:
         QDir().mkpath(QStringLiteral("Lumora/Drawings"));
         QDir().mkpath(QStringLiteral("Lumora/Data"));
         SetSoundPlayer(std::make_unique<ScriptedSoundPlayer>());
-        dlg = std::make_unique<MainDlg>(QRect(0, 0, kScreenW, kScreenH), false);
-        dlg->show();
+        m_dlg = std::make_unique<MainDlg>(QRect(0, 0, kScreenW, kScreenH), false);
+        m_dlg->show();
         Pump();
     }
     void TearDown() override {
-        dlg.reset();
+        m_dlg.reset();
         SetSoundPlayer(nullptr);
     }
 
     void post(unsigned msg, const QPoint& p) {
-        PostLumoraMessage(dlg.get(), msg, 1, MakePointLParam(p.x(), p.y()));
+        PostLumoraMessage(m_dlg.get(), msg, 1, MakePointLParam(p.x(), p.y()));
         Pump();
     }
     void gazeAt(const QPoint& p, int times) {
@@ -60,22 +60,22 @@ protected:
     void chooseByGaze(const QWidget* button) { gazeAt(Centre(button), kButtonDwell); }
     // A whole dwell on the canvas at a canvas point: the gaze rests, the steps, the end.
     void dwellOnCanvas(const QPoint& canvasPt) {
-        const QPoint p = canvasPt + dlg->canvas()->geometry().origin;
+        const QPoint p = canvasPt + m_dlg->canvas()->geometry().origin;
         gazeAt(p, 1);
-        const int steps = dlg->canvas()->yellowStep() ? 3 : 2;
+        const int steps = m_dlg->canvas()->yellowStep() ? 3 : 2;
         for (int i = 0; i < steps; ++i)
             post(WM_GAZE_DWELL, p);
-        PostLumoraMessage(dlg.get(), WM_GAZE_FIXATION_END, 1, 0);
+        PostLumoraMessage(m_dlg.get(), WM_GAZE_FIXATION_END, 1, 0);
         Pump();
     }
     void drawRedRectangle() {
-        chooseByGaze(dlg->button(1014));  // Red
-        chooseByGaze(dlg->button(IDC_RECTANGLE));
+        chooseByGaze(m_dlg->button(1014));  // Red
+        chooseByGaze(m_dlg->button(IDC_RECTANGLE));
         dwellOnCanvas({100, 100});
         dwellOnCanvas({300, 200});
     }
 
-    std::unique_ptr<MainDlg> dlg;
+    std::unique_ptr<MainDlg> m_dlg;
 };
 
 const QRgb kRed = qRgb(200, 55, 55);
@@ -85,59 +85,59 @@ const QRgb kWhite = qRgb(255, 255, 255);
 
 TEST_F(Wiring, ARectangleChosenByGazeLandsOnTheCanvas) {
     drawRedRectangle();
-    ASSERT_EQ(dlg->canvas()->shapes().size(), 1u);
-    const QImage& image = dlg->canvas()->committedImage();
-    const QPoint a = dlg->canvas()->shapes()[0]->start();
-    const QPoint b = dlg->canvas()->shapes()[0]->end();
+    ASSERT_EQ(m_dlg->canvas()->shapes().size(), 1u);
+    const QImage& image = m_dlg->canvas()->committedImage();
+    const QPoint a = m_dlg->canvas()->shapes()[0]->start();
+    const QPoint b = m_dlg->canvas()->shapes()[0]->end();
     EXPECT_EQ(image.pixel(a), kRed);
     EXPECT_EQ(image.pixel(b), kRed);
     EXPECT_EQ(image.pixel((a.x() + b.x()) / 2, a.y()), kRed);
     EXPECT_EQ(image.pixel((a + b) / 2), kWhite);  // not filled
     // Undo by gaze takes it away again.
-    chooseByGaze(dlg->button(IDC_UNDO));
-    EXPECT_TRUE(dlg->canvas()->shapes().empty());
+    chooseByGaze(m_dlg->button(IDC_UNDO));
+    EXPECT_TRUE(m_dlg->canvas()->shapes().empty());
 }
 
 TEST_F(Wiring, SaveThroughTheDialogWritesTheDrawing) {
     drawRedRectangle();
-    SaveDlg* save = dlg->saveDlg();
+    SaveDlg* save = m_dlg->saveDlg();
     test::WhenVisible(save, [&] { chooseByGaze(save->saveButton()); });
     QTimer::singleShot(10000, save, [save] { save->reject(); });  // never hang the run
-    chooseByGaze(dlg->button(IDC_SAVE));
+    chooseByGaze(m_dlg->button(IDC_SAVE));
     Pump();
     const QStringList files = QDir(QStringLiteral("Lumora/Drawings")).entryList({QStringLiteral("*.bmp")});
     ASSERT_EQ(files.size(), 1);
     QImage written;
     ASSERT_TRUE(LoadBmpFile(QStringLiteral("Lumora/Drawings/") + files[0], written));
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32),
-              dlg->canvas()->snapshot().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(dlg->canvas()->shapes().size(), 1u);  // Save keeps the drawing
+              m_dlg->canvas()->snapshot().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(m_dlg->canvas()->shapes().size(), 1u);  // Save keeps the drawing
 }
 
 TEST_F(Wiring, NewSavesTheOldDrawingBeforeClearingIt) {
     drawRedRectangle();
-    const QImage before = dlg->canvas()->snapshot();
-    SaveDlg* save = dlg->saveDlg();
+    const QImage before = m_dlg->canvas()->snapshot();
+    SaveDlg* save = m_dlg->saveDlg();
     test::WhenVisible(save, [&] { chooseByGaze(save->saveButton()); });
     QTimer::singleShot(10000, save, [save] { save->reject(); });
-    chooseByGaze(dlg->button(IDC_NEW));
+    chooseByGaze(m_dlg->button(IDC_NEW));
     Pump();
     const QStringList files = QDir(QStringLiteral("Lumora/Drawings")).entryList({QStringLiteral("*.bmp")});
     ASSERT_EQ(files.size(), 1);
     QImage written;
     ASSERT_TRUE(LoadBmpFile(QStringLiteral("Lumora/Drawings/") + files[0], written));
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), before.convertToFormat(QImage::Format_RGB32));
-    EXPECT_TRUE(dlg->canvas()->shapes().empty());
+    EXPECT_TRUE(m_dlg->canvas()->shapes().empty());
 }
 
 TEST_F(Wiring, NewCancelledKeepsTheDrawing) {
     drawRedRectangle();
-    SaveDlg* save = dlg->saveDlg();
+    SaveDlg* save = m_dlg->saveDlg();
     test::WhenVisible(save, [&] { chooseByGaze(save->cancelButton()); });
     QTimer::singleShot(10000, save, [save] { save->reject(); });
-    chooseByGaze(dlg->button(IDC_NEW));
+    chooseByGaze(m_dlg->button(IDC_NEW));
     Pump();
-    EXPECT_EQ(dlg->canvas()->shapes().size(), 1u);
+    EXPECT_EQ(m_dlg->canvas()->shapes().size(), 1u);
     EXPECT_TRUE(QDir(QStringLiteral("Lumora/Drawings")).entryList({QStringLiteral("*.bmp")}).isEmpty());
 }
 
@@ -158,7 +158,7 @@ TEST_F(Wiring, ADrawingThatCannotBeWrittenStaysOnTheCanvasAndTheUserIsTold) {
          "The drawing could not be saved: the folder cannot be written."},
         {"a full disk, then Save", IDC_SAVE,
          [this] {
-             dlg->canvas()->setDrawingWriter(
+             m_dlg->canvas()->setDrawingWriter(
                  [](const QString&, const QImage&) { return support::WriteStatus::NoSpace; });
          },
          "The drawing could not be saved: the disk is full."},
@@ -166,33 +166,33 @@ TEST_F(Wiring, ADrawingThatCannotBeWrittenStaysOnTheCanvasAndTheUserIsTold) {
     for (const Case& c : cases) {
         SetUp();
         drawRedRectangle();
-        const QImage before = dlg->canvas()->snapshot();
+        const QImage before = m_dlg->canvas()->snapshot();
         c.breakTheDisk();
-        SaveDlg* save = dlg->saveDlg();
+        SaveDlg* save = m_dlg->saveDlg();
         QStringList told;
         test::WhenVisible(save, [&] { chooseByGaze(save->saveButton()); });
         test::WhenShown(
-            dlg.get(), [&] { return static_cast<QWidget*>(dlg->messageDlg()); },
+            m_dlg.get(), [&] { return static_cast<QWidget*>(m_dlg->messageDlg()); },
             [&] {
-                MessageDlg* message = dlg->messageDlg();
+                MessageDlg* message = m_dlg->messageDlg();
                 told << message->text();
                 // Read, then dismissed by gaze like every other dialog.
                 chooseByGaze(message->okButton());
             });
         QTimer::singleShot(10000, save, [this, save] {
             save->reject();
-            if (dlg->messageDlg())
-                dlg->messageDlg()->reject();
+            if (m_dlg->messageDlg())
+                m_dlg->messageDlg()->reject();
         });
-        chooseByGaze(dlg->button(c.button));
+        chooseByGaze(m_dlg->button(c.button));
         Pump();
         EXPECT_EQ(told, QStringList{c.told}) << c.what;
-        EXPECT_FALSE(dlg->messageDlg()->isVisible()) << c.what;
-        ASSERT_EQ(dlg->canvas()->shapes().size(), 1u) << c.what;
-        EXPECT_EQ(dlg->canvas()->snapshot(), before) << c.what;
+        EXPECT_FALSE(m_dlg->messageDlg()->isVisible()) << c.what;
+        ASSERT_EQ(m_dlg->canvas()->shapes().size(), 1u) << c.what;
+        EXPECT_EQ(m_dlg->canvas()->snapshot(), before) << c.what;
         // Drawing goes on after the message.
-        chooseByGaze(dlg->button(IDC_UNDO));
-        EXPECT_TRUE(dlg->canvas()->shapes().empty()) << c.what;
+        chooseByGaze(m_dlg->button(IDC_UNDO));
+        EXPECT_TRUE(m_dlg->canvas()->shapes().empty()) << c.what;
         TearDown();
         QFile::remove(QStringLiteral("Lumora/Drawings"));
     }
@@ -200,12 +200,12 @@ TEST_F(Wiring, ADrawingThatCannotBeWrittenStaysOnTheCanvasAndTheUserIsTold) {
 
 TEST_F(Wiring, ExitConfirmedByGazeEndsTheProgram) {
     bool closed = false;
-    QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
-    ExitDlg* exit = dlg->exitDlg();
+    QObject::connect(m_dlg.get(), &MainDlg::closed, [&] { closed = true; });
+    ExitDlg* exit = m_dlg->exitDlg();
     test::WhenVisible(exit, [&] { chooseByGaze(exit->exitButton()); });
     QTimer::singleShot(10000, exit, [exit] { exit->reject(); });
-    chooseByGaze(dlg->button(IDC_EXIT));
+    chooseByGaze(m_dlg->button(IDC_EXIT));
     Pump();
     EXPECT_TRUE(closed);
-    EXPECT_FALSE(dlg->gazeShared().gazeRunning.load());
+    EXPECT_FALSE(m_dlg->gazeShared().gazeRunning.load());
 }

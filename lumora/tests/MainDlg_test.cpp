@@ -59,17 +59,17 @@ class MainTest : public ::testing::Test {
 protected:
     void SetUp() override {
         auto sound = std::make_unique<ScriptedSoundPlayer>();
-        sounds = sound.get();
+        m_sounds = sound.get();
         SetSoundPlayer(std::move(sound));
-        dlg = std::make_unique<MainDlg>(QRect(0, 0, 1024, 768), false);
-        recorder = std::make_unique<CanvasRecorder>(dlg->canvas());
-        dlg->show();
+        m_dlg = std::make_unique<MainDlg>(QRect(0, 0, 1024, 768), false);
+        m_recorder = std::make_unique<CanvasRecorder>(m_dlg->canvas());
+        m_dlg->show();
         Pump();
-        recorder->clearMessages();
+        m_recorder->clearMessages();
     }
     void TearDown() override {
-        recorder.reset();
-        dlg.reset();
+        m_recorder.reset();
+        m_dlg.reset();
         SetSoundPlayer(nullptr);
     }
 
@@ -77,39 +77,39 @@ protected:
 
     void gazeAt(const QPoint& p, int times) {
         for (int i = 0; i < times; ++i) {
-            PostLumoraMessage(dlg.get(), WM_GAZE_POINT, 1, MakePointLParam(p.x(), p.y()));
+            PostLumoraMessage(m_dlg.get(), WM_GAZE_POINT, 1, MakePointLParam(p.x(), p.y()));
             Pump();
         }
     }
-    void gazeAt(int id, int times) { gazeAt(Centre(dlg->button(id)), times); }
+    void gazeAt(int id, int times) { gazeAt(Centre(m_dlg->button(id)), times); }
     void choose(std::uintptr_t value, int group) {
-        PostLumoraMessage(dlg.get(), WM_BUTTON_CHOSEN, value, group);
+        PostLumoraMessage(m_dlg.get(), WM_BUTTON_CHOSEN, value, group);
         Pump();
     }
     int canvasGot(unsigned msg) const {
         int n = 0;
-        for (const auto& m : recorder->messages())
+        for (const auto& m : m_recorder->messages())
             n += m.msg == msg;
         return n;
     }
     std::vector<QString> shownPalette() const {
         std::vector<QString> names;
-        for (LumoraButton* b : dlg->gazeTargets())
-            if (b->isVisible() && (b->group() == GROUP_COLOR || b->group() == GROUP_STAMP))
+        for (LumoraButton* b : m_dlg->gazeTargets())
+            if (b->isVisible() && (b->group() == kGroupColor || b->group() == kGroupStamp))
                 names.push_back(b->objectName());
         return names;
     }
     QString slotName(int slot) const {
-        const QRect place = dlg->layout().paletteSlot(slot);
-        for (LumoraButton* b : dlg->gazeTargets())
+        const QRect place = m_dlg->layout().paletteSlot(slot);
+        for (LumoraButton* b : m_dlg->gazeTargets())
             if (b->isVisible() && b->geometry() == place)
                 return b->objectName();
         return {};
     }
 
-    std::unique_ptr<MainDlg> dlg;
-    std::unique_ptr<CanvasRecorder> recorder;
-    ScriptedSoundPlayer* sounds = nullptr;
+    std::unique_ptr<MainDlg> m_dlg;
+    std::unique_ptr<CanvasRecorder> m_recorder;
+    ScriptedSoundPlayer* m_sounds = nullptr;
 };
 
 }  // namespace
@@ -148,39 +148,39 @@ TEST(MainLayoutTest, PalettesOfFewerThanSevenDoNotRotate) {
 }
 
 TEST_F(MainTest, ButtonsStandWhereTheLayoutPutsThem) {
-    EXPECT_EQ(dlg->gazeTargets().size(), 62u);
-    EXPECT_EQ(dlg->colorPalette().size(), 10u);
-    EXPECT_EQ(dlg->stampPalette().size(), 38u);
-    EXPECT_EQ(dlg->button(IDC_LINE)->geometry(), QRect(10, 96, 91, 76));
-    EXPECT_EQ(dlg->button(IDC_SAVE)->geometry(), QRect(922, 192, 91, 76));
-    EXPECT_EQ(dlg->button(IDC_SETTINGS)->geometry().topLeft(), QPoint(10, 682));
-    EXPECT_EQ(dlg->button(IDC_DOT)->geometry().topLeft(), QPoint(922, 682));
-    EXPECT_EQ(dlg->button(IDC_ARROW_LEFT)->geometry().topLeft(), QPoint(111, 682));
-    EXPECT_EQ(dlg->button(IDC_ARROW_RIGHT)->geometry().topLeft(), QPoint(819, 682));
-    EXPECT_EQ(static_cast<QWidget*>(dlg->canvas())->geometry(), QRect(111, 10, 802, 634));
+    EXPECT_EQ(m_dlg->gazeTargets().size(), 62u);
+    EXPECT_EQ(m_dlg->colorPalette().size(), 10u);
+    EXPECT_EQ(m_dlg->stampPalette().size(), 38u);
+    EXPECT_EQ(m_dlg->button(IDC_LINE)->geometry(), QRect(10, 96, 91, 76));
+    EXPECT_EQ(m_dlg->button(IDC_SAVE)->geometry(), QRect(922, 192, 91, 76));
+    EXPECT_EQ(m_dlg->button(IDC_SETTINGS)->geometry().topLeft(), QPoint(10, 682));
+    EXPECT_EQ(m_dlg->button(IDC_DOT)->geometry().topLeft(), QPoint(922, 682));
+    EXPECT_EQ(m_dlg->button(IDC_ARROW_LEFT)->geometry().topLeft(), QPoint(111, 682));
+    EXPECT_EQ(m_dlg->button(IDC_ARROW_RIGHT)->geometry().topLeft(), QPoint(819, 682));
+    EXPECT_EQ(static_cast<QWidget*>(m_dlg->canvas())->geometry(), QRect(111, 10, 802, 634));
     EXPECT_EQ(shownPalette(), (std::vector<QString>{"Black", "Red", "Orange", "Yellow", "Green", "Blue"}));
     EXPECT_EQ(slotName(0), "Black");
-    EXPECT_EQ(dlg->paletteMode(), GROUP_SHAPE_TOOL);
-    EXPECT_EQ(dlg->button(IDC_ARROW_LEFT)->imageName(), "Lumora/Images/left_small.bmp");
-    EXPECT_EQ(dlg->button(IDC_ARROW_RIGHT)->imageName(), "Lumora/Images/right_small.bmp");
+    EXPECT_EQ(m_dlg->paletteMode(), kGroupShapeTool);
+    EXPECT_EQ(m_dlg->button(IDC_ARROW_LEFT)->imageName(), "Lumora/Images/left_small.bmp");
+    EXPECT_EQ(m_dlg->button(IDC_ARROW_RIGHT)->imageName(), "Lumora/Images/right_small.bmp");
 }
 
 // ---- Gaze points ---------------------------------------------------------------------------
 
 TEST_F(MainTest, GazePointGoesToTheCanvasAndEveryButtonAndMovesTheCursor) {
-    const QPoint p = Centre(dlg->button(IDC_UNDO));
-    PostLumoraMessage(dlg.get(), WM_GAZE_POINT, 1, MakePointLParam(p.x(), p.y()));
+    const QPoint p = Centre(m_dlg->button(IDC_UNDO));
+    PostLumoraMessage(m_dlg.get(), WM_GAZE_POINT, 1, MakePointLParam(p.x(), p.y()));
     Pump();
     ASSERT_EQ(canvasGot(WM_GAZE_POINT), 1);
-    EXPECT_EQ(recorder->messages().back().wParam, 1u);
-    EXPECT_EQ(recorder->messages().back().lParam, MakePointLParam(p.x(), p.y()));
-    EXPECT_EQ(dlg->button(IDC_UNDO)->dwellCount(), 1);
-    EXPECT_EQ(dlg->gazeCursor().rect(), QRect(p.x() - 7, p.y() - 7, 15, 15));
+    EXPECT_EQ(m_recorder->messages().back().wParam, 1u);
+    EXPECT_EQ(m_recorder->messages().back().lParam, MakePointLParam(p.x(), p.y()));
+    EXPECT_EQ(m_dlg->button(IDC_UNDO)->dwellCount(), 1);
+    EXPECT_EQ(m_dlg->gazeCursor().rect(), QRect(p.x() - 7, p.y() - 7, 15, 15));
     // Between the buttons the cursor shows in the window's own picture.
     gazeAt(QPoint(60, 680 - 7 + 1), 1);
-    EXPECT_EQ(dlg->picture().pixel(60, 674) & 0xFFFFFF, ColorRefToQRgb(COLOR_GAZE_CURSOR) & 0xFFFFFF);
+    EXPECT_EQ(m_dlg->picture().pixel(60, 674) & 0xFFFFFF, ColorRefToQRgb(kColorGazeCursor) & 0xFFFFFF);
     gazeAt(QPoint(500, 300), 1);
-    EXPECT_EQ(dlg->picture().pixel(60, 674) & 0xFFFFFF, ColorRefToQRgb(COLOR_BACKGROUND) & 0xFFFFFF);
+    EXPECT_EQ(m_dlg->picture().pixel(60, 674) & 0xFFFFFF, ColorRefToQRgb(kColorBackground) & 0xFFFFFF);
 }
 
 TEST_F(MainTest, HeldGazeChoosesAButtonAt35AndAgainAt110) {
@@ -188,20 +188,20 @@ TEST_F(MainTest, HeldGazeChoosesAButtonAt35AndAgainAt110) {
     EXPECT_EQ(canvasGot(WM_UNDO), 0);
     gazeAt(IDC_UNDO, 1);
     EXPECT_EQ(canvasGot(WM_UNDO), 1);
-    EXPECT_TRUE(sounds->log().contains("async Lumora/Sounds/CLICK.WAV"));
+    EXPECT_TRUE(m_sounds->log().contains("async Lumora/Sounds/CLICK.WAV"));
     gazeAt(IDC_UNDO, 75);
     EXPECT_EQ(canvasGot(WM_UNDO), 2);
 }
 
 TEST_F(MainTest, DwellAndFixationEndGoToTheCanvasUnlessPaused) {
-    PostLumoraMessage(dlg.get(), WM_GAZE_DWELL, 1, MakePointLParam(400, 300));
-    PostLumoraMessage(dlg.get(), WM_GAZE_FIXATION_END, 1, MakePointLParam(400, 300));
+    PostLumoraMessage(m_dlg.get(), WM_GAZE_DWELL, 1, MakePointLParam(400, 300));
+    PostLumoraMessage(m_dlg.get(), WM_GAZE_FIXATION_END, 1, MakePointLParam(400, 300));
     Pump();
     EXPECT_EQ(canvasGot(WM_GAZE_DWELL), 1);
     EXPECT_EQ(canvasGot(WM_GAZE_FIXATION_END), 1);
-    choose(0, GROUP_DOT);
-    PostLumoraMessage(dlg.get(), WM_GAZE_DWELL, 1, MakePointLParam(400, 300));
-    PostLumoraMessage(dlg.get(), WM_GAZE_FIXATION_END, 1, MakePointLParam(400, 300));
+    choose(0, kGroupDot);
+    PostLumoraMessage(m_dlg.get(), WM_GAZE_DWELL, 1, MakePointLParam(400, 300));
+    PostLumoraMessage(m_dlg.get(), WM_GAZE_FIXATION_END, 1, MakePointLParam(400, 300));
     Pump();
     EXPECT_EQ(canvasGot(WM_GAZE_DWELL), 1);
     EXPECT_EQ(canvasGot(WM_GAZE_FIXATION_END), 1);
@@ -209,126 +209,126 @@ TEST_F(MainTest, DwellAndFixationEndGoToTheCanvasUnlessPaused) {
 
 TEST_F(MainTest, WhilePausedOnlyTheDotButtonListens) {
     gazeAt(IDC_DOT, 35);
-    ASSERT_TRUE(dlg->gazePaused());
-    EXPECT_EQ(dlg->dotButton()->caption(), "Dot On");
-    EXPECT_TRUE(dlg->dotButton()->showsDot());
-    recorder->clearMessages();
+    ASSERT_TRUE(m_dlg->gazePaused());
+    EXPECT_EQ(m_dlg->dotButton()->caption(), "Dot On");
+    EXPECT_TRUE(m_dlg->dotButton()->showsDot());
+    m_recorder->clearMessages();
 
     gazeAt(IDC_UNDO, 40);
-    EXPECT_EQ(recorder->messages().size(), 0u);
-    EXPECT_EQ(dlg->button(IDC_UNDO)->dwellCount(), 0);
-    EXPECT_EQ(dlg->dotButton()->dwellCount(), 0);  // it saw the points elsewhere
+    EXPECT_EQ(m_recorder->messages().size(), 0u);
+    EXPECT_EQ(m_dlg->button(IDC_UNDO)->dwellCount(), 0);
+    EXPECT_EQ(m_dlg->dotButton()->dwellCount(), 0);  // it saw the points elsewhere
 
     gazeAt(IDC_DOT, 34);
-    EXPECT_TRUE(dlg->gazePaused());
+    EXPECT_TRUE(m_dlg->gazePaused());
     gazeAt(IDC_DOT, 1);
-    EXPECT_FALSE(dlg->gazePaused());
-    EXPECT_EQ(dlg->dotButton()->caption(), "Dot Off");
-    EXPECT_FALSE(dlg->dotButton()->showsDot());
+    EXPECT_FALSE(m_dlg->gazePaused());
+    EXPECT_EQ(m_dlg->dotButton()->caption(), "Dot Off");
+    EXPECT_FALSE(m_dlg->dotButton()->showsDot());
     gazeAt(IDC_UNDO, 35);
     EXPECT_EQ(canvasGot(WM_UNDO), 1);
 }
 
 TEST_F(MainTest, MouseClickActsAsTheGazeChoiceAndLeavesTheCount) {
     gazeAt(IDC_UNDO, 10);
-    QTest::mouseClick(dlg->button(IDC_UNDO), Qt::LeftButton);
+    QTest::mouseClick(m_dlg->button(IDC_UNDO), Qt::LeftButton);
     Pump();
     EXPECT_EQ(canvasGot(WM_UNDO), 1);
-    EXPECT_EQ(dlg->button(IDC_UNDO)->dwellCount(), 10);
+    EXPECT_EQ(m_dlg->button(IDC_UNDO)->dwellCount(), 10);
 }
 
 // ---- Choices -------------------------------------------------------------------------------
 
 TEST_F(MainTest, PaletteRotatesBothWays) {
-    choose(0, GROUP_ROTATE_LEFT);  // the right arrow
+    choose(0, kGroupRotateLeft);  // the right arrow
     EXPECT_EQ(slotName(0), "Red");
     EXPECT_EQ(slotName(5), "Purple");
-    EXPECT_EQ(dlg->colorPalette().back()->objectName(), "Black");
-    choose(0, GROUP_ROTATE_RIGHT);  // the left arrow
-    choose(0, GROUP_ROTATE_RIGHT);
+    EXPECT_EQ(m_dlg->colorPalette().back()->objectName(), "Black");
+    choose(0, kGroupRotateRight);  // the left arrow
+    choose(0, kGroupRotateRight);
     EXPECT_EQ(slotName(0), "White");
     EXPECT_EQ(slotName(1), "Black");
     EXPECT_EQ(shownPalette().size(), 6u);
     // The arrows' mouse commands rotate directly.
-    QTest::mouseClick(dlg->button(IDC_ARROW_RIGHT), Qt::LeftButton);
+    QTest::mouseClick(m_dlg->button(IDC_ARROW_RIGHT), Qt::LeftButton);
     Pump();
     EXPECT_EQ(slotName(0), "Black");
-    EXPECT_EQ(sounds->log().count("async Lumora/Sounds/CLICK.WAV"), 4);
+    EXPECT_EQ(m_sounds->log().count("async Lumora/Sounds/CLICK.WAV"), 4);
 }
 
 TEST_F(MainTest, StampsAndShapesSwapThePalettesKeepingTheirOrder) {
-    choose(0, GROUP_ROTATE_LEFT);
+    choose(0, kGroupRotateLeft);
     gazeAt(IDC_STAMPS, 35);
-    EXPECT_EQ(dlg->paletteMode(), GROUP_STAMP_TOOL);
+    EXPECT_EQ(m_dlg->paletteMode(), kGroupStampTool);
     EXPECT_EQ(shownPalette(), (std::vector<QString>{"Flower", "Heart", "Bulb", "Music", "Star", "Snowflake"}));
-    EXPECT_FALSE(static_cast<LM_ShapeButton*>(dlg->button(IDC_LINE))->isSelected());
+    EXPECT_FALSE(static_cast<LM_ShapeButton*>(m_dlg->button(IDC_LINE))->isSelected());
     EXPECT_EQ(canvasGot(WM_BUTTON_CHOSEN), 1);
-    choose(0, GROUP_ROTATE_RIGHT);
+    choose(0, kGroupRotateRight);
     EXPECT_EQ(slotName(0), "=");
     gazeAt(IDC_STAMPS, 75);  // chosen again: laid out again in its current order
     EXPECT_EQ(slotName(0), "=");
 
     gazeAt(IDC_CIRCLE, 35);
-    EXPECT_EQ(dlg->paletteMode(), GROUP_SHAPE_TOOL);
+    EXPECT_EQ(m_dlg->paletteMode(), kGroupShapeTool);
     EXPECT_EQ(slotName(0), "Red");
-    EXPECT_TRUE(static_cast<LM_ShapeButton*>(dlg->button(IDC_CIRCLE))->isSelected());
-    EXPECT_FALSE(static_cast<LM_ShapeButton*>(dlg->button(IDC_LINE))->isSelected());
-    const auto& last = recorder->messages().back();
+    EXPECT_TRUE(static_cast<LM_ShapeButton*>(m_dlg->button(IDC_CIRCLE))->isSelected());
+    EXPECT_FALSE(static_cast<LM_ShapeButton*>(m_dlg->button(IDC_LINE))->isSelected());
+    const auto& last = m_recorder->messages().back();
     EXPECT_EQ(last.msg, WM_CHANGE_ATTRIBUTE);
     EXPECT_EQ(last.wParam, 0u);
-    EXPECT_EQ(last.lParam, GROUP_FILL);
+    EXPECT_EQ(last.lParam, kGroupFill);
 }
 
 TEST_F(MainTest, ChoosingTheSelectedShapeAgainSendsTheFillToggle) {
     gazeAt(IDC_LINE, 35);  // selected at start
-    auto* line = static_cast<LM_ShapeButton*>(dlg->button(IDC_LINE));
+    auto* line = static_cast<LM_ShapeButton*>(m_dlg->button(IDC_LINE));
     EXPECT_TRUE(line->fill());
-    EXPECT_EQ(recorder->messages().back().wParam, 1u);
-    EXPECT_EQ(recorder->messages().back().lParam, GROUP_FILL);
+    EXPECT_EQ(m_recorder->messages().back().wParam, 1u);
+    EXPECT_EQ(m_recorder->messages().back().lParam, kGroupFill);
     gazeAt(IDC_LINE, 75);
     EXPECT_FALSE(line->fill());
-    EXPECT_EQ(recorder->messages().back().wParam, 0u);
+    EXPECT_EQ(m_recorder->messages().back().wParam, 0u);
 }
 
 TEST_F(MainTest, ColourAndStampChoicesReachTheCanvasAndTheButtons) {
-    gazeAt(Centre(dlg->colorPalette()[1]), 35);  // Red
+    gazeAt(Centre(m_dlg->colorPalette()[1]), 35);  // Red
     const ColorRef red = MakeColorRef(200, 55, 55);
-    ASSERT_FALSE(recorder->messages().empty());
-    EXPECT_EQ(recorder->messages().back().msg, WM_CHANGE_ATTRIBUTE);
-    EXPECT_EQ(recorder->messages().back().wParam, red);
-    EXPECT_EQ(recorder->messages().back().lParam, GROUP_COLOR);
-    EXPECT_TRUE(dlg->colorPalette()[1]->isSelected());
-    EXPECT_FALSE(dlg->colorPalette()[0]->isSelected());
-    EXPECT_EQ(static_cast<LM_ShapeButton*>(dlg->button(IDC_CIRCLE))->currentColor(), red);
+    ASSERT_FALSE(m_recorder->messages().empty());
+    EXPECT_EQ(m_recorder->messages().back().msg, WM_CHANGE_ATTRIBUTE);
+    EXPECT_EQ(m_recorder->messages().back().wParam, red);
+    EXPECT_EQ(m_recorder->messages().back().lParam, kGroupColor);
+    EXPECT_TRUE(m_dlg->colorPalette()[1]->isSelected());
+    EXPECT_FALSE(m_dlg->colorPalette()[0]->isSelected());
+    EXPECT_EQ(static_cast<LM_ShapeButton*>(m_dlg->button(IDC_CIRCLE))->currentColor(), red);
 
-    choose(0, GROUP_STAMP_TOOL);
-    gazeAt(Centre(dlg->stampPalette()[1]), 35);  // Heart
-    EXPECT_EQ(recorder->messages().back().msg, WM_CHANGE_ATTRIBUTE);
-    EXPECT_EQ(recorder->messages().back().wParam, 170u);
-    EXPECT_EQ(recorder->messages().back().lParam, GROUP_STAMP);
+    choose(0, kGroupStampTool);
+    gazeAt(Centre(m_dlg->stampPalette()[1]), 35);  // Heart
+    EXPECT_EQ(m_recorder->messages().back().msg, WM_CHANGE_ATTRIBUTE);
+    EXPECT_EQ(m_recorder->messages().back().wParam, 170u);
+    EXPECT_EQ(m_recorder->messages().back().lParam, kGroupStamp);
 }
 
 TEST_F(MainTest, GridChoiceTogglesTheCanvasGridAndSwapsTheCaption) {
-    EXPECT_EQ(dlg->gridButton()->caption(), "Grid On");
+    EXPECT_EQ(m_dlg->gridButton()->caption(), "Grid On");
     gazeAt(IDC_GRID, 35);
-    EXPECT_EQ(dlg->gridButton()->caption(), "Grid Off");
+    EXPECT_EQ(m_dlg->gridButton()->caption(), "Grid Off");
     EXPECT_EQ(canvasGot(WM_TOGGLE_GRID), 1);
-    EXPECT_EQ(recorder->messages().back().lParam, GROUP_GRID);
-    choose(0, GROUP_GRID);
-    EXPECT_EQ(dlg->gridButton()->caption(), "Grid On");
+    EXPECT_EQ(m_recorder->messages().back().lParam, kGroupGrid);
+    choose(0, kGroupGrid);
+    EXPECT_EQ(m_dlg->gridButton()->caption(), "Grid On");
 }
 
 TEST_F(MainTest, TrackerReadyShowsTheGreetingAndTheFirstChoiceClosesIt) {
-    PostLumoraMessage(dlg.get(), WM_TRACKER_READY, 0, 0);
+    PostLumoraMessage(m_dlg.get(), WM_TRACKER_READY, 0, 0);
     Pump();
-    EXPECT_TRUE(dlg->aboutDlg()->isVisible());
-    EXPECT_TRUE(dlg->aboutDlg()->timerRunning());
-    EXPECT_EQ(dlg->aboutDlg()->geometry(), AboutDlg::Placement(QSize(1024, 768)));
-    choose(0, GROUP_UNDO);
-    EXPECT_FALSE(dlg->aboutDlg()->isVisible());
-    EXPECT_FALSE(dlg->aboutDlg()->timerRunning());
+    EXPECT_TRUE(m_dlg->aboutDlg()->isVisible());
+    EXPECT_TRUE(m_dlg->aboutDlg()->timerRunning());
+    EXPECT_EQ(m_dlg->aboutDlg()->geometry(), AboutDlg::Placement(QSize(1024, 768)));
+    choose(0, kGroupUndo);
+    EXPECT_FALSE(m_dlg->aboutDlg()->isVisible());
+    EXPECT_FALSE(m_dlg->aboutDlg()->timerRunning());
     EXPECT_EQ(canvasGot(WM_UNDO), 1);
-    choose(0, GROUP_UNDO);  // a second choice finds it closed and goes on
+    choose(0, kGroupUndo);  // a second choice finds it closed and goes on
     EXPECT_EQ(canvasGot(WM_UNDO), 2);
 }
 
@@ -341,8 +341,8 @@ TEST_F(MainTest, GreetingPlacement) {
 
 TEST_F(MainTest, ExitConfirmedByGazeEndsTheProgramEvenWithoutAGazeThread) {
     bool closed = false;
-    QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
-    ExitDlg* exit = dlg->exitDlg();
+    QObject::connect(m_dlg.get(), &MainDlg::closed, [&] { closed = true; });
+    ExitDlg* exit = m_dlg->exitDlg();
     test::WhenVisible(exit, [&] {
         EXPECT_EQ(exit->geometry(), QRect(341, 256, 341, 192));
         // Main-window buttons cannot be chosen while the question is open.
@@ -351,26 +351,26 @@ TEST_F(MainTest, ExitConfirmedByGazeEndsTheProgramEvenWithoutAGazeThread) {
         gazeAt(Centre(exit->exitButton()), 35);
     });
     QTimer::singleShot(10000, exit, [exit] { exit->reject(); });  // never hang the run
-    choose(0, GROUP_EXIT);
+    choose(0, kGroupExit);
     EXPECT_TRUE(closed);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_FALSE(dlg->gazeShared().gazeRunning.load());
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_FALSE(m_dlg->gazeShared().gazeRunning.load());
     // The canvas is suspended around the question.
     int suspends = 0;
-    for (const auto& m : recorder->messages())
-        suspends += m.msg == WM_BUTTON_CHOSEN && m.wParam == 0 && m.lParam == GROUP_SUSPEND;
+    for (const auto& m : m_recorder->messages())
+        suspends += m.msg == WM_BUTTON_CHOSEN && m.wParam == 0 && m.lParam == kGroupSuspend;
     EXPECT_EQ(suspends, 2);
 }
 
 TEST_F(MainTest, DontExitKeepsTheProgramRunning) {
     bool closed = false;
-    QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
-    ExitDlg* exit = dlg->exitDlg();
+    QObject::connect(m_dlg.get(), &MainDlg::closed, [&] { closed = true; });
+    ExitDlg* exit = m_dlg->exitDlg();
     test::WhenVisible(exit, [&] { QTest::mouseClick(exit->stayButton(), Qt::LeftButton); });
     QTimer::singleShot(10000, exit, [exit] { exit->reject(); });
-    choose(0, GROUP_EXIT);
+    choose(0, kGroupExit);
     EXPECT_FALSE(closed);
-    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(m_dlg->isVisible());
     EXPECT_FALSE(exit->isVisible());
 }
 
@@ -417,10 +417,10 @@ private:
 
 TEST_F(MainTest, AGazeFloodLeavesOnePointPendingAndTheExitSequenceAfterItWorks) {
     bool closed = false;
-    QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
-    PointCounter counter(dlg.get());
-    QtGazeMessageSink sink(dlg.get());
-    const QPoint onCanvas = Centre(dlg->canvas());
+    QObject::connect(m_dlg.get(), &MainDlg::closed, [&] { closed = true; });
+    PointCounter counter(m_dlg.get());
+    QtGazeMessageSink sink(m_dlg.get());
+    const QPoint onCanvas = Centre(m_dlg->canvas());
     // Far more samples than the window takes while it is busy elsewhere.
     constexpr int kFlood = 20000;
     std::thread gaze([&] {
@@ -438,18 +438,18 @@ TEST_F(MainTest, AGazeFloodLeavesOnePointPendingAndTheExitSequenceAfterItWorks) 
             Pump();
         }
     };
-    ExitDlg* exit = dlg->exitDlg();
+    ExitDlg* exit = m_dlg->exitDlg();
     test::WhenVisible(exit, [&] { look(Centre(exit->exitButton()), LumoraButton::kFireCount); });
     QTimer::singleShot(10000, exit, [exit] { exit->reject(); });  // never hang the run
-    look(Centre(dlg->button(IDC_EXIT)), LumoraButton::kFireCount);
+    look(Centre(m_dlg->button(IDC_EXIT)), LumoraButton::kFireCount);
     Pump();
     EXPECT_TRUE(closed);
 }
 
 TEST_F(MainTest, ADialogChosenAgainWhileADialogRunsIsLeftAlone) {
     WarningCatcher warnings;
-    SaveDlg* save = dlg->saveDlg();
-    ExitDlg* exit = dlg->exitDlg();
+    SaveDlg* save = m_dlg->saveDlg();
+    ExitDlg* exit = m_dlg->exitDlg();
     bool exitAsked = false;
     test::WhenVisible(exit, [&] {
         exitAsked = true;
@@ -463,23 +463,23 @@ TEST_F(MainTest, ADialogChosenAgainWhileADialogRunsIsLeftAlone) {
         save->done(SaveDlg::kCancel);
     });
     QTimer::singleShot(10000, save, [save] { save->reject(); });
-    for (const int group : {GROUP_SAVE, GROUP_SAVE, GROUP_NEW, GROUP_EXIT, GROUP_OPEN, GROUP_SETTINGS})
-        PostLumoraMessage(dlg.get(), WM_BUTTON_CHOSEN, 0, group);
+    for (const int group : {kGroupSave, kGroupSave, kGroupNew, kGroupExit, kGroupOpen, kGroupSettings})
+        PostLumoraMessage(m_dlg.get(), WM_BUTTON_CHOSEN, 0, group);
     Pump();
     EXPECT_FALSE(exitAsked);
     // One dialog: suspended once, resumed once.
     int suspends = 0;
-    for (const auto& m : recorder->messages())
-        suspends += m.msg == WM_BUTTON_CHOSEN && m.lParam == GROUP_SUSPEND;
+    for (const auto& m : m_recorder->messages())
+        suspends += m.msg == WM_BUTTON_CHOSEN && m.lParam == kGroupSuspend;
     EXPECT_EQ(suspends, 2);
     for (const QString& w : WarningCatcher::Caught())
         EXPECT_FALSE(w.contains(QStringLiteral("Recursive"))) << qPrintable(w);
     // Once it is closed, the same choice opens it again.
     test::WhenVisible(save, [&] { save->done(SaveDlg::kCancel); });
-    choose(0, GROUP_SAVE);
+    choose(0, kGroupSave);
     suspends = 0;
-    for (const auto& m : recorder->messages())
-        suspends += m.msg == WM_BUTTON_CHOSEN && m.lParam == GROUP_SUSPEND;
+    for (const auto& m : m_recorder->messages())
+        suspends += m.msg == WM_BUTTON_CHOSEN && m.lParam == kGroupSuspend;
     EXPECT_EQ(suspends, 4);
 }
 
@@ -515,8 +515,8 @@ TEST(MainWindowCover, MovedOrResizedItCoversTheScreenAgain) {
 
 TEST_F(MainTest, CloseFromTheGazeThreadEndsTheProgram) {
     bool closed = false;
-    QObject::connect(dlg.get(), &MainDlg::closed, [&] { closed = true; });
-    PostLumoraMessage(dlg.get(), WM_CLOSE, 0, 0);
+    QObject::connect(m_dlg.get(), &MainDlg::closed, [&] { closed = true; });
+    PostLumoraMessage(m_dlg.get(), WM_CLOSE, 0, 0);
     Pump();
     EXPECT_TRUE(closed);
 }

@@ -19,16 +19,16 @@ const QString kLongest = QStringLiteral("The settings could not be saved: the fo
 
 class MessageDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { dlg = std::make_unique<MessageDlg>(kScreen, sound.player(), &main, kDiskFull); }
+    void SetUp() override { m_dlg = std::make_unique<MessageDlg>(kScreen, m_sound.player(), &m_main, kDiskFull); }
 
     int runWith(std::function<void()> during) {
-        QTimer::singleShot(0, dlg.get(), [&] { during(); });
-        return dlg->exec();
+        QTimer::singleShot(0, m_dlg.get(), [&] { during(); });
+        return m_dlg->exec();
     }
 
-    ScriptedSound sound;
-    MainWindowStandIn main;
-    std::unique_ptr<MessageDlg> dlg;
+    ScriptedSound m_sound;
+    MainWindowStandIn m_main;
+    std::unique_ptr<MessageDlg> m_dlg;
 };
 
 }  // namespace
@@ -36,30 +36,30 @@ protected:
 TEST_F(MessageDlgTest, OkChosenByDwellingClosesIt) {
     const int result = runWith([&] {
         // A glance that moves on chooses nothing; the dwell does.
-        PostGaze(dlg.get(), ScreenCentre(dlg->okButton()), LumoraButton::kFireCount - 1);
-        PostGaze(dlg.get(), dlg->placement().topLeft() + QPoint(2, 2), 1);
+        PostGaze(m_dlg.get(), ScreenCentre(m_dlg->okButton()), LumoraButton::kFireCount - 1);
+        PostGaze(m_dlg.get(), m_dlg->placement().topLeft() + QPoint(2, 2), 1);
         Pump();
-        EXPECT_TRUE(dlg->isVisible());
-        GazeChoose(dlg.get(), dlg->okButton());
+        EXPECT_TRUE(m_dlg->isVisible());
+        GazeChoose(m_dlg.get(), m_dlg->okButton());
     });
     EXPECT_EQ(result, MessageDlg::kOk);
-    EXPECT_EQ(sound.player().log(), QStringList{QStringLiteral("async ") + kClickSound});
+    EXPECT_EQ(m_sound.player().log(), QStringList{QStringLiteral("async ") + kClickSound});
     Pump();
-    EXPECT_TRUE(main.received.empty());
+    EXPECT_TRUE(m_main.received.empty());
 }
 
 TEST_F(MessageDlgTest, EveryWayOfClosingIsOk) {
-    EXPECT_EQ(runWith([&] { QTest::mouseClick(dlg->okButton(), Qt::LeftButton); }), MessageDlg::kOk);
-    EXPECT_EQ(runWith([&] { QTest::keyClick(dlg.get(), Qt::Key_Escape); }), MessageDlg::kOk);
-    EXPECT_EQ(runWith([&] { dlg->close(); }), MessageDlg::kOk);
+    EXPECT_EQ(runWith([&] { QTest::mouseClick(m_dlg->okButton(), Qt::LeftButton); }), MessageDlg::kOk);
+    EXPECT_EQ(runWith([&] { QTest::keyClick(m_dlg.get(), Qt::Key_Escape); }), MessageDlg::kOk);
+    EXPECT_EQ(runWith([&] { m_dlg->close(); }), MessageDlg::kOk);
 }
 
 TEST_F(MessageDlgTest, StandsWhereItsScreenPlaceSaysAndItsCursorFollowsTheGaze) {
     // Run by a dialog that itself stands away from the screen's corner, as the open dialog does.
-    QDialog owner(&main);
+    QDialog owner(&m_main);
     owner.setGeometry(QRect(300, 200, 900, 600));
     owner.show();
-    MessageDlg nested(kScreen, sound.player(), &owner, kDiskFull);
+    MessageDlg nested(kScreen, m_sound.player(), &owner, kDiskFull);
     nested.show();
     Pump();
     EXPECT_EQ(nested.placement(), QRect(480, 360, 960, 270));
@@ -95,13 +95,13 @@ TEST(MessageDlgLayout, TheWholeTextFitsAboveTheButtonInTheFontInUse) {
 }
 
 TEST_F(MessageDlgTest, TheTextIsDrawnInTheDialog) {
-    dlg->show();
+    m_dlg->show();
     Pump();
     const QRect area = MessageDlg::TextArea(kScreen);
     int dark = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            dark += qGray(dlg->picture().pixel(x, y)) < 64;
+            dark += qGray(m_dlg->picture().pixel(x, y)) < 64;
     EXPECT_GT(dark, 200);
-    dlg->done(MessageDlg::kOk);
+    m_dlg->done(MessageDlg::kOk);
 }

@@ -54,8 +54,8 @@ TEST(MessageRegistry, NumbersOfTheWindowMessages) {
     EXPECT_EQ(WM_TOGGLE_GRID, 0x8110u);
     EXPECT_EQ(WM_UNDO, 0x8111u);
     EXPECT_EQ(WM_CHANGE_ATTRIBUTE, 0x8112u);
-    EXPECT_EQ(GROUP_ROTATE_RIGHT, 54);
-    EXPECT_EQ(GROUP_OK, 100);
+    EXPECT_EQ(kGroupRotateRight, 54);
+    EXPECT_EQ(kGroupOk, 100);
 }
 
 TEST(MessageRegistry, PointHalvesAreUnsigned) {
@@ -72,8 +72,8 @@ TEST(MessageRegistry, PointHalvesAreUnsigned) {
 TEST(MessageRegistry, ColoursKeepRedInTheLowByte) {
     const ColorRef red = MakeColorRef(200, 55, 55);
     EXPECT_EQ(red, 0x3737C8u);
-    EXPECT_EQ(COLOR_BACKGROUND, 0xCED3D6u);
-    EXPECT_EQ(COLOR_GAZE_CURSOR, 0x8B4141u);
+    EXPECT_EQ(kColorBackground, 0xCED3D6u);
+    EXPECT_EQ(kColorGazeCursor, 0x8B4141u);
     EXPECT_EQ(ColorRefToQRgb(red), qRgb(200, 55, 55));
     EXPECT_EQ(ColorRefFromQRgb(qRgba(80, 152, 71, 0)), 0x479850u);
     EXPECT_EQ(ColorRefToQColor(0x6CFFFF), QColor(255, 255, 108));
@@ -85,12 +85,12 @@ TEST(MessageRegistry, ColoursKeepRedInTheLowByte) {
 TEST(MessageRegistry, PostedMessagesArriveInOrder) {
     app();
     Recorder target;
-    PostLumoraMessage(&target, WM_BUTTON_CHOSEN, 0x3737C8, GROUP_COLOR);
+    PostLumoraMessage(&target, WM_BUTTON_CHOSEN, 0x3737C8, kGroupColor);
     PostLumoraMessage(&target, WM_UNDO, 0, 0);
     PostLumoraMessage(nullptr, WM_UNDO, 0, 0);
     EXPECT_TRUE(target.got.empty());  // posted, not sent
     QCoreApplication::processEvents();
-    const std::vector<Received> want = {{WM_BUTTON_CHOSEN, 0x3737C8, GROUP_COLOR}, {WM_UNDO, 0, 0}};
+    const std::vector<Received> want = {{WM_BUTTON_CHOSEN, 0x3737C8, kGroupColor}, {WM_UNDO, 0, 0}};
     EXPECT_EQ(target.got, want);
 }
 
@@ -118,12 +118,12 @@ TEST(MessageRegistry, TextTravelsByValue) {
     app();
     Recorder target;
     auto path = std::make_unique<QString>(QStringLiteral("Lumora/Drawings/Lumora2004-07-12_122530.bmp"));
-    PostLumoraText(&target, WM_DRAWING_FILE, DRAWING_FILE_OPEN, *path);
+    PostLumoraText(&target, WM_DRAWING_FILE, kDrawingFileOpen, *path);
     *path = QStringLiteral("Lumora/Drawings/changed.bmp");
     path.reset();
-    PostLumoraText(nullptr, WM_DRAWING_FILE, DRAWING_FILE_OPEN, QStringLiteral("ignored"));
+    PostLumoraText(nullptr, WM_DRAWING_FILE, kDrawingFileOpen, QStringLiteral("ignored"));
     QCoreApplication::processEvents();
-    const std::vector<Received> want = {{WM_DRAWING_FILE, DRAWING_FILE_OPEN, 0}};
+    const std::vector<Received> want = {{WM_DRAWING_FILE, kDrawingFileOpen, 0}};
     EXPECT_EQ(target.got, want);
     EXPECT_EQ(target.texts, QStringList{QStringLiteral("Lumora/Drawings/Lumora2004-07-12_122530.bmp")});
 }
@@ -140,10 +140,10 @@ TEST(MessageRegistry, EventCloneKeepsTheText) {
 }
 
 TEST(MessageRegistry, EventCloneKeepsTheMessage) {
-    const LumoraMessageEvent e(WM_CHANGE_ATTRIBUTE, 149, GROUP_STAMP);
+    const LumoraMessageEvent e(WM_CHANGE_ATTRIBUTE, 149, kGroupStamp);
     std::unique_ptr<LumoraMessageEvent> copy(e.clone());
     EXPECT_EQ(copy->type(), LumoraMessageEvent::eventType());
     EXPECT_EQ(copy->msg(), WM_CHANGE_ATTRIBUTE);
     EXPECT_EQ(copy->wParam(), 149u);
-    EXPECT_EQ(copy->lParam(), GROUP_STAMP);
+    EXPECT_EQ(copy->lParam(), kGroupStamp);
 }

@@ -82,49 +82,49 @@ protected:
         App();
         EnterOwnFolder();
         FreshDrawingsFolder();
-        dlg = std::make_unique<OpenDlg>(kScreen, sound.player(), &main);
+        m_dlg = std::make_unique<OpenDlg>(kScreen, m_sound.player(), &m_main);
     }
     void TearDown() override {
-        if (dlg->isVisible())
-            dlg->done(OpenDlg::kCancel);
-        dlg.reset();
+        if (m_dlg->isVisible())
+            m_dlg->done(OpenDlg::kCancel);
+        m_dlg.reset();
     }
     void open() {
-        dlg->show();
+        m_dlg->show();
         Pump();
     }
     // A screen point in the middle of a page.
     QPoint pageCentre(OpenDlg::Page page) const {
-        return dlg->placement().topLeft() + OpenDlg::PageRect(kScreen, page).center();
+        return m_dlg->placement().topLeft() + OpenDlg::PageRect(kScreen, page).center();
     }
 
-    ScriptedSound sound;
-    MainWindowStandIn main;
-    std::unique_ptr<OpenDlg> dlg;
+    ScriptedSound m_sound;
+    MainWindowStandIn m_main;
+    std::unique_ptr<OpenDlg> m_dlg;
 };
 
 }  // namespace
 
 TEST_F(OpenDlgTest, EmptyFolderShowsEmptyPagesAndNoArrows) {
     open();
-    EXPECT_TRUE(dlg->pagePath(OpenDlg::LeftPage).isEmpty());
-    EXPECT_TRUE(dlg->pagePath(OpenDlg::RightPage).isEmpty());
-    EXPECT_FALSE(dlg->previousButton()->isVisible());
-    EXPECT_FALSE(dlg->nextButton()->isVisible());
+    EXPECT_TRUE(m_dlg->pagePath(OpenDlg::LeftPage).isEmpty());
+    EXPECT_TRUE(m_dlg->pagePath(OpenDlg::RightPage).isEmpty());
+    EXPECT_FALSE(m_dlg->previousButton()->isVisible());
+    EXPECT_FALSE(m_dlg->nextButton()->isVisible());
 }
 
 TEST_F(OpenDlgTest, OneDrawingOnTheLeftPageAndNoArrows) {
     Save(kOld, qRgb(255, 0, 0));
     Save("Lumora/Drawings/Capitals.BMP", qRgb(0, 0, 255));  // not listed: the pattern is case-sensitive
     open();
-    EXPECT_EQ(dlg->listing().entries().size(), 1u);
-    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
-    EXPECT_TRUE(dlg->pagePath(OpenDlg::RightPage).isEmpty());
-    EXPECT_FALSE(dlg->previousButton()->isVisible());
-    EXPECT_FALSE(dlg->nextButton()->isVisible());
+    EXPECT_EQ(m_dlg->listing().entries().size(), 1u);
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::LeftPage), kOld);
+    EXPECT_TRUE(m_dlg->pagePath(OpenDlg::RightPage).isEmpty());
+    EXPECT_FALSE(m_dlg->previousButton()->isVisible());
+    EXPECT_FALSE(m_dlg->nextButton()->isVisible());
     // The drawing is on the page, where the book's own page would be.
     const QRect shown = OpenDlg::PageDrawingRect(kScreen, OpenDlg::LeftPage);
-    EXPECT_EQ(dlg->picture().pixel(shown.topLeft() + QPoint(2, 2)), qRgb(255, 0, 0));
+    EXPECT_EQ(m_dlg->picture().pixel(shown.topLeft() + QPoint(2, 2)), qRgb(255, 0, 0));
 }
 
 TEST_F(OpenDlgTest, ThreeDrawingsNewestFirstAndTheArrowsStopAtTheEnds) {
@@ -132,101 +132,101 @@ TEST_F(OpenDlgTest, ThreeDrawingsNewestFirstAndTheArrowsStopAtTheEnds) {
     Save(kMiddle, qRgb(0, 255, 0));
     Save(kNew, qRgb(0, 0, 255));
     open();
-    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kNew);
-    EXPECT_EQ(dlg->pagePath(OpenDlg::RightPage), kMiddle);
-    EXPECT_FALSE(dlg->previousButton()->isVisible());
-    ASSERT_TRUE(dlg->nextButton()->isVisible());
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::LeftPage), kNew);
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::RightPage), kMiddle);
+    EXPECT_FALSE(m_dlg->previousButton()->isVisible());
+    ASSERT_TRUE(m_dlg->nextButton()->isVisible());
 
-    GazeChoose(dlg.get(), dlg->nextButton());
+    GazeChoose(m_dlg.get(), m_dlg->nextButton());
     Pump();
-    EXPECT_EQ(dlg->pageOffset(OpenDlg::LeftPage), 2);
-    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
-    EXPECT_TRUE(dlg->pagePath(OpenDlg::RightPage).isEmpty());
-    EXPECT_TRUE(dlg->previousButton()->isVisible());
-    EXPECT_FALSE(dlg->nextButton()->isVisible());
+    EXPECT_EQ(m_dlg->pageOffset(OpenDlg::LeftPage), 2);
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::LeftPage), kOld);
+    EXPECT_TRUE(m_dlg->pagePath(OpenDlg::RightPage).isEmpty());
+    EXPECT_TRUE(m_dlg->previousButton()->isVisible());
+    EXPECT_FALSE(m_dlg->nextButton()->isVisible());
 
-    QTest::mouseClick(dlg->previousButton(), Qt::LeftButton);
+    QTest::mouseClick(m_dlg->previousButton(), Qt::LeftButton);
     Pump();
-    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kNew);
-    EXPECT_FALSE(dlg->previousButton()->isVisible());
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::LeftPage), kNew);
+    EXPECT_FALSE(m_dlg->previousButton()->isVisible());
 }
 
 TEST_F(OpenDlgTest, ThirtyPointsOnAPageChooseItAndOpenPostsItsPath) {
     Save(kOld, qRgb(255, 0, 0));
     Save(kNew, qRgb(0, 0, 255));
     open();
-    PostGaze(dlg.get(), pageCentre(OpenDlg::RightPage), OpenDlg::kPageChooseCount - 1);
+    PostGaze(m_dlg.get(), pageCentre(OpenDlg::RightPage), OpenDlg::kPageChooseCount - 1);
     Pump();
-    EXPECT_TRUE(dlg->selectedPath().isEmpty());
+    EXPECT_TRUE(m_dlg->selectedPath().isEmpty());
     // A point elsewhere starts the count over.
-    PostGaze(dlg.get(), dlg->placement().topLeft() + QPoint(2, 2), 1);
-    PostGaze(dlg.get(), pageCentre(OpenDlg::RightPage), OpenDlg::kPageChooseCount - 1);
+    PostGaze(m_dlg.get(), m_dlg->placement().topLeft() + QPoint(2, 2), 1);
+    PostGaze(m_dlg.get(), pageCentre(OpenDlg::RightPage), OpenDlg::kPageChooseCount - 1);
     Pump();
-    EXPECT_TRUE(dlg->selectedPath().isEmpty());
-    PostGaze(dlg.get(), pageCentre(OpenDlg::RightPage), 1);
+    EXPECT_TRUE(m_dlg->selectedPath().isEmpty());
+    PostGaze(m_dlg.get(), pageCentre(OpenDlg::RightPage), 1);
     Pump();
-    EXPECT_EQ(dlg->selectedPath(), kOld);
-    EXPECT_EQ(dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookRightPicture));
+    EXPECT_EQ(m_dlg->selectedPath(), kOld);
+    EXPECT_EQ(m_dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookRightPicture));
 
     // A mouse press on the other page chooses it at once.
-    QTest::mousePress(dlg.get(), Qt::LeftButton, {}, OpenDlg::PageRect(kScreen, OpenDlg::LeftPage).center());
-    EXPECT_EQ(dlg->selectedPath(), kNew);
-    EXPECT_EQ(dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookLeftPicture));
+    QTest::mousePress(m_dlg.get(), Qt::LeftButton, {}, OpenDlg::PageRect(kScreen, OpenDlg::LeftPage).center());
+    EXPECT_EQ(m_dlg->selectedPath(), kNew);
+    EXPECT_EQ(m_dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookLeftPicture));
 
-    GazeChoose(dlg.get(), dlg->openButton());
+    GazeChoose(m_dlg.get(), m_dlg->openButton());
     Pump();
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->result(), OpenDlg::kOk);
-    EXPECT_EQ(main.drawingFiles, QStringList{"5 " + kNew});
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(m_dlg->result(), OpenDlg::kOk);
+    EXPECT_EQ(m_main.drawingFiles, QStringList{"5 " + kNew});
 }
 
 TEST_F(OpenDlgTest, OpenWithNothingChosenOpensNothing) {
     Save(kOld, qRgb(255, 0, 0));
     open();
-    GazeChoose(dlg.get(), dlg->openButton());
+    GazeChoose(m_dlg.get(), m_dlg->openButton());
     Pump();
-    EXPECT_EQ(dlg->result(), OpenDlg::kOk);
-    EXPECT_TRUE(main.received.empty());
+    EXPECT_EQ(m_dlg->result(), OpenDlg::kOk);
+    EXPECT_TRUE(m_main.received.empty());
 }
 
 TEST_F(OpenDlgTest, DeleteRemovesTheFileOnlyAfterConfirmation) {
     Save(kOld, qRgb(255, 0, 0));
     Save(kNew, qRgb(0, 0, 255));
     open();
-    dlg->choosePage(OpenDlg::LeftPage);
-    ASSERT_EQ(dlg->selectedPath(), kNew);
+    m_dlg->choosePage(OpenDlg::LeftPage);
+    ASSERT_EQ(m_dlg->selectedPath(), kNew);
 
     // Refused: nothing happens. The confirmation takes the gaze while it is shown.
-    WhenVisible(dlg->deleteDialog(), [&] { GazeChoose(dlg.get(), dlg->deleteDialog()->cancelButton()); });
-    dlg->deleteChosen();
+    WhenVisible(m_dlg->deleteDialog(), [&] { GazeChoose(m_dlg.get(), m_dlg->deleteDialog()->cancelButton()); });
+    m_dlg->deleteChosen();
     EXPECT_TRUE(QFile::exists(kNew));
-    EXPECT_EQ(dlg->selectedPath(), kNew);
+    EXPECT_EQ(m_dlg->selectedPath(), kNew);
 
     // Confirmed: the page goes blank and the file is gone.
-    WhenVisible(dlg->deleteDialog(), [&] { GazeChoose(dlg.get(), dlg->deleteDialog()->deleteButton()); });
-    GazeChoose(dlg.get(), dlg->deleteButton());
+    WhenVisible(m_dlg->deleteDialog(), [&] { GazeChoose(m_dlg.get(), m_dlg->deleteDialog()->deleteButton()); });
+    GazeChoose(m_dlg.get(), m_dlg->deleteButton());
     Pump();
     EXPECT_FALSE(QFile::exists(kNew));
     EXPECT_TRUE(QFile::exists(kOld));
-    EXPECT_TRUE(dlg->selectedPath().isEmpty());
-    EXPECT_TRUE(dlg->pagePath(OpenDlg::LeftPage).isEmpty());
-    EXPECT_EQ(dlg->pagePath(OpenDlg::RightPage), kOld);
-    EXPECT_EQ(dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookPicture));
+    EXPECT_TRUE(m_dlg->selectedPath().isEmpty());
+    EXPECT_TRUE(m_dlg->pagePath(OpenDlg::LeftPage).isEmpty());
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::RightPage), kOld);
+    EXPECT_EQ(m_dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookPicture));
 }
 
 TEST_F(OpenDlgTest, HelpIsAGazeButtonAndTakesTheGazeWhileShown) {
     Save(kOld, qRgb(255, 0, 0));
     open();
-    GazeChoose(dlg.get(), dlg->helpButton());
+    GazeChoose(m_dlg.get(), m_dlg->helpButton());
     Pump();
-    ASSERT_NE(dlg->helpWindow(), nullptr);
-    ASSERT_TRUE(dlg->helpWindow()->isVisible());
-    EXPECT_EQ(dlg->helpWindow()->soundFile(), QString::fromLatin1(OpenHelpDlg::kSound));
+    ASSERT_NE(m_dlg->helpWindow(), nullptr);
+    ASSERT_TRUE(m_dlg->helpWindow()->isVisible());
+    EXPECT_EQ(m_dlg->helpWindow()->soundFile(), QString::fromLatin1(OpenHelpDlg::kSound));
     // Gaze on a page does not count while help is shown.
-    PostGaze(dlg.get(), pageCentre(OpenDlg::LeftPage), OpenDlg::kPageChooseCount);
+    PostGaze(m_dlg.get(), pageCentre(OpenDlg::LeftPage), OpenDlg::kPageChooseCount);
     Pump();
-    EXPECT_EQ(dlg->pageCounter(OpenDlg::LeftPage), 0);
-    EXPECT_TRUE(dlg->selectedPath().isEmpty());
+    EXPECT_EQ(m_dlg->pageCounter(OpenDlg::LeftPage), 0);
+    EXPECT_TRUE(m_dlg->selectedPath().isEmpty());
 }
 
 TEST_F(OpenDlgTest, SpecialFilesAreNotListedAndDoNotHoldTheBook) {
@@ -236,8 +236,8 @@ TEST_F(OpenDlgTest, SpecialFilesAreNotListedAndDoNotHoldTheBook) {
     ASSERT_EQ(::mkfifo("Lumora/Drawings/Lumora2005-01-01_000000.bmp", 0644), 0);
     ASSERT_EQ(::symlink("/dev/zero", "Lumora/Drawings/Lumora2005-01-01_000001.bmp"), 0);
     open();
-    ASSERT_EQ(dlg->listing().entries().size(), 1u);
-    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
+    ASSERT_EQ(m_dlg->listing().entries().size(), 1u);
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::LeftPage), kOld);
 }
 
 TEST_F(OpenDlgTest, LargePicturesDoNotHoldTheBook) {
@@ -249,19 +249,19 @@ TEST_F(OpenDlgTest, LargePicturesDoNotHoldTheBook) {
     SaveLargeMono(large, 8192, 8192);
     Save(kOld, qRgb(255, 0, 0));
     open();
-    EXPECT_TRUE(dlg->pagePath(OpenDlg::LeftPage).isEmpty());  // refused: no drawing on it
-    ASSERT_EQ(dlg->pagePath(OpenDlg::RightPage), large);
+    EXPECT_TRUE(m_dlg->pagePath(OpenDlg::LeftPage).isEmpty());  // refused: no drawing on it
+    ASSERT_EQ(m_dlg->pagePath(OpenDlg::RightPage), large);
     // Only the region a page shows was decoded, and it shows the picture's black.
-    EXPECT_EQ(dlg->pageImage(OpenDlg::RightPage).size(), OpenDlg::DrawingRegion(kScreen));
-    EXPECT_EQ(dlg->pageImage(OpenDlg::RightPage).pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(m_dlg->pageImage(OpenDlg::RightPage).size(), OpenDlg::DrawingRegion(kScreen));
+    EXPECT_EQ(m_dlg->pageImage(OpenDlg::RightPage).pixel(10, 10), qRgb(0, 0, 0));
 
     // The book goes on taking the gaze: a dwell on the page chooses it, and the arrows turn.
-    PostGaze(dlg.get(), pageCentre(OpenDlg::RightPage), OpenDlg::kPageChooseCount);
+    PostGaze(m_dlg.get(), pageCentre(OpenDlg::RightPage), OpenDlg::kPageChooseCount);
     Pump();
-    EXPECT_EQ(dlg->selectedPath(), large);
-    GazeChoose(dlg.get(), dlg->nextButton());
+    EXPECT_EQ(m_dlg->selectedPath(), large);
+    GazeChoose(m_dlg.get(), m_dlg->nextButton());
     Pump();
-    EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
+    EXPECT_EQ(m_dlg->pagePath(OpenDlg::LeftPage), kOld);
 }
 
 TEST_F(OpenDlgTest, NamesAsTheFileSystemGivesThemOpenAndDelete) {
@@ -271,31 +271,31 @@ TEST_F(OpenDlgTest, NamesAsTheFileSystemGivesThemOpenAndDelete) {
     SaveNative(latin1, qRgb(0, 255, 0));
     SaveNative(backslash, qRgb(0, 0, 255));
     open();
-    ASSERT_EQ(dlg->listing().entries().size(), 2u);
-    ASSERT_EQ(NativeFileName(dlg->pagePath(OpenDlg::LeftPage)), backslash);
-    ASSERT_EQ(NativeFileName(dlg->pagePath(OpenDlg::RightPage)), latin1);
+    ASSERT_EQ(m_dlg->listing().entries().size(), 2u);
+    ASSERT_EQ(NativeFileName(m_dlg->pagePath(OpenDlg::LeftPage)), backslash);
+    ASSERT_EQ(NativeFileName(m_dlg->pagePath(OpenDlg::RightPage)), latin1);
     const QRect shown = OpenDlg::PageDrawingRect(kScreen, OpenDlg::RightPage);
-    EXPECT_EQ(dlg->picture().pixel(shown.topLeft() + QPoint(2, 2)), qRgb(0, 255, 0));
+    EXPECT_EQ(m_dlg->picture().pixel(shown.topLeft() + QPoint(2, 2)), qRgb(0, 255, 0));
 
     // Opened: the path the main window gets reads back as the very drawing.
-    dlg->choosePage(OpenDlg::RightPage);
-    GazeChoose(dlg.get(), dlg->openButton());
+    m_dlg->choosePage(OpenDlg::RightPage);
+    GazeChoose(m_dlg.get(), m_dlg->openButton());
     Pump();
-    ASSERT_EQ(main.drawingFiles.size(), 1);
+    ASSERT_EQ(m_main.drawingFiles.size(), 1);
     QImage opened;
-    ASSERT_TRUE(LoadBmpFile(main.drawingFiles[0].mid(2), opened));
+    ASSERT_TRUE(LoadBmpFile(m_main.drawingFiles[0].mid(2), opened));
     EXPECT_EQ(opened.pixel(0, 0), qRgb(0, 255, 0));
 
     // Deleted: exactly that file goes.
     open();
     for (OpenDlg::Page page : {OpenDlg::LeftPage, OpenDlg::RightPage}) {
-        dlg->choosePage(page);
-        WhenVisible(dlg->deleteDialog(), [&] {
-            PostGaze(dlg.get(), QPoint(0, 0), 1);  // a button fires again only after the gaze left it
-            GazeChoose(dlg.get(), dlg->deleteDialog()->deleteButton());
+        m_dlg->choosePage(page);
+        WhenVisible(m_dlg->deleteDialog(), [&] {
+            PostGaze(m_dlg.get(), QPoint(0, 0), 1);  // a button fires again only after the gaze left it
+            GazeChoose(m_dlg.get(), m_dlg->deleteDialog()->deleteButton());
         });
-        dlg->deleteChosen();
-        EXPECT_TRUE(dlg->pagePath(page).isEmpty());
+        m_dlg->deleteChosen();
+        EXPECT_TRUE(m_dlg->pagePath(page).isEmpty());
     }
     EXPECT_NE(::access(latin1.constData(), F_OK), 0);
     EXPECT_NE(::access(backslash.constData(), F_OK), 0);
@@ -333,25 +333,25 @@ TEST_F(OpenDlgTest, ADeleteThatFailsKeepsThePageAndTellsTheUser) {
         FreshDrawingsFolder();
         Save(kOld, qRgb(255, 0, 0));
         open();
-        dlg->choosePage(OpenDlg::LeftPage);
-        ASSERT_EQ(dlg->selectedPath(), kOld);
+        m_dlg->choosePage(OpenDlg::LeftPage);
+        ASSERT_EQ(m_dlg->selectedPath(), kOld);
         if (!failure.prevent(kOld))
             continue;
         QString told;
-        WhenVisible(dlg->deleteDialog(), [&] { GazeChoose(dlg.get(), dlg->deleteDialog()->deleteButton()); });
+        WhenVisible(m_dlg->deleteDialog(), [&] { GazeChoose(m_dlg.get(), m_dlg->deleteDialog()->deleteButton()); });
         // The message takes the gaze from the book while it is shown, and OK closes it.
-        WhenVisible(dlg->messageDialog(), [&] {
-            told = dlg->messageDialog()->text();
-            GazeChoose(dlg.get(), dlg->messageDialog()->okButton());
+        WhenVisible(m_dlg->messageDialog(), [&] {
+            told = m_dlg->messageDialog()->text();
+            GazeChoose(m_dlg.get(), m_dlg->messageDialog()->okButton());
         });
-        dlg->deleteChosen();
+        m_dlg->deleteChosen();
         failure.undo(kOld);
         EXPECT_EQ(told, QString::fromLatin1(OpenDlg::kDeleteFailedText));
-        EXPECT_FALSE(dlg->messageDialog()->isVisible());
-        EXPECT_EQ(dlg->pagePath(OpenDlg::LeftPage), kOld);
-        EXPECT_EQ(dlg->selectedPath(), kOld);
-        EXPECT_EQ(dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookLeftPicture));
-        dlg->done(OpenDlg::kCancel);
+        EXPECT_FALSE(m_dlg->messageDialog()->isVisible());
+        EXPECT_EQ(m_dlg->pagePath(OpenDlg::LeftPage), kOld);
+        EXPECT_EQ(m_dlg->selectedPath(), kOld);
+        EXPECT_EQ(m_dlg->bookPicture(), QString::fromLatin1(OpenDlg::kBookLeftPicture));
+        m_dlg->done(OpenDlg::kCancel);
     }
 }
 

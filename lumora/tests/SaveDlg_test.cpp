@@ -38,21 +38,21 @@ protected:
         App();
         EnterOwnFolder();
         FreshDrawingsFolder();
-        dlg = std::make_unique<SaveDlg>(
-            kScreen, sound.player(), [] { return SampleDrawing(); }, &main);
-        dlg->setClock([] { return kMoment; });
+        m_dlg = std::make_unique<SaveDlg>(
+            kScreen, m_sound.player(), [] { return SampleDrawing(); }, &m_main);
+        m_dlg->setClock([] { return kMoment; });
     }
-    void TearDown() override { dlg.reset(); }
+    void TearDown() override { m_dlg.reset(); }
 
     // Runs the dialog modally while `during` drives it; returns exec()'s result.
     int runWith(std::function<void()> during) {
-        QTimer::singleShot(0, dlg.get(), [&] { during(); });
-        return dlg->exec();
+        QTimer::singleShot(0, m_dlg.get(), [&] { during(); });
+        return m_dlg->exec();
     }
 
-    ScriptedSound sound;
-    MainWindowStandIn main;
-    std::unique_ptr<SaveDlg> dlg;
+    ScriptedSound m_sound;
+    MainWindowStandIn m_main;
+    std::unique_ptr<SaveDlg> m_dlg;
 };
 
 }  // namespace
@@ -80,55 +80,55 @@ TEST_F(SaveDlgTest, TwoSavesInOneSecondGetDistinctNamesInTimeOrder) {
 }
 
 TEST_F(SaveDlgTest, SaveByGazePostsTheFileNameAndClosesWithOk) {
-    const int result = runWith([&] { GazeChoose(dlg.get(), dlg->saveButton()); });
+    const int result = runWith([&] { GazeChoose(m_dlg.get(), m_dlg->saveButton()); });
     EXPECT_EQ(result, SaveDlg::kOk);
     Pump();
-    EXPECT_EQ(main.drawingFiles, QStringList{"8 Lumora/Drawings/Lumora2004-07-12_122530.bmp"});
-    EXPECT_TRUE(sound.player().log().contains(QStringLiteral("async ") + kClickSound));
+    EXPECT_EQ(m_main.drawingFiles, QStringList{"8 Lumora/Drawings/Lumora2004-07-12_122530.bmp"});
+    EXPECT_TRUE(m_sound.player().log().contains(QStringLiteral("async ") + kClickSound));
 }
 
 TEST_F(SaveDlgTest, NoSaveClosesWithOkWithoutSaving) {
-    EXPECT_EQ(runWith([&] { GazeChoose(dlg.get(), dlg->noSaveButton()); }), SaveDlg::kOk);
+    EXPECT_EQ(runWith([&] { GazeChoose(m_dlg.get(), m_dlg->noSaveButton()); }), SaveDlg::kOk);
     Pump();
-    EXPECT_TRUE(main.received.empty());
+    EXPECT_TRUE(m_main.received.empty());
 }
 
 TEST_F(SaveDlgTest, CancelByMouseClosesWithCancel) {
-    EXPECT_EQ(runWith([&] { QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton); }), SaveDlg::kCancel);
+    EXPECT_EQ(runWith([&] { QTest::mouseClick(m_dlg->cancelButton(), Qt::LeftButton); }), SaveDlg::kCancel);
     Pump();
-    EXPECT_TRUE(main.received.empty());
+    EXPECT_TRUE(m_main.received.empty());
 }
 
 TEST_F(SaveDlgTest, HelpIsAGazeButtonAndTheHelpWindowGetsGazeToo) {
-    dlg->show();
+    m_dlg->show();
     Pump();
-    GazeChoose(dlg.get(), dlg->helpButton());
+    GazeChoose(m_dlg.get(), m_dlg->helpButton());
     Pump();
-    ASSERT_NE(dlg->helpWindow(), nullptr);
-    EXPECT_TRUE(dlg->helpWindow()->isVisible());
-    EXPECT_EQ(dlg->helpWindow()->text(), QString::fromLatin1(SaveHelpDlg::kText));
+    ASSERT_NE(m_dlg->helpWindow(), nullptr);
+    EXPECT_TRUE(m_dlg->helpWindow()->isVisible());
+    EXPECT_EQ(m_dlg->helpWindow()->text(), QString::fromLatin1(SaveHelpDlg::kText));
     // Gaze on the owner reaches the help window's marker as well.
     const QPoint at = HelpDlg::Placement(kScreen).topLeft() + QPoint(300, 40);
-    PostGaze(dlg.get(), at, 1);
+    PostGaze(m_dlg.get(), at, 1);
     Pump();
-    EXPECT_EQ(dlg->helpWindow()->markerRect().topLeft(), QPoint(300, 40));
-    dlg->done(SaveDlg::kCancel);
-    EXPECT_FALSE(dlg->helpWindow()->isVisible());
+    EXPECT_EQ(m_dlg->helpWindow()->markerRect().topLeft(), QPoint(300, 40));
+    m_dlg->done(SaveDlg::kCancel);
+    EXPECT_FALSE(m_dlg->helpWindow()->isVisible());
 }
 
 TEST_F(SaveDlgTest, ShowsTheNameAndTheDrawingAtOneSeventh) {
-    dlg->show();
+    m_dlg->show();
     Pump();
     const QRect thumb = SaveDlg::SnapshotPlace(kScreen);
     EXPECT_EQ(thumb.size(), QSize((1920 - 200) / 7, (1080 - 171) / 7));
     EXPECT_EQ(thumb.y(), 60);
-    EXPECT_EQ(thumb.x(), (dlg->placement().width() - thumb.width()) / 2);
+    EXPECT_EQ(thumb.x(), (m_dlg->placement().width() - thumb.width()) / 2);
     // The red block (700 / 7 = 100 pixels of thumbnail) and white beyond it.
-    EXPECT_EQ(dlg->picture().pixel(thumb.topLeft() + QPoint(50, 50)), qRgb(200, 55, 55));
-    EXPECT_EQ(dlg->picture().pixel(thumb.topLeft() + QPoint(150, 110)), qRgb(255, 255, 255));
-    EXPECT_EQ(dlg->fileName(), "Lumora/Drawings/Lumora2004-07-12_122530.bmp");
-    EXPECT_EQ(dlg->placement(), QRect(480, 270, 800, 360));
-    dlg->done(SaveDlg::kCancel);
+    EXPECT_EQ(m_dlg->picture().pixel(thumb.topLeft() + QPoint(50, 50)), qRgb(200, 55, 55));
+    EXPECT_EQ(m_dlg->picture().pixel(thumb.topLeft() + QPoint(150, 110)), qRgb(255, 255, 255));
+    EXPECT_EQ(m_dlg->fileName(), "Lumora/Drawings/Lumora2004-07-12_122530.bmp");
+    EXPECT_EQ(m_dlg->placement(), QRect(480, 270, 800, 360));
+    m_dlg->done(SaveDlg::kCancel);
 }
 
 TEST(SaveDlgLayout, TheQuestionAndTheWholeNameShowAboveThePicture) {
@@ -161,13 +161,13 @@ TEST(SaveDlgLayout, TheQuestionAndTheWholeNameShowAboveThePicture) {
 }
 
 TEST_F(SaveDlgTest, TheQuestionIsDrawnAboveTheName) {
-    dlg->show();
+    m_dlg->show();
     Pump();
     const auto inkIn = [&](const QRect& area, QRgb ink) {
         int n = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                n += dlg->picture().pixel(x, y) == ink;
+                n += m_dlg->picture().pixel(x, y) == ink;
         return n;
     };
     EXPECT_GT(inkIn(SaveDlg::QuestionPlace(kScreen), qRgb(0, 0, 0)), 100);
@@ -176,34 +176,34 @@ TEST_F(SaveDlgTest, TheQuestionIsDrawnAboveTheName) {
     int grey = 0;
     for (int y = name.top(); y <= name.bottom(); ++y)
         for (int x = name.left(); x <= name.right(); ++x)
-            grey += qGray(dlg->picture().pixel(x, y)) < 200;
+            grey += qGray(m_dlg->picture().pixel(x, y)) < 200;
     EXPECT_GT(grey, 100);
-    dlg->done(SaveDlg::kCancel);
+    m_dlg->done(SaveDlg::kCancel);
 }
 
 TEST_F(SaveDlgTest, TheCanvasSavesTheDialogsNameAndOpensItAgainPixelExact) {
     // The canvas as the main window wires it: the dialog takes the canvas's snapshot, the canvas
     // writes the named file with StoreDrawingFile and opens it again.
-    CPaintDlg canvas(kScreen, sound.player(), std::make_unique<MemoryLogSink>(), nullptr);
+    CPaintDlg canvas(kScreen, m_sound.player(), std::make_unique<MemoryLogSink>(), nullptr);
     canvas.setDrawingWriter(&StoreDrawingFile);
     QImage background(canvas.geometry().client, QImage::Format_RGB32);
     background.fill(qRgb(80, 152, 71));
     for (int x = 0; x < background.width(); x += 3)
         background.setPixel(x, x % background.height(), qRgb(x & 0xFF, 0, 255 - (x & 0xFF)));
     ASSERT_TRUE(WriteDrawingFile("Lumora/Drawings/background.bmp", background));
-    canvas.drawingFile(DRAWING_FILE_OPEN, "Lumora/Drawings/background.bmp");
+    canvas.drawingFile(kDrawingFileOpen, "Lumora/Drawings/background.bmp");
     const QImage drawn = canvas.snapshot();
 
     SaveDlg save(
-        kScreen, sound.player(), [&] { return canvas.snapshot(); }, &main);
+        kScreen, m_sound.player(), [&] { return canvas.snapshot(); }, &m_main);
     save.setClock([] { return kMoment; });
     QTimer::singleShot(0, &save, [&] { GazeChoose(&save, save.saveButton()); });
     ASSERT_EQ(save.exec(), SaveDlg::kOk);
     Pump();
-    canvas.drawingFile(DRAWING_FILE_SAVE, save.fileName());
+    canvas.drawingFile(kDrawingFileSave, save.fileName());
 
-    CPaintDlg reopened(kScreen, sound.player(), std::make_unique<MemoryLogSink>(), nullptr);
-    reopened.drawingFile(DRAWING_FILE_OPEN, save.fileName());
+    CPaintDlg reopened(kScreen, m_sound.player(), std::make_unique<MemoryLogSink>(), nullptr);
+    reopened.drawingFile(kDrawingFileOpen, save.fileName());
     EXPECT_EQ(reopened.backgroundImage().convertToFormat(QImage::Format_RGB32),
               drawn.convertToFormat(QImage::Format_RGB32));
 }

@@ -14,11 +14,11 @@ using namespace lumora;
 
 namespace {
 
-constexpr QRgb WHITE = 0xFFFFFFFFu;
-constexpr ColorRef RED = MakeColorRef(200, 55, 55);
-constexpr QRgb RED_RGB = ColorRefToQRgb(RED);
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+constexpr ColorRef kRed = MakeColorRef(200, 55, 55);
+constexpr QRgb kRedRgb = ColorRefToQRgb(kRed);
 
-QImage paper(QRgb fill = WHITE) {
+QImage paper(QRgb fill = kWhite) {
     QImage image(300, 200, QImage::Format_RGB32);
     image.fill(fill);
     return image;
@@ -26,14 +26,14 @@ QImage paper(QRgb fill = WHITE) {
 
 ShapePen redPen() {
     ShapePen pen;
-    pen.color = RED;
+    pen.color = kRed;
     return pen;
 }
 
 ShapeBrush brush(int style) {
     ShapeBrush b;
     b.style = style;
-    b.color = RED;
+    b.color = kRed;
     return b;
 }
 
@@ -91,26 +91,26 @@ TEST(RubberBand, EndFollowsTheSlopeAndSide) {
 // ---- Virtual operations ---------------------------------------------------------------------
 
 TEST(Shape, CloneCopiesWhatItsKindDrawsFromAndIsIndependent) {
-    RectangleShape rect(redPen(), brush(ShapeBrush::STYLE_SOLID));
+    RectangleShape rect(redPen(), brush(ShapeBrush::kStyleSolid));
     rect.setStart({10, 20});
     rect.setEnd({30, 40});
     auto copy = rect.clone();
     ASSERT_NE(dynamic_cast<RectangleShape*>(copy.get()), nullptr);
     EXPECT_EQ(copy->start(), QPoint(10, 20));
     EXPECT_EQ(copy->end(), QPoint(30, 40));
-    EXPECT_EQ(copy->pen().color, RED);
-    EXPECT_EQ(copy->brush().style, ShapeBrush::STYLE_SOLID);
+    EXPECT_EQ(copy->pen().color, kRed);
+    EXPECT_EQ(copy->brush().style, ShapeBrush::kStyleSolid);
     rect.setEnd({99, 99});
     EXPECT_EQ(copy->end(), QPoint(30, 40));
 
     EXPECT_NE(dynamic_cast<LineShape*>(LineShape().clone().get()), nullptr);
     EXPECT_NE(dynamic_cast<CircleShape*>(CircleShape().clone().get()), nullptr);
 
-    StampShape stamp(STAMP_FIRST_NUMBER);
+    StampShape stamp(kStampFirstNumber);
     stamp.place(7, 8);
     auto stampCopy = stamp.clone();
     ASSERT_NE(dynamic_cast<StampShape*>(stampCopy.get()), nullptr);
-    EXPECT_EQ(stampCopy->stampImageId(), STAMP_FIRST_NUMBER);
+    EXPECT_EQ(stampCopy->stampImageId(), kStampFirstNumber);
     EXPECT_EQ(stampCopy->stampPosition(), QPoint(7, 8));
 }
 
@@ -118,7 +118,7 @@ TEST(Shape, OnlyLinesContinueAsPolygonAndOnlyStampsArePlaced) {
     EXPECT_TRUE(LineShape().continuesAsPolygon());
     EXPECT_FALSE(RectangleShape().continuesAsPolygon());
     EXPECT_FALSE(CircleShape().continuesAsPolygon());
-    EXPECT_FALSE(StampShape(STAMP_FIRST_NUMBER).continuesAsPolygon());
+    EXPECT_FALSE(StampShape(kStampFirstNumber).continuesAsPolygon());
     LineShape line;
     line.place(5, 6);
     EXPECT_EQ(line.stampPosition(), QPoint(0, 0));
@@ -133,51 +133,51 @@ TEST(ShapeDraw, UnsetShapesDrawNothing) {
                 continue;
             }
             QImage image = paper();
-            RectangleShape rect(redPen(), brush(ShapeBrush::STYLE_SOLID));
+            RectangleShape rect(redPen(), brush(ShapeBrush::kStyleSolid));
             rect.setStart(start);
             rect.setEnd(end);
             rect.drawOnto(image);
-            EXPECT_EQ(countNot(image, WHITE), 0);
+            EXPECT_EQ(countNot(image, kWhite), 0);
         }
     }
 }
 
 TEST(ShapeDraw, LineRectangleAndCircleInPenColour) {
     QImage image = paper();
-    LineShape line(redPen(), brush(ShapeBrush::STYLE_HOLLOW));
+    LineShape line(redPen(), brush(ShapeBrush::kStyleHollow));
     line.setStart({20, 20});
     line.setEnd({120, 20});
     line.drawOnto(image);
-    EXPECT_EQ(image.pixel(70, 20), RED_RGB);
-    EXPECT_EQ(image.pixel(70, 22), RED_RGB);  // 5 pixels wide
-    EXPECT_EQ(image.pixel(70, 26), WHITE);
+    EXPECT_EQ(image.pixel(70, 20), kRedRgb);
+    EXPECT_EQ(image.pixel(70, 22), kRedRgb);  // 5 pixels wide
+    EXPECT_EQ(image.pixel(70, 26), kWhite);
 
     // Corners given bottom-right first: the rubber band stretches any way.
-    RectangleShape hollow(redPen(), brush(ShapeBrush::STYLE_HOLLOW));
+    RectangleShape hollow(redPen(), brush(ShapeBrush::kStyleHollow));
     hollow.setStart({250, 150});
     hollow.setEnd({150, 50});
     hollow.drawOnto(image);
     for (QPoint edge : {QPoint(200, 50), QPoint(200, 150), QPoint(150, 100), QPoint(250, 100)}) {
-        EXPECT_EQ(image.pixel(edge), RED_RGB) << edge.x() << "," << edge.y();
+        EXPECT_EQ(image.pixel(edge), kRedRgb) << edge.x() << "," << edge.y();
     }
-    EXPECT_EQ(image.pixel(200, 100), WHITE);
+    EXPECT_EQ(image.pixel(200, 100), kWhite);
 
     QImage round = paper();
-    CircleShape circle(redPen(), brush(ShapeBrush::STYLE_SOLID));
+    CircleShape circle(redPen(), brush(ShapeBrush::kStyleSolid));
     circle.setStart({50, 40});
     circle.setEnd({250, 160});
     circle.drawOnto(round);
-    EXPECT_EQ(round.pixel(50, 100), RED_RGB);   // left end of the ellipse
-    EXPECT_EQ(round.pixel(150, 100), RED_RGB);  // filled with the same colour
-    EXPECT_EQ(round.pixel(55, 45), WHITE);      // the box's corner lies outside
+    EXPECT_EQ(round.pixel(50, 100), kRedRgb);   // left end of the ellipse
+    EXPECT_EQ(round.pixel(150, 100), kRedRgb);  // filled with the same colour
+    EXPECT_EQ(round.pixel(55, 45), kWhite);      // the box's corner lies outside
 }
 
 TEST(ShapeDraw, StampIsTransparentWhereItsPictureIsWhite) {
-    const QImage& picture = StampPicture(STAMP_FIRST_NUMBER);
+    const QImage& picture = StampPicture(kStampFirstNumber);
     ASSERT_FALSE(picture.isNull());
-    constexpr QRgb GREEN = 0xFF00FF00u;
-    QImage image = paper(GREEN);
-    StampShape stamp(STAMP_FIRST_NUMBER);
+    constexpr QRgb kGreen = 0xFF00FF00u;
+    QImage image = paper(kGreen);
+    StampShape stamp(kStampFirstNumber);
     stamp.place(40, 30);
     stamp.drawOnto(image);
     int white = 0;
@@ -186,16 +186,16 @@ TEST(ShapeDraw, StampIsTransparentWhereItsPictureIsWhite) {
             const QRgb p = picture.pixel(x, y);
             const bool isWhite = (p & 0xFFFFFF) == 0xFFFFFF;
             white += isWhite;
-            ASSERT_EQ(image.pixel(40 + x, 30 + y), isWhite ? GREEN : (p | 0xFF000000u)) << x << "," << y;
+            ASSERT_EQ(image.pixel(40 + x, 30 + y), isWhite ? kGreen : (p | 0xFF000000u)) << x << "," << y;
         }
     }
     EXPECT_GT(white, 0);
-    EXPECT_EQ(image.pixel(39, 29), GREEN);
+    EXPECT_EQ(image.pixel(39, 29), kGreen);
 
     // A number that names no stamp draws nothing, and clipping at the edge is harmless.
     StampShape none(9999);
     none.drawOnto(image);
-    StampShape edge(STAMP_FIRST_NUMBER);
+    StampShape edge(kStampFirstNumber);
     edge.place(270, 180);
     edge.drawOnto(image);
 }

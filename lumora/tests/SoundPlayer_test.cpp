@@ -65,10 +65,10 @@ protected:
             if (type == QtWarningMsg)
                 Caught() << text;
         });
-        player = MakeQtSoundPlayer();
+        m_player = MakeQtSoundPlayer();
     }
     void TearDown() override {
-        player.reset();
+        m_player.reset();
         qInstallMessageHandler(m_previous);
     }
     static QStringList& Caught() {
@@ -82,7 +82,7 @@ protected:
         return n;
     }
 
-    std::unique_ptr<SoundPlayer> player;
+    std::unique_ptr<SoundPlayer> m_player;
 
 private:
     QtMessageHandler m_previous = nullptr;
@@ -94,11 +94,11 @@ TEST_F(QtSoundPlayerTest, WithoutADeviceASoundReturnsAtOnceAndThatIsSaidOnce) {
     if (!QMediaDevices::defaultAudioOutput().isNull())
         GTEST_SKIP() << "this machine has an audio device";
     // The help window's Close: the click played to its end, then the window goes.
-    EXPECT_FALSE(Waited([&] { player->playSync("short.wav"); }));
+    EXPECT_FALSE(Waited([&] { m_player->playSync("short.wav"); }));
     for (int i = 0; i < 5; ++i) {
-        player->playAsync("short.wav");
-        EXPECT_FALSE(Waited([&] { player->playSync("short.wav"); }));
-        player->stop();
+        m_player->playAsync("short.wav");
+        EXPECT_FALSE(Waited([&] { m_player->playSync("short.wav"); }));
+        m_player->stop();
     }
     EXPECT_EQ(Said(QStringLiteral("No audio device")), 1) << qPrintable(Caught().join('\n'));
 }
@@ -107,8 +107,8 @@ TEST_F(QtSoundPlayerTest, ASoundThatCannotPlayReturnsAtOnce) {
     // Whatever the machine's audio: a missing file, a FIFO named like a sound (which must not
     // hang the program) and a file that is no wave play nothing.
     for (const char* path : {"missing.wav", "fifo.wav", "notes.wav", "."}) {
-        EXPECT_FALSE(Waited([&] { player->playSync(QString::fromLatin1(path)); })) << path;
-        player->playAsync(QString::fromLatin1(path));
+        EXPECT_FALSE(Waited([&] { m_player->playSync(QString::fromLatin1(path)); })) << path;
+        m_player->playAsync(QString::fromLatin1(path));
     }
-    player->stop();
+    m_player->stop();
 }

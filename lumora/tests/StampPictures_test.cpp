@@ -10,13 +10,13 @@ using namespace lumora;
 TEST(StampPictures, EveryStampIsCompiledIn) {
     const auto numbers = StampNumbers();
     ASSERT_EQ(numbers.size(), 38u);
-    EXPECT_EQ(numbers.front(), STAMP_FIRST_NUMBER);
+    EXPECT_EQ(numbers.front(), kStampFirstNumber);
     EXPECT_EQ(numbers.back(), 214);
     EXPECT_EQ(std::set<int>(numbers.begin(), numbers.end()).size(), 38u);
     for (int number : numbers) {
         const QImage& picture = StampPicture(number);
         ASSERT_FALSE(picture.isNull()) << number;
-        const int size = number == 160 ? STAMP_BUS_SIZE : STAMP_SIZE;
+        const int size = number == 160 ? kStampBusSize : kStampSize;
         EXPECT_EQ(picture.size(), QSize(size, size)) << number;
         EXPECT_EQ(picture.format(), QImage::Format_RGB32) << number;
         // White background, and something drawn on it.
@@ -32,7 +32,7 @@ TEST(StampPictures, EveryStampIsCompiledIn) {
 }
 
 TEST(StampPictures, StoredWithAColourTableOfFourOrEightBits) {
-    StampPicture(STAMP_FIRST_NUMBER);  // registers the resources
+    StampPicture(kStampFirstNumber);  // registers the resources
     for (int number : StampNumbers()) {
         QFile file(QStringLiteral(":/lumora/stamps/%1.bmp").arg(number));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << number;

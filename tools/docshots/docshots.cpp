@@ -112,7 +112,7 @@ ShapePen Pen(ColorRef color) {
 
 ShapeBrush Fill(ColorRef color) {
     ShapeBrush brush;
-    brush.style = ShapeBrush::STYLE_SOLID;
+    brush.style = ShapeBrush::kStyleSolid;
     brush.color = color;
     return brush;
 }
@@ -126,9 +126,9 @@ std::unique_ptr<Shape> Make(const QPoint& start, const QPoint& end, ColorRef pen
 }
 
 // A drawing of the canvas's size, as Lumora's snapshot gives it: white, the shapes over it.
-QImage Drawing(const std::vector<std::unique_ptr<Shape>>& shapes) {
+QImage DrawnImage(const std::vector<std::unique_ptr<Shape>>& shapes) {
     QImage image(CanvasGeometry::ForScreen(kScreen).client, QImage::Format_RGB32);
-    image.fill(ColorRefToQRgb(COLOR_WHITE));
+    image.fill(ColorRefToQRgb(kColorWhite));
     QPainter painter(&image);
     for (const auto& shape : shapes)
         shape->draw(painter);
@@ -142,13 +142,13 @@ QImage House() {
     const ColorRef grass = MakeColorRef(40, 150, 60);
     std::vector<std::unique_ptr<Shape>> shapes;
     shapes.push_back(Make<LineShape>({20, 520}, {760, 520}, grass));
-    shapes.push_back(Make<RectangleShape>({180, 300}, {460, 520}, COLOR_BLACK, Fill(wall)));
+    shapes.push_back(Make<RectangleShape>({180, 300}, {460, 520}, kColorBlack, Fill(wall)));
     shapes.push_back(Make<LineShape>({150, 300}, {320, 160}, roof));
     shapes.push_back(Make<LineShape>({320, 160}, {490, 300}, roof));
     shapes.push_back(Make<LineShape>({150, 300}, {490, 300}, roof));
-    shapes.push_back(Make<RectangleShape>({290, 410}, {350, 520}, COLOR_BLACK, Fill(roof)));
+    shapes.push_back(Make<RectangleShape>({290, 410}, {350, 520}, kColorBlack, Fill(roof)));
     shapes.push_back(Make<CircleShape>({580, 60}, {700, 180}, sun, Fill(sun)));
-    return Drawing(shapes);
+    return DrawnImage(shapes);
 }
 
 QImage Flowers() {
@@ -161,7 +161,7 @@ QImage Flowers() {
         shapes.push_back(Make<CircleShape>({x - 70, 110}, {x + 70, 250}, petal, Fill(petal)));
         x += 220;
     }
-    return Drawing(shapes);
+    return DrawnImage(shapes);
 }
 
 QImage Boat() {
@@ -170,10 +170,10 @@ QImage Boat() {
     const ColorRef sail = MakeColorRef(250, 240, 200);
     std::vector<std::unique_ptr<Shape>> shapes;
     shapes.push_back(Make<RectangleShape>({0, 420}, {800, 630}, sea, Fill(sea)));
-    shapes.push_back(Make<RectangleShape>({220, 360}, {560, 430}, COLOR_BLACK, Fill(hull)));
-    shapes.push_back(Make<LineShape>({390, 120}, {390, 360}, COLOR_BLACK));
-    shapes.push_back(Make<RectangleShape>({400, 140}, {520, 330}, COLOR_BLACK, Fill(sail)));
-    return Drawing(shapes);
+    shapes.push_back(Make<RectangleShape>({220, 360}, {560, 430}, kColorBlack, Fill(hull)));
+    shapes.push_back(Make<LineShape>({390, 120}, {390, 360}, kColorBlack));
+    shapes.push_back(Make<RectangleShape>({400, 140}, {520, 330}, kColorBlack, Fill(sail)));
+    return DrawnImage(shapes);
 }
 
 // ---- The working folders ------------------------------------------------------------------

@@ -1,4 +1,4 @@
-#include "canvas/CanvasDrawing.h"
+#include "canvas/Drawing.h"
 
 #include <QPainter>
 
@@ -11,19 +11,19 @@ namespace {
 
 QImage whiteImage(const QSize& size) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(ColorRefToQRgb(COLOR_WHITE));
+    image.fill(ColorRefToQRgb(kColorWhite));
     return image;
 }
 
 }  // namespace
 
-CanvasDrawing::CanvasDrawing(const QSize& size) : m_background(whiteImage(size)), m_replayBase(whiteImage(size)) {}
+Drawing::Drawing(const QSize& size) : m_background(whiteImage(size)), m_replayBase(whiteImage(size)) {}
 
-void CanvasDrawing::append(std::unique_ptr<Shape> shape) {
+void Drawing::append(std::unique_ptr<Shape> shape) {
     m_shapes.push_back(std::move(shape));
 }
 
-bool CanvasDrawing::removeLast() {
+bool Drawing::removeLast() {
     if (m_shapes.empty()) {
         return false;
     }
@@ -31,19 +31,19 @@ bool CanvasDrawing::removeLast() {
     return true;
 }
 
-void CanvasDrawing::clear() {
+void Drawing::clear() {
     m_shapes.clear();
-    m_background.fill(ColorRefToQRgb(COLOR_WHITE));
+    m_background.fill(ColorRefToQRgb(kColorWhite));
     resetReplayBase();
 }
 
-bool CanvasDrawing::open(const QString& path) {
+bool Drawing::open(const QString& path) {
     QImage picture;
     // Only the part the canvas can show is decoded: a larger picture is cut at the right and
     // bottom anyway, and a smaller one is padded white.
     const bool read = LoadBmpFileTopLeft(path, m_background.size(), picture);
     if (read) {
-        m_background.fill(ColorRefToQRgb(COLOR_WHITE));
+        m_background.fill(ColorRefToQRgb(kColorWhite));
         BlockCopy(m_background, QPoint(0, 0), picture, picture.rect());
     }
     m_shapes.clear();
@@ -51,14 +51,14 @@ bool CanvasDrawing::open(const QString& path) {
     return read;
 }
 
-support::WriteStatus CanvasDrawing::save(const QString& path) {
+support::WriteStatus Drawing::save(const QString& path) {
     if (m_writer) {
         m_lastSave = m_writer(path, snapshot());
     }
     return m_lastSave;
 }
 
-QImage CanvasDrawing::snapshot() const {
+QImage Drawing::snapshot() const {
     QImage drawing = m_background.copy();
     QPainter painter(&drawing);
     for (const auto& shape : m_shapes) {
@@ -67,12 +67,12 @@ QImage CanvasDrawing::snapshot() const {
     return drawing;
 }
 
-void CanvasDrawing::resetReplayBase() {
+void Drawing::resetReplayBase() {
     BlockCopy(m_replayBase, m_background, m_replayBase.rect());
     m_replayBaseCount = 0;
 }
 
-void CanvasDrawing::redraw(QImage& target) {
+void Drawing::redraw(QImage& target) {
     // Shapes are drawn in list order onto the background either way; keeping the older ones
     // drawn keeps undo within a frame however long the list grows.
     const std::size_t count = m_shapes.size();

@@ -1,4 +1,4 @@
-// CanvasDrawing: what the user has drawn, without any window: the background picture, the list of
+// Drawing: what the user has drawn, without any window: the background picture, the list of
 // committed shapes over it, and the ways a drawing is replayed, captured, opened and saved.
 // The canvas shows it; a drawing alone needs no screen (QImage and QPainter only).
 //
@@ -19,7 +19,7 @@
 
 namespace lumora {
 
-class CanvasDrawing {
+class Drawing {
 public:
     // A full redraw replays at most about this many shapes; the ones before are kept drawn in
     // a picture of their own (see m_replayBase).
@@ -29,7 +29,7 @@ public:
     using Writer = std::function<support::WriteStatus(const QString& path, const QImage& drawing)>;
 
     // A white drawing of that size (an empty size gives valid empty images) with no shapes.
-    explicit CanvasDrawing(const QSize& size);
+    explicit Drawing(const QSize& size);
 
     QSize size() const { return m_background.size(); }
     const QImage& background() const { return m_background; }

@@ -1,4 +1,4 @@
-#include "canvas/CanvasDrawing.h"
+#include "canvas/Drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +38,16 @@ int countColour(const QImage& image, QRgb colour) {
     return n;
 }
 
-std::unique_ptr<Shape> shape(int kind, QPoint from, QPoint to, ColorRef colour = COLOR_BLACK, bool filled = false) {
+std::unique_ptr<Shape> shape(int kind, QPoint from, QPoint to, ColorRef colour = kColorBlack, bool filled = false) {
     ShapePen pen;
     pen.color = colour;
     ShapeBrush brush;
     brush.color = colour;
-    brush.style = filled ? ShapeBrush::STYLE_SOLID : ShapeBrush::STYLE_HOLLOW;
+    brush.style = filled ? ShapeBrush::kStyleSolid : ShapeBrush::kStyleHollow;
     std::unique_ptr<Shape> s;
-    if (kind == SHAPE_LINE) {
+    if (kind == kShapeLine) {
         s = std::make_unique<LineShape>(pen, brush);
-    } else if (kind == SHAPE_RECTANGLE) {
+    } else if (kind == kShapeRectangle) {
         s = std::make_unique<RectangleShape>(pen, brush);
     } else {
         s = std::make_unique<CircleShape>(pen, brush);
@@ -57,12 +57,12 @@ std::unique_ptr<Shape> shape(int kind, QPoint from, QPoint to, ColorRef colour =
     return s;
 }
 
-std::unique_ptr<Shape> line(QPoint from, QPoint to, ColorRef colour = COLOR_BLACK) {
-    return shape(SHAPE_LINE, from, to, colour);
+std::unique_ptr<Shape> line(QPoint from, QPoint to, ColorRef colour = kColorBlack) {
+    return shape(kShapeLine, from, to, colour);
 }
 
 // Redraws into a fresh picture, as the canvas's committed image is redrawn.
-QImage redrawn(CanvasDrawing& drawing) {
+QImage redrawn(Drawing& drawing) {
     QImage image(drawing.size(), QImage::Format_RGB32);
     image.fill(Qt::green);  // nothing of this may survive
     drawing.redraw(image);
@@ -81,8 +81,8 @@ QString writePicture(const QString& path, const QSize& size, QRgb colour) {
 
 // ---- A new drawing, snapshot ----------------------------------------------------------------
 
-TEST(CanvasDrawing, StartsWhiteOfItsSizeWithNoShapes) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, StartsWhiteOfItsSizeWithNoShapes) {
+    Drawing drawing(kSize);
     EXPECT_EQ(drawing.size(), kSize);
     EXPECT_EQ(countColour(drawing.background(), kWhite), kSize.width() * kSize.height());
     EXPECT_TRUE(drawing.shapes().empty());
@@ -91,7 +91,7 @@ TEST(CanvasDrawing, StartsWhiteOfItsSizeWithNoShapes) {
     EXPECT_EQ(drawing.lastSaveStatus(), support::WriteStatus::Ok);
 
     // A screen too small for a canvas: empty, but every operation still works.
-    CanvasDrawing empty{QSize()};
+    Drawing empty{QSize()};
     empty.append(line({10, 10}, {20, 20}));
     EXPECT_TRUE(empty.snapshot().isNull() || empty.snapshot().size().isEmpty());
     QImage none;
@@ -99,10 +99,10 @@ TEST(CanvasDrawing, StartsWhiteOfItsSizeWithNoShapes) {
     EXPECT_TRUE(empty.removeLast());
 }
 
-TEST(CanvasDrawing, SnapshotDrawsEveryShapeInListOrderOverTheBackground) {
-    CanvasDrawing drawing(kSize);
-    drawing.append(shape(SHAPE_RECTANGLE, {100, 100}, {300, 300}, kRed, true));
-    drawing.append(shape(SHAPE_CIRCLE, {200, 200}, {400, 400}, kBlue, true));
+TEST(Drawing, SnapshotDrawsEveryShapeInListOrderOverTheBackground) {
+    Drawing drawing(kSize);
+    drawing.append(shape(kShapeRectangle, {100, 100}, {300, 300}, kRed, true));
+    drawing.append(shape(kShapeCircle, {200, 200}, {400, 400}, kBlue, true));
     drawing.append(line({100, 500}, {600, 500}));
     ASSERT_EQ(drawing.shapes().size(), 3u);
     const QImage snapshot = drawing.snapshot();
@@ -115,14 +115,14 @@ TEST(CanvasDrawing, SnapshotDrawsEveryShapeInListOrderOverTheBackground) {
     EXPECT_EQ(redrawn(drawing), snapshot);
 }
 
-TEST(CanvasDrawing, StampsKeepTheDrawingUnderTheirWhite) {
-    CanvasDrawing drawing(kSize);
-    drawing.append(shape(SHAPE_RECTANGLE, {150, 150}, {400, 400}, kRed, true));
-    auto stamp = std::make_unique<StampShape>(STAMP_FIRST_NUMBER);
+TEST(Drawing, StampsKeepTheDrawingUnderTheirWhite) {
+    Drawing drawing(kSize);
+    drawing.append(shape(kShapeRectangle, {150, 150}, {400, 400}, kRed, true));
+    auto stamp = std::make_unique<StampShape>(kStampFirstNumber);
     stamp->place(209, 209);
     drawing.append(std::move(stamp));
     const QImage snapshot = drawing.snapshot();
-    const QImage& picture = StampPicture(STAMP_FIRST_NUMBER);
+    const QImage& picture = StampPicture(kStampFirstNumber);
     ASSERT_FALSE(picture.isNull());
     int mismatches = 0;
     for (int yy = 0; yy < picture.height(); ++yy) {
@@ -137,8 +137,8 @@ TEST(CanvasDrawing, StampsKeepTheDrawingUnderTheirWhite) {
 
 // ---- Undo, new, the redraw cache ------------------------------------------------------------
 
-TEST(CanvasDrawing, UndoOnAnEmptyListChangesNothing) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, UndoOnAnEmptyListChangesNothing) {
+    Drawing drawing(kSize);
     const QImage before = drawing.snapshot();
     EXPECT_FALSE(drawing.removeLast());
     EXPECT_TRUE(drawing.shapes().empty());
@@ -146,8 +146,8 @@ TEST(CanvasDrawing, UndoOnAnEmptyListChangesNothing) {
     EXPECT_EQ(redrawn(drawing), before);
 }
 
-TEST(CanvasDrawing, UndoRemovesTheLastShapeAndRedrawsTheRest) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, UndoRemovesTheLastShapeAndRedrawsTheRest) {
+    Drawing drawing(kSize);
     drawing.append(line({100, 100}, {300, 100}, kRed));
     drawing.append(line({100, 200}, {300, 200}, kRed));
     EXPECT_EQ(redrawn(drawing).pixel(200, 200), kRedRgb);
@@ -158,10 +158,10 @@ TEST(CanvasDrawing, UndoRemovesTheLastShapeAndRedrawsTheRest) {
     EXPECT_EQ(image.pixel(200, 200), kWhite);
 }
 
-TEST(CanvasDrawing, LongUndoRunsMatchAFullReplay) {
+TEST(Drawing, LongUndoRunsMatchAFullReplay) {
     // Enough shapes, crossing one another, that undo works past the kept older ones.
-    CanvasDrawing drawing(kSize);
-    const int count = static_cast<int>(CanvasDrawing::kReplayWindow) * 2 + 20;
+    Drawing drawing(kSize);
+    const int count = static_cast<int>(Drawing::kReplayWindow) * 2 + 20;
     for (int i = 0; i < count; ++i) {
         const ColorRef colour = MakeColorRef(i * 37 % 256, i * 91 % 256, i * 53 % 256);
         drawing.append(shape(i % 3 + 1, {20 + i * 5 % 600, 20 + i * 7 % 500}, {137 + i * 11 % 600, 87 + i * 3 % 500},
@@ -182,10 +182,10 @@ TEST(CanvasDrawing, LongUndoRunsMatchAFullReplay) {
     EXPECT_EQ(drawing.shapes().size(), 1u);  // the one drawn in between
 }
 
-TEST(CanvasDrawing, ClearEmptiesTheListAndWhitensTheBackground) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, ClearEmptiesTheListAndWhitensTheBackground) {
+    Drawing drawing(kSize);
     ASSERT_TRUE(drawing.open(writePicture(QStringLiteral("blue.bmp"), kSize, kBlueRgb)));
-    for (int i = 0; i < static_cast<int>(CanvasDrawing::kReplayWindow) + 10; ++i) {
+    for (int i = 0; i < static_cast<int>(Drawing::kReplayWindow) + 10; ++i) {
         drawing.append(line({10 + i, 100}, {300, 100 + i}));
     }
     (void)redrawn(drawing);  // older shapes now kept drawn in the cache
@@ -197,8 +197,8 @@ TEST(CanvasDrawing, ClearEmptiesTheListAndWhitensTheBackground) {
 
 // ---- Open -----------------------------------------------------------------------------------
 
-TEST(CanvasDrawing, OpenPadsASmallerPictureWhiteAndEmptiesTheList) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, OpenPadsASmallerPictureWhiteAndEmptiesTheList) {
+    Drawing drawing(kSize);
     drawing.append(line({100, 100}, {300, 100}));
     const QString path = writePicture(QStringLiteral("Lumora/Drawings/small.bmp"), QSize(200, 150), kRedRgb);
     EXPECT_TRUE(drawing.open(path));
@@ -211,14 +211,14 @@ TEST(CanvasDrawing, OpenPadsASmallerPictureWhiteAndEmptiesTheList) {
     EXPECT_EQ(drawing.snapshot(), image);
 }
 
-TEST(CanvasDrawing, OpenCutsALargerPicture) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, OpenCutsALargerPicture) {
+    Drawing drawing(kSize);
     EXPECT_TRUE(drawing.open(writePicture(QStringLiteral("big.bmp"), QSize(1200, 900), kBlueRgb)));
     EXPECT_EQ(drawing.background().size(), kSize);
     EXPECT_EQ(countColour(drawing.background(), kBlueRgb), kSize.width() * kSize.height());
 }
 
-TEST(CanvasDrawing, AFileThatIsNoPictureKeepsTheBackgroundButEmptiesTheList) {
+TEST(Drawing, AFileThatIsNoPictureKeepsTheBackgroundButEmptiesTheList) {
     QFile bad(QStringLiteral("bad.bmp"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("BM not really a picture");
@@ -236,7 +236,7 @@ TEST(CanvasDrawing, AFileThatIsNoPictureKeepsTheBackgroundButEmptiesTheList) {
     const QString blue = writePicture(QStringLiteral("blue.bmp"), QSize(1200, 900), kBlueRgb);
     for (const QString& path : {QStringLiteral("bad.bmp"), QStringLiteral("truncated.bmp"),
                                 QStringLiteral("missing.bmp"), QStringLiteral("adirectory.bmp"), QString()}) {
-        CanvasDrawing drawing(kSize);
+        Drawing drawing(kSize);
         ASSERT_TRUE(drawing.open(blue));
         drawing.append(line({100, 100}, {300, 100}));
         EXPECT_FALSE(drawing.open(path)) << path.toStdString();
@@ -248,8 +248,8 @@ TEST(CanvasDrawing, AFileThatIsNoPictureKeepsTheBackgroundButEmptiesTheList) {
 
 // ---- Save -----------------------------------------------------------------------------------
 
-TEST(CanvasDrawing, SaveHandsTheSnapshotToTheWriter) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, SaveHandsTheSnapshotToTheWriter) {
+    Drawing drawing(kSize);
     drawing.append(line({100, 100}, {300, 100}));
     QString writtenPath;
     QImage written;
@@ -265,8 +265,8 @@ TEST(CanvasDrawing, SaveHandsTheSnapshotToTheWriter) {
     EXPECT_EQ(written.pixel(200, 100), kBlack);
 }
 
-TEST(CanvasDrawing, AFailedSaveSaysWhyItFailedAndAWriterlessOneWritesNothing) {
-    CanvasDrawing drawing(kSize);
+TEST(Drawing, AFailedSaveSaysWhyItFailedAndAWriterlessOneWritesNothing) {
+    Drawing drawing(kSize);
     EXPECT_FALSE(drawing.hasWriter());
     EXPECT_EQ(drawing.save(QStringLiteral("x.bmp")), support::WriteStatus::Ok);  // nothing was tried
     const QString path = QStringLiteral("Lumora/Drawings/x.bmp");
