@@ -43,7 +43,7 @@ void BM_DetectorAndSmoother(benchmark::State& state) {
         FixationDetector::Entry delayed;
         const int s = detector.FeedFixationDetector(true, p.x, p.y, thresholdPx, minimumFixSamples, delayed);
         const int window =
-            s == FixationDetector::Fixating ? GazeSmoother::FIXATING_WINDOW : GazeSmoother::MOVING_WINDOW;
+            s == FixationDetector::Fixating ? GazeSmoother::kFixatingWindow : GazeSmoother::kMovingWindow;
         GazePoint g = smoother.SmoothGazePoint(1, static_cast<int>(delayed.x), static_cast<int>(delayed.y), window);
         benchmark::DoNotOptimize(g);
     }

@@ -90,7 +90,7 @@ void BM_GazePointWithRubberBand(benchmark::State& state) {
     Stage stage;
     const int kind = static_cast<int>(state.range(0));
     const int reach = static_cast<int>(state.range(1));
-    stage.send(lumora::WM_BUTTON_CHOSEN, kind, lumora::GROUP_SHAPE_TOOL);
+    stage.send(lumora::WM_BUTTON_CHOSEN, kind, lumora::kGroupShapeTool);
     const QPoint start(200, 150);
     stage.commitAt(start);
     // The gaze wanders around the band's far corner, as a fixating eye does.
@@ -135,19 +135,19 @@ void fillDrawing(Stage& stage, int count) {
     for (int n = 0; n < count; ++n) {
         const int what = n % 5;
         if (what == 4) {
-            stage.send(lumora::WM_BUTTON_CHOSEN, 0, lumora::GROUP_STAMP_TOOL);
-            stage.send(lumora::WM_CHANGE_ATTRIBUTE, lumora::StampNumbers()[n % 38], lumora::GROUP_STAMP);
+            stage.send(lumora::WM_BUTTON_CHOSEN, 0, lumora::kGroupStampTool);
+            stage.send(lumora::WM_CHANGE_ATTRIBUTE, lumora::StampNumbers()[n % 38], lumora::kGroupStamp);
             stage.commitAt(QPoint(60 + next(size.width() - 120), 60 + next(size.height() - 120)));
             continue;
         }
-        constexpr int kKinds[] = {lumora::SHAPE_LINE, lumora::SHAPE_RECTANGLE, lumora::SHAPE_CIRCLE, lumora::SHAPE_LINE};
+        constexpr int kKinds[] = {lumora::kShapeLine, lumora::kShapeRectangle, lumora::kShapeCircle, lumora::kShapeLine};
         const int kind = kKinds[what];
-        stage.send(lumora::WM_BUTTON_CHOSEN, kind, lumora::GROUP_SHAPE_TOOL);
+        stage.send(lumora::WM_BUTTON_CHOSEN, kind, lumora::kGroupShapeTool);
         // Some rectangles and circles filled; lines never, so no polygon continues.
-        const bool fill = kind != lumora::SHAPE_LINE && n % 7 == 0;
-        stage.send(lumora::WM_CHANGE_ATTRIBUTE, fill ? 1 : 0, lumora::GROUP_FILL);
+        const bool fill = kind != lumora::kShapeLine && n % 7 == 0;
+        stage.send(lumora::WM_CHANGE_ATTRIBUTE, fill ? 1 : 0, lumora::kGroupFill);
         stage.send(lumora::WM_CHANGE_ATTRIBUTE, lumora::MakeColorRef(next(256), next(256), next(256)),
-                   lumora::GROUP_COLOR);
+                   lumora::kGroupColor);
         const QPoint from(20 + next(size.width() - 300), 20 + next(size.height() - 250));
         const QPoint to = from + QPoint(40 + next(250), 40 + next(200));
         stage.commitAt(from);
@@ -159,8 +159,8 @@ void fillDrawing(Stage& stage, int count) {
 void BM_UndoWithThousandShapes(benchmark::State& state) {
     Stage stage;
     fillDrawing(stage, kUndoShapes);
-    stage.send(lumora::WM_BUTTON_CHOSEN, lumora::SHAPE_LINE, lumora::GROUP_SHAPE_TOOL);
-    stage.send(lumora::WM_CHANGE_ATTRIBUTE, 0, lumora::GROUP_FILL);
+    stage.send(lumora::WM_BUTTON_CHOSEN, lumora::kShapeLine, lumora::kGroupShapeTool);
+    stage.send(lumora::WM_CHANGE_ATTRIBUTE, 0, lumora::kGroupFill);
     std::vector<double> micros;
     std::vector<double> cpu;
     for (auto _ : state) {

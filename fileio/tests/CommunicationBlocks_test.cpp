@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         FileIoTest::SetUp();
         std::filesystem::create_directory("QVXSettings");
-        context.markConversionDone(FileKind::Communication);
+        m_context.markConversionDone(FileKind::Communication);
     }
 
     static void commFile(int version, const std::string& section, const std::string& body) {
@@ -22,7 +22,7 @@ protected:
                              section + " **********\r\n" + body));
     }
 
-    FileIoContext context;
+    FileIoContext m_context;
 };
 
 std::u16string text(const char16_t* field) {
@@ -127,7 +127,7 @@ TEST_F(CommunicationBlocksTest, GreetingRoundTripsWithItsLineEnd) {
     writePhone(w, block);
     testsupport::WriteFile("QVXSettings/Settings_US.qvx", std::string(w.bytes().begin(), w.bytes().end()));
     PhoneSettings back{};
-    EXPECT_EQ(readPhone(context, back, 0), 7);
+    EXPECT_EQ(readPhone(m_context, back, 0), 7);
     EXPECT_EQ(text(back.szGreeting), u"Hi\r\n");
     EXPECT_EQ(back.iNumEntries, 1);
 }
@@ -142,7 +142,7 @@ TEST_F(CommunicationBlocksTest, GreetingEndingInTheSeparator) {
             return s;
         }());
     PhoneSettings block{};
-    EXPECT_EQ(readPhone(context, block, 0), 7);
+    EXPECT_EQ(readPhone(m_context, block, 0), 7);
     EXPECT_EQ(text(block.szGreeting), u"Good day\r\nBye\r\n");
     EXPECT_EQ(block.iDialingMode, 2);
     EXPECT_EQ(block.iNumEntries, 14);
@@ -157,7 +157,7 @@ TEST_F(CommunicationBlocksTest, LongGreetingNeverPassesItsLimit) {
     commFile(7, "Phone/Answering", body + "----------\r\n");
     PhoneSettings block{};
     block.szGreeting[QVX_GREETING_SLOT - 1] = u'#';
-    readPhone(context, block, 0);
+    readPhone(m_context, block, 0);
     std::size_t n = boundedLength(block.szGreeting, QVX_GREETING_SLOT);
     EXPECT_LE(n, 810u);
     EXPECT_GE(n, 800u);
@@ -180,7 +180,7 @@ TEST_F(CommunicationBlocksTest, SpeechVoiceLineForms) {
     for (const auto& c : cases) {
         commFile(7, "Speech", c.line + "150\r\n4\r\nCom3\r\n2400\r\n");
         SpeechSettings block{};
-        EXPECT_EQ(readSpeech(context, block, 0), 7);
+        EXPECT_EQ(readSpeech(m_context, block, 0), 7);
         EXPECT_EQ(block.iVoice, c.voice) << c.line;
         EXPECT_EQ(text(block.szVoiceName), c.name) << c.line;
         EXPECT_EQ(block.voiceModeId.data1, c.data1) << c.line;
@@ -194,7 +194,7 @@ TEST_F(CommunicationBlocksTest, SpeechVoiceLineForms) {
 TEST_F(CommunicationBlocksTest, Version2GazeControlHasDiscardedLines) {
     commFile(2, "GazeCtrl", "75\r\n1\r\n2\r\n20\r\n1\r\n3\r\n99\r\n4\r\nff\r\n15\r\n");
     GazeCtrlSettings block{};
-    EXPECT_EQ(readGazeCtrl(context, block, 0), 2);
+    EXPECT_EQ(readGazeCtrl(m_context, block, 0), 2);
     EXPECT_FLOAT_EQ(block.fGazeDuration, 0.75f);
     EXPECT_FLOAT_EQ(block.fDoubleKeyDelay, 0.2f);
     EXPECT_EQ(block.bMenuKeysCentered, 1);
@@ -207,7 +207,7 @@ TEST_F(CommunicationBlocksTest, Version2GazeControlHasDiscardedLines) {
 TEST_F(CommunicationBlocksTest, Version2PCAccessHasNoStepSizes) {
     commFile(2, "PCAccess", "2\r\nCom4\r\n9600\r\n5\r\n");
     PCAccessSettings block{};
-    EXPECT_EQ(readPCAccess(context, block, 0), 2);
+    EXPECT_EQ(readPCAccess(m_context, block, 0), 2);
     EXPECT_EQ(block.iDeviceType, 2);
     EXPECT_EQ(text(block.szPortName), u"Com4");
     EXPECT_EQ(block.iMouseSteps[0], 1);
@@ -221,20 +221,20 @@ TEST_F(CommunicationBlocksTest, CountsAreLimitedToTheBlocks) {
     }
     commFile(7, "TV", "500\r\n" + channels);
     TVSettings tv{};
-    readTV(context, tv, 0);
+    readTV(m_context, tv, 0);
     EXPECT_EQ(tv.iNumChannels, 125);
     EXPECT_EQ(tv.iChannels[124], 124);
     commFile(7, "Phrases", "40\r\nTitle that is much longer than forty characters in all\r\n");
     PhrasesSettings ph{};
-    readPhrases(context, ph, 0);
+    readPhrases(m_context, ph, 0);
     EXPECT_EQ(ph.iNumCategories, 9);
     EXPECT_EQ(boundedLength(ph.szTitle, QVX_PHRASE_TITLE_SLOT), 39u);
     commFile(7, "Teach", "12\r\n");
     TeachSettings te{};
-    readTeach(context, te, 0);
+    readTeach(m_context, te, 0);
     EXPECT_EQ(te.groups[0].iNumButtons, 9);
     commFile(7, "TV", "-4\r\n");
-    readTV(context, tv, 0);
+    readTV(m_context, tv, 0);
     EXPECT_EQ(tv.iNumChannels, 0);
 }
 
@@ -249,28 +249,28 @@ TEST_F(CommunicationBlocksTest, OlderPerBlockFiles) {
     testsupport::WriteFile("sk.key", "x\r\ny\r\n2\r\n0.5\r\n");
     testsupport::WriteFile("Fonts.size", "100 90\n80\n70\n");
     KeyboardSettings kb{};
-    EXPECT_EQ(readKeyboard(context, kb, 0), 1);
+    EXPECT_EQ(readKeyboard(m_context, kb, 0), 1);
     EXPECT_EQ(kb.iRegDefault, 2);
     EXPECT_EQ(kb.iPcDefault, 0);
     EXPECT_FLOAT_EQ(kb.fRegGazeDuration, 0.5f);
     EXPECT_FLOAT_EQ(kb.fPcGazeDuration, 1.25f);
     EXPECT_EQ(kb.iPcSpeechMode, 2);
     LightApplSettings la{};
-    EXPECT_EQ(readLightAppl(context, la, 0), 1);
+    EXPECT_EQ(readLightAppl(m_context, la, 0), 1);
     EXPECT_EQ(text(la.devices[0].szTopLabel), u"T1");
     EXPECT_EQ(la.iInterfaceType, 3);
     EXPECT_EQ(text(la.szPortName), u"Com3");
     EXPECT_EQ(la.iPortSpeed, 0x960);
     TVSettings tv{};
-    EXPECT_EQ(readTV(context, tv, 0), 1);
+    EXPECT_EQ(readTV(m_context, tv, 0), 1);
     EXPECT_EQ(tv.iNumChannels, 3);
     EXPECT_EQ(tv.iChannels[2], 12);
     ScanKbdSettings sk{};
-    EXPECT_EQ(readScanKbd(context, sk, 0), 1);
+    EXPECT_EQ(readScanKbd(m_context, sk, 0), 1);
     EXPECT_EQ(sk.iDefaultLayout, 2);
     EXPECT_FLOAT_EQ(sk.fScanDuration, 0.5f);
     FontsSettings fo{};
-    EXPECT_EQ(readFonts(context, fo, 0), 1);
+    EXPECT_EQ(readFonts(m_context, fo, 0), 1);
     EXPECT_EQ(fo.fonts[1].iHeight, 90);
     EXPECT_EQ(fo.fonts[3].iHeight, 70);
     EXPECT_EQ(text(fo.fonts[3].szFaceName), u"Arial");
@@ -282,7 +282,7 @@ TEST_F(CommunicationBlocksTest, OlderTelephoneFiles) {
     testsupport::WriteFile("Phonebk.key", "30\r\nAnn\r\n555-1\r\nBob\r\n555-2\r\n");
     testsupport::WriteFile("Hardware.cfg", "1\n2\n3\n4\n5\n6\n7\n2 Com2 2400\n");
     PhoneSettings block{};
-    EXPECT_EQ(readPhone(context, block, 0), 1);
+    EXPECT_EQ(readPhone(m_context, block, 0), 1);
     EXPECT_EQ(text(block.szGreeting), u"Hello there\r\nBye\r\n");
     EXPECT_EQ(block.iDialingMode, 1);
     EXPECT_EQ(block.iNumEntries, 14);
@@ -294,7 +294,7 @@ TEST_F(CommunicationBlocksTest, OlderTelephoneFiles) {
     // Speech found nowhere still takes its port from "Hardware.cfg" (four lines skipped).
     testsupport::WriteFile("Hardware.cfg", "1\n2\n3\n4\n5 Com5 1200\n");
     SpeechSettings sp{};
-    EXPECT_EQ(readSpeech(context, sp, 0), 0);
+    EXPECT_EQ(readSpeech(m_context, sp, 0), 0);
     EXPECT_EQ(sp.iSynthType, 5);
     EXPECT_EQ(text(sp.szPortName), u"Com5");
     EXPECT_EQ(sp.iPortSpeed, 1200);

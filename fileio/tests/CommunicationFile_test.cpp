@@ -20,7 +20,7 @@ protected:
         FileIoTest::SetUp();
         std::filesystem::create_directory("QVXSettings");
     }
-    FileIoContext context;
+    FileIoContext m_context;
 };
 
 template <std::size_t N>
@@ -120,11 +120,11 @@ TEST(CommunicationDefaults, WholeRecord) {
 
 TEST_F(CommunicationFileTest, FullyCustomisedRecordRoundTrips) {
     auto written = customRecord();
-    EXPECT_EQ(writeQvxSettings(context, *written), 0);
+    EXPECT_EQ(writeQvxSettings(m_context, *written), 0);
     ASSERT_TRUE(std::filesystem::exists("QVXSettings/Settings_IT.qvx"));
     auto read = std::make_unique<QvxSettingsRecord>();
     read->language = 8;
-    EXPECT_EQ(readQvxSettings(context, *read), 7);
+    EXPECT_EQ(readQvxSettings(m_context, *read), 7);
     normalize(*written);
     normalize(*read);
     EXPECT_EQ(std::memcmp(&written->calibration, &read->calibration, sizeof read->calibration), 0);
@@ -146,15 +146,15 @@ TEST_F(CommunicationFileTest, FullyCustomisedRecordRoundTrips) {
 
 TEST_F(CommunicationFileTest, BlockWrite) {
     auto r = customRecord();
-    EXPECT_EQ(writeQvxSettings(context, *r), 0);
+    EXPECT_EQ(writeQvxSettings(m_context, *r), 0);
 
     TVSettings tv{};
     setTVDefaults(tv);
     tv.iNumChannels = 1;
-    EXPECT_EQ(writeQvxBlock(context, QVX_BLOCK_TV, &tv, 8), 0);
+    EXPECT_EQ(writeQvxBlock(m_context, QVX_BLOCK_TV, &tv, 8), 0);
     auto back = std::make_unique<QvxSettingsRecord>();
     back->language = 8;
-    readQvxSettings(context, *back);
+    readQvxSettings(m_context, *back);
     EXPECT_EQ(back->tv.iNumChannels, 1);
     EXPECT_EQ(back->paddle.iPaddleWidth, 200);
 }
@@ -164,10 +164,10 @@ TEST_F(CommunicationFileTest, OlderFilesAreConvertedOnce) {
     auto r = std::make_unique<QvxSettingsRecord>();
     r->language = -1;
     // The paddle block converts; the blocks after it already find the new file.
-    EXPECT_EQ(readQvxSettings(context, *r), 7);
+    EXPECT_EQ(readQvxSettings(m_context, *r), 7);
     EXPECT_EQ(r->paddle.iPaddleWidth, 99);
     ASSERT_TRUE(std::filesystem::exists("QVXSettings/Settings_US.qvx"));
     auto converted = std::make_unique<QvxSettingsRecord>();
-    EXPECT_EQ(readQvxSettings(context, *converted), 7);
+    EXPECT_EQ(readQvxSettings(m_context, *converted), 7);
     EXPECT_EQ(converted->paddle.iActivationThreshold, 5);
 }

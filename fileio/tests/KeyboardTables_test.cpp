@@ -22,7 +22,7 @@ protected:
         testsupport::WriteFile("QVXSettings/Labels_US.qvx", utf16File(std::to_string(version) + "\r\nUS\r\n" + sections));
     }
 
-    FileIoContext context;
+    FileIoContext m_context;
 };
 
 std::string keyLocSection(bool sizes, const std::string& rowsCols, const std::string& rows, int layouts = 4) {
@@ -116,7 +116,7 @@ TEST_F(KeyboardTablesTest, Version3KeyLocationsUseTheDefaultSizes) {
     for (int kind : {0, 1}) {
         KeyLocationTable table{};
         table.kind = kind;
-        EXPECT_EQ(readKeyLocations(context, table, 0), 3);
+        EXPECT_EQ(readKeyLocations(m_context, table, 0), 3);
         EXPECT_EQ(table.rows[0], 5);
         EXPECT_EQ(table.columns[0], 8);
         EXPECT_EQ(table.columns[3], 14);
@@ -129,7 +129,7 @@ TEST_F(KeyboardTablesTest, Version3KeyLocationsUseTheDefaultSizes) {
 TEST_F(KeyboardTablesTest, ShortRowsAndOversizedGrids) {
     labelFile(7, keyLocSection(true, "2 3", "1 2\r\n\r\n4 5 6 7\r\n\r\n") + "\r\n");
     KeyLocationTable table{};
-    readKeyLocations(context, table, 0);
+    readKeyLocations(m_context, table, 0);
     EXPECT_EQ(table.rows[0], 2);
     EXPECT_EQ(table.columns[0], 3);
     EXPECT_EQ(table.codes[0][0], 1);
@@ -147,7 +147,7 @@ TEST_F(KeyboardTablesTest, ShortRowsAndOversizedGrids) {
         rows += wide + "\r\n\r\n";
     }
     labelFile(7, keyLocSection(true, "100 45", rows, 1));
-    readKeyLocations(context, table, 0);
+    readKeyLocations(m_context, table, 0);
     EXPECT_EQ(table.columns[0], 30);
     EXPECT_EQ(table.rows[0], 16);
     EXPECT_EQ(table.codes[0][29], 30);
@@ -160,7 +160,7 @@ TEST_F(KeyboardTablesTest, KeyCodeColumnsByVersion) {
     labelFile(6, v6 + "\r\nSection CompKeyCodes\r\nx\r\ny\r\nz\r\n" + std::string(35, ' ') + "Esc   rest\r\n");
     auto table = std::make_unique<KeyboardAsciiCodes>();
     setKeyboardAsciiCodesDefaults(*table);
-    EXPECT_EQ(readKeyboardAsciiCodes(context, *table, 0), 6);
+    EXPECT_EQ(readKeyboardAsciiCodes(m_context, *table, 0), 6);
     EXPECT_EQ(table->codes[0][0], 0xE047);
     EXPECT_EQ(table->codes[0][1], 0x31);
     EXPECT_EQ(table->codes[0][3], 0x47);
@@ -170,7 +170,7 @@ TEST_F(KeyboardTablesTest, KeyCodeColumnsByVersion) {
     std::string v7 =
         "Section AsciiKeyCodes\r\n101\r\nh1\r\nh2\r\n  147     31      0       47      0     Tab1234567\r\n";
     labelFile(9, v7);
-    EXPECT_EQ(readKeyboardAsciiCodes(context, *table, 0), 9);
+    EXPECT_EQ(readKeyboardAsciiCodes(m_context, *table, 0), 9);
     EXPECT_EQ(table->codes[0][0], 0x147);
     EXPECT_EQ(std::u16string(table->labels[0]), u"Tab123");
 
@@ -185,7 +185,7 @@ TEST_F(KeyboardTablesTest, ScanningKeyboardGrammar) {
               "1 2 3 _spk Talk\r\n1 2 4 q letterQ\r\n1 3 5 ENTER Enter\r\n2 3 x y\r\n1 1 2 a ignored\r\n\r\n"
               "****\r\nLayout 1\r\n3 - - Third\r\n");
     auto layout = std::make_unique<ScanningKeyboardLayout>();
-    EXPECT_EQ(readScanningKeyboard(context, *layout, 0, 0), 7);
+    EXPECT_EQ(readScanningKeyboard(m_context, *layout, 0, 0), 7);
     EXPECT_EQ(std::u16string(layout->groupLabels[1]), u"Vowels");
     EXPECT_EQ(std::u16string(layout->cellLabels[0][0][0]), u"Lft");
     EXPECT_EQ(layout->cellCodes[0][0][0], 0xE04B);
@@ -197,14 +197,14 @@ TEST_F(KeyboardTablesTest, ScanningKeyboardGrammar) {
     EXPECT_EQ(std::u16string(layout->cellLabels[0][0][1]), u"");   // the line after the break
     EXPECT_EQ(std::u16string(layout->cellLabels[0][3][0]), u"d");  // defaults stay
 
-    EXPECT_EQ(readScanningKeyboard(context, *layout, 1, 0), 7);
+    EXPECT_EQ(readScanningKeyboard(m_context, *layout, 1, 0), 7);
     EXPECT_EQ(std::u16string(layout->groupLabels[2]), u"Third");
     EXPECT_EQ(std::u16string(layout->groupLabels[1]), u"");
 }
 
 TEST_F(KeyboardTablesTest, ScanningKeyboardWithoutALabelFile) {
     auto layout = std::make_unique<ScanningKeyboardLayout>();
-    EXPECT_EQ(readScanningKeyboard(context, *layout, 1, 0), 0);
+    EXPECT_EQ(readScanningKeyboard(m_context, *layout, 1, 0), 0);
     EXPECT_EQ(layout->kind, 1);
     EXPECT_EQ(std::u16string(layout->groupLabels[0]), u"");
     EXPECT_EQ(layout->cellCodes[0][0][0], 0);

@@ -16,7 +16,7 @@ protected:
         FileIoTest::SetUp();
         std::filesystem::create_directory("QVXSettings");
     }
-    FileIoContext context;
+    FileIoContext m_context;
 };
 
 std::string lines(const std::string& prefix, int n) {
@@ -53,7 +53,7 @@ TEST_F(LabelsTest, Version2CalibrationReadsNineLabels) {
                                                       "Section Read\r\n" + lines("r", 14)));
     auto record = std::make_unique<QvxLabelsRecord>();
     record->language = -1;
-    EXPECT_EQ(readLabels(context, *record), 0);  // no menu section
+    EXPECT_EQ(readLabels(m_context, *record), 0);  // no menu section
     EXPECT_EQ(record->language, 0);
     EXPECT_EQ(std::u16string(record->cal.labels[8]), u"cal9");
     EXPECT_EQ(std::u16string(record->cal.labels[9]), u"Switch back to Right Eye");
@@ -67,7 +67,7 @@ TEST_F(LabelsTest, MissingReadSectionKeepsItsDefaults) {
     testsupport::WriteFile("QVXSettings/Labels_US.qvx", utf16File(file));
     auto record = std::make_unique<QvxLabelsRecord>();
     record->language = 0;
-    EXPECT_EQ(readLabels(context, *record), 7);
+    EXPECT_EQ(readLabels(m_context, *record), 7);
     EXPECT_EQ(std::u16string(record->menu.szTitle), u"MENU");
     EXPECT_EQ(record->menu.iNumItems, 40);
     EXPECT_EQ(std::u16string(record->menu.items[0]), u"item1");
@@ -75,19 +75,19 @@ TEST_F(LabelsTest, MissingReadSectionKeepsItsDefaults) {
     EXPECT_EQ(std::u16string(record->cal.labels[16]), u"c17");
     EXPECT_EQ(std::u16string(record->paddle.labels[0]).size(), 48u);
     EXPECT_EQ(std::u16string(record->read.labels[0]), u"Select File");
-    EXPECT_FALSE(context.sharedRead());
-    EXPECT_EQ(context.file(), nullptr);
+    EXPECT_FALSE(m_context.sharedRead());
+    EXPECT_EQ(m_context.file(), nullptr);
 }
 
 TEST_F(LabelsTest, OlderMenuFiles) {
     testsupport::WriteFile("menu.lab", "Old Menu\r\nRecal\r\n");
     QvxMenuLabels menu{};
-    EXPECT_EQ(readMenuLabels(context, menu, 0), 0);  // no "menu.key"
+    EXPECT_EQ(readMenuLabels(m_context, menu, 0), 0);  // no "menu.key"
     EXPECT_EQ(std::u16string(menu.szTitle), u"Old Menu");
     testsupport::WriteFile("menu.key", "2\r\nWrite\r\nwrite.exe\r\nPlay\r\nplay.exe\r\n");
-    EXPECT_EQ(readMenuLabels(context, menu, 0), 1);
+    EXPECT_EQ(readMenuLabels(m_context, menu, 0), 1);
     EXPECT_EQ(menu.iNumItems, 2);
     EXPECT_EQ(std::u16string(menu.programs[1]), u"play.exe");
-    EXPECT_FALSE(context.conversionDone(FileKind::Communication));
-    EXPECT_FALSE(context.conversionDone(FileKind::Tracker));
+    EXPECT_FALSE(m_context.conversionDone(FileKind::Communication));
+    EXPECT_FALSE(m_context.conversionDone(FileKind::Tracker));
 }

@@ -42,7 +42,7 @@ protected:
         return s + pairs;
     }
 
-    FileIoContext context;
+    FileIoContext m_context;
 };
 
 std::string pairs(int n, const char* x, const char* y) {
@@ -129,7 +129,7 @@ TEST_F(TrackerBlocksTest, Version3CalibrationHasNoAccuracyLines) {
                        calSet(6, false, pairs(5, "0.3", "0.4")) + calSet(14, false, pairs(13, "0.5", "0.6")) +
                        "2\r\n0\r\n1\r\n1\r\n1\r\n2\r\n3\r\n4\r\n");
     CalConstSettings block{};
-    EXPECT_EQ(readCalConst(context, block, 0, QV_FILE_KIND_TRACKER), 3);
+    EXPECT_EQ(readCalConst(m_context, block, 0, QV_FILE_KIND_TRACKER), 3);
     EXPECT_EQ(block.calRes[0].bDisplayAccuracy, 1);
     EXPECT_EQ(block.calRes[1].bDisplayAccuracy, 0);
     EXPECT_EQ(block.calRes[2].bDisplayAccuracy, 1);
@@ -141,14 +141,14 @@ TEST_F(TrackerBlocksTest, Version3CalibrationHasNoAccuracyLines) {
     EXPECT_EQ(block.iCurCalRes, 2);
     EXPECT_EQ(block.bMsgsOff, 0);
     EXPECT_EQ(block.crPass2Background, 4);
-    EXPECT_EQ(context.file(), nullptr);
+    EXPECT_EQ(m_context.file(), nullptr);
 }
 
 TEST_F(TrackerBlocksTest, TooManyCalibrationPointsAreClamped) {
     trackerFile(7, "\r\nSection Calibration **********\r\n" + calSet(40, true, pairs(13, "0.9", "0.8")) +
                        calSet(6, true, pairs(5, "0.3", "0.4")) + calSet(14, true, pairs(13, "0.5", "0.6")) + "1\r\n");
     CalConstSettings block{};
-    readCalConst(context, block, 0, QV_FILE_KIND_TRACKER);
+    readCalConst(m_context, block, 0, QV_FILE_KIND_TRACKER);
     EXPECT_EQ(block.calRes[0].iNumCalPoints, 14);
     EXPECT_FLOAT_EQ(block.calRes[0].fX[12], 0.9f);
     EXPECT_FLOAT_EQ(block.calRes[0].fY[0], 0.8f);
@@ -168,12 +168,12 @@ TEST_F(TrackerBlocksTest, CurrentResolutionOutsideTheSetsIsRefused) {
                            calSet(2, true, pairs(1, "0.1", "0.1")) + calSet(2, true, pairs(1, "0.1", "0.1")) +
                            value + "\r\n0\r\n");
         CalConstSettings block{};
-        readCalConst(context, block, 0, QV_FILE_KIND_TRACKER);
+        readCalConst(m_context, block, 0, QV_FILE_KIND_TRACKER);
         EXPECT_EQ(block.iCurCalRes, expected);
         EXPECT_EQ(block.bMsgsOff, 0);
     }
     std::filesystem::remove("QVSettings/Settings_US.qv");
-    context.markConversionDone(FileKind::Tracker);
+    m_context.markConversionDone(FileKind::Tracker);
     std::string legacy;
     for (int set = 0; set < QV_NUM_CAL_RES; ++set) {
         legacy += "2\n11\n.5\n.3\n.2\n4\n7.5\n4.5\n1.5\n6\n3\n80\n.1\n.1\n";
@@ -182,7 +182,7 @@ TEST_F(TrackerBlocksTest, CurrentResolutionOutsideTheSetsIsRefused) {
         SCOPED_TRACE(value);
         testsupport::WriteFile("calconst.key", legacy + "cur_cal_res: " + value + "\n");
         CalConstSettings block{};
-        EXPECT_EQ(readCalConst(context, block, 0, QV_FILE_KIND_TRACKER), 1);
+        EXPECT_EQ(readCalConst(m_context, block, 0, QV_FILE_KIND_TRACKER), 1);
         EXPECT_EQ(block.iCurCalRes, std::string(value) == "0x2" ? 2 : 0);
     }
 }
@@ -190,7 +190,7 @@ TEST_F(TrackerBlocksTest, CurrentResolutionOutsideTheSetsIsRefused) {
 TEST_F(TrackerBlocksTest, Version4HardwareIsInInchesWithAnExtraLine) {
     trackerFile(4, "\r\nSection Video_Hardware **********\r\n10.9\r\n8.1\r\n1\r\n0\r\n55\r\n120\r\n100\r\n");
     HardwareSettings block{};
-    EXPECT_EQ(readHardware(context, block, 0), 4);
+    EXPECT_EQ(readHardware(m_context, block, 0), 4);
     EXPECT_NEAR(block.fMonitorWidth, 276.86f, 1e-3);
     EXPECT_NEAR(block.fMonitorHeight, 205.74f, 1e-3);
     EXPECT_NEAR(block.fHorizDepth, 25.4f, 1e-4);
@@ -205,7 +205,7 @@ TEST_F(TrackerBlocksTest, Version5HardwareHasNoFilterLines) {
                 "\r\nSection Video_Hardware **********\r\n300\r\n200\r\n10\r\n20\r\n141\r\n105\r\n1\r\n"
                 "1280\r\n960\r\n7.5\r\n5.5\r\n30\r\n35\r\n1\r\n6\r\n3\r\n20\r\n2\r\n2\r\n");
     HardwareSettings block{};
-    EXPECT_EQ(readHardware(context, block, 0), 5);
+    EXPECT_EQ(readHardware(m_context, block, 0), 5);
     EXPECT_FLOAT_EQ(block.fMonitorWidth, 300.0f);
     EXPECT_EQ(block.iVideoGain, 141);
     EXPECT_EQ(block.bProgressive, 1);
@@ -220,15 +220,15 @@ TEST_F(TrackerBlocksTest, Version5HardwareHasNoFilterLines) {
 TEST_F(TrackerBlocksTest, LaterVersionsReadAsTheCurrentLayout) {
     trackerFile(12, "\r\nSection ImageProc **********\r\n1\t\ta\r\n0\t\tb\r\n1\t\tc\r\n");
     ImageProcSettings block{};
-    EXPECT_EQ(readImageProc(context, block, 0, QV_FILE_KIND_TRACKER), 12);
+    EXPECT_EQ(readImageProc(m_context, block, 0, QV_FILE_KIND_TRACKER), 12);
     EXPECT_EQ(block.bDroopyEyelidComp, 1);
     EXPECT_EQ(block.bRangeComp, 0);
     EXPECT_EQ(block.bPupilComp, 1);
 }
 
 TEST_F(TrackerBlocksTest, OlderPerBlockFiles) {
-    context.markConversionDone(FileKind::Tracker);
-    context.markConversionDone(FileKind::Communication);
+    m_context.markConversionDone(FileKind::Tracker);
+    m_context.markConversionDone(FileKind::Communication);
     // One value per line, as the integer and float reads discard the rest of each line.
     std::string legacy;
     for (const char* set :
@@ -248,22 +248,22 @@ TEST_F(TrackerBlocksTest, OlderPerBlockFiles) {
     testsupport::WriteFile("Hardware.cfg", "monitor\r\n11.0 8.5 0 1.5 junk\r\nthird\r\n0x10 2 0130 99\r\n");
     testsupport::WriteFile("software.cfg", "droopy\r\n1\r\n");
     CalConstSettings cal{};
-    EXPECT_EQ(readCalConst(context, cal, 0, QV_FILE_KIND_TRACKER), 1);
+    EXPECT_EQ(readCalConst(m_context, cal, 0, QV_FILE_KIND_TRACKER), 1);
     EXPECT_EQ(cal.iCurCalRes, 2);
     EXPECT_EQ(cal.calRes[2].iNumCalPoints, 3);
     EXPECT_FLOAT_EQ(cal.calRes[2].fY[1], 0.5f);
     EXPECT_EQ(cal.calRes[2].bDisplayAccuracy, 1);  // not in older files
     HardwareSettings hardware{};
-    EXPECT_EQ(readHardware(context, hardware, 0), 1);
+    EXPECT_EQ(readHardware(m_context, hardware, 0), 1);
     EXPECT_NEAR(hardware.fMonitorWidth, 279.4f, 1e-3);
     EXPECT_NEAR(hardware.fVertDepth, 38.1f, 1e-4);
     EXPECT_EQ(hardware.iVideoGain, 88);
     EXPECT_EQ(hardware.iVideoOffset, 99);
     ImageProcSettings image{};
-    EXPECT_EQ(readImageProc(context, image, 0, QV_FILE_KIND_TRACKER), 1);
+    EXPECT_EQ(readImageProc(m_context, image, 0, QV_FILE_KIND_TRACKER), 1);
     EXPECT_EQ(image.bDroopyEyelidComp, 1);
     EXPECT_EQ(image.bRangeComp, 1);
-    EXPECT_EQ(context.file(), nullptr);
+    EXPECT_EQ(m_context.file(), nullptr);
 }
 
 TEST_F(TrackerBlocksTest, EnvironmentFallbacksWhenFoundNowhere) {
@@ -283,7 +283,7 @@ TEST_F(TrackerBlocksTest, EnvironmentFallbacksWhenFoundNowhere) {
     for (const auto& c : cases) {
         setenv(c.name, c.value, 1);
         CalConstSettings block{};
-        EXPECT_EQ(readCalConst(context, block, 0, QV_FILE_KIND_TRACKER), 0);
+        EXPECT_EQ(readCalConst(m_context, block, 0, QV_FILE_KIND_TRACKER), 0);
         EXPECT_EQ(block.iCurCalRes, c.curCalRes) << c.name << "=" << c.value;
         EXPECT_EQ(block.bBypassAcceptance, c.bypass) << c.name << "=" << c.value;
         EXPECT_EQ(block.bBrightBackgrounds, c.bright) << c.name << "=" << c.value;
@@ -294,11 +294,11 @@ TEST_F(TrackerBlocksTest, EnvironmentFallbacksWhenFoundNowhere) {
 TEST_F(TrackerBlocksTest, PupilCompensationVariablesLastOneDecides) {
     ImageProcSettings block{};
     setenv("FOC_COMP", "True", 1);
-    EXPECT_EQ(readImageProc(context, block, 0, QV_FILE_KIND_TRACKER), 0);
+    EXPECT_EQ(readImageProc(m_context, block, 0, QV_FILE_KIND_TRACKER), 0);
     EXPECT_EQ(block.bPupilComp, 1);
     EXPECT_EQ(block.bRangeComp, 1);
     setenv("PUP_COMP", " false", 1);
-    readImageProc(context, block, 0, QV_FILE_KIND_TRACKER);
+    readImageProc(m_context, block, 0, QV_FILE_KIND_TRACKER);
     EXPECT_EQ(block.bPupilComp, 0);
 }
 
@@ -307,7 +307,7 @@ TEST_F(TrackerBlocksTest, EnvironmentIgnoredWhenTheBlockIsFound) {
     setenv("PUP_COMP", "T", 1);
     trackerFile(7, "\r\nSection ImageProc **********\r\n0\r\n1\r\n0\r\n");
     ImageProcSettings block{};
-    EXPECT_EQ(readImageProc(context, block, 0, QV_FILE_KIND_TRACKER), 7);
+    EXPECT_EQ(readImageProc(m_context, block, 0, QV_FILE_KIND_TRACKER), 7);
     EXPECT_EQ(block.bPupilComp, 0);
 }
 
@@ -316,9 +316,9 @@ TEST_F(TrackerBlocksTest, CommunicationKindReadsTheCommunicationFile) {
     testsupport::WriteFile("QVXSettings/Settings_DE.qvx",
                utf16File("7\r\nDE\t\tGerman\r\n\r\nSection ImageProc **********\r\n1\r\n1\r\n1\r\n"));
     ImageProcSettings block{};
-    EXPECT_EQ(readImageProc(context, block, 6, QV_FILE_KIND_COMMUNICATION), 7);
+    EXPECT_EQ(readImageProc(m_context, block, 6, QV_FILE_KIND_COMMUNICATION), 7);
     EXPECT_EQ(block.bPupilComp, 1);
-    EXPECT_EQ(readImageProc(context, block, 6, QV_FILE_KIND_TRACKER), 0);
+    EXPECT_EQ(readImageProc(m_context, block, 6, QV_FILE_KIND_TRACKER), 0);
     EXPECT_EQ(block.bPupilComp, 0);
 }
 
@@ -350,9 +350,9 @@ TEST_F(TrackerBlocksTest, RoundTripOfEachBlock) {
     CalConstSettings cal2{};
     HardwareSettings hw2{};
     ImageProcSettings ip2{};
-    EXPECT_EQ(readCalConst(context, cal2, 0, QV_FILE_KIND_TRACKER), 7);
-    EXPECT_EQ(readHardware(context, hw2, 0), 7);
-    EXPECT_EQ(readImageProc(context, ip2, 0, QV_FILE_KIND_TRACKER), 7);
+    EXPECT_EQ(readCalConst(m_context, cal2, 0, QV_FILE_KIND_TRACKER), 7);
+    EXPECT_EQ(readHardware(m_context, hw2, 0), 7);
+    EXPECT_EQ(readImageProc(m_context, ip2, 0, QV_FILE_KIND_TRACKER), 7);
     EXPECT_EQ(std::memcmp(&cal, &cal2, sizeof cal), 0);
     hw2.iReserved = hw.iReserved;
     EXPECT_EQ(std::memcmp(&hw, &hw2, sizeof hw), 0);

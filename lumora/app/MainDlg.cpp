@@ -47,29 +47,29 @@ constexpr ButtonPlace BottomRow(double xw, double xm, double xW) {
 }
 
 const std::array<CommandButton, 14> kCommandButtons = {{
-    {IDC_LINE, CommandButton::Shape, SHAPE_LINE, "Line", "Line", LeftColumn(1, 2)},
-    {IDC_RECTANGLE, CommandButton::Shape, SHAPE_RECTANGLE, "Rectangle", "Rectangle", LeftColumn(2, 3)},
-    {IDC_CIRCLE, CommandButton::Shape, SHAPE_CIRCLE, "Circle", "Circle", LeftColumn(3, 4)},
-    {IDC_STAMPS, CommandButton::Utility, GROUP_STAMP_TOOL, QT_TRANSLATE_NOOP("lumora::MainDlg", "Stamps"),
+    {IDC_LINE, CommandButton::Shape, kShapeLine, "Line", "Line", LeftColumn(1, 2)},
+    {IDC_RECTANGLE, CommandButton::Shape, kShapeRectangle, "Rectangle", "Rectangle", LeftColumn(2, 3)},
+    {IDC_CIRCLE, CommandButton::Shape, kShapeCircle, "Circle", "Circle", LeftColumn(3, 4)},
+    {IDC_STAMPS, CommandButton::Utility, kGroupStampTool, QT_TRANSLATE_NOOP("lumora::MainDlg", "Stamps"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Stamps"), LeftColumn(4, 5)},
-    {IDC_GRID, CommandButton::Utility, GROUP_GRID, QT_TRANSLATE_NOOP("lumora::MainDlg", "Grid Off"),
+    {IDC_GRID, CommandButton::Utility, kGroupGrid, QT_TRANSLATE_NOOP("lumora::MainDlg", "Grid Off"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Grid On"), LeftColumn(5, 6)},
-    {IDC_UNDO, CommandButton::Utility, GROUP_UNDO, QT_TRANSLATE_NOOP("lumora::MainDlg", "Undo"),
+    {IDC_UNDO, CommandButton::Utility, kGroupUndo, QT_TRANSLATE_NOOP("lumora::MainDlg", "Undo"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Undo"), LeftColumn(6, 7)},
-    {IDC_SETTINGS, CommandButton::Utility, GROUP_SETTINGS, QT_TRANSLATE_NOOP("lumora::MainDlg", "Settings"),
+    {IDC_SETTINGS, CommandButton::Utility, kGroupSettings, QT_TRANSLATE_NOOP("lumora::MainDlg", "Settings"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Settings"), BottomRow(0, 1, 0)},
-    {IDC_SAVE, CommandButton::Utility, GROUP_SAVE, QT_TRANSLATE_NOOP("lumora::MainDlg", "Save"),
+    {IDC_SAVE, CommandButton::Utility, kGroupSave, QT_TRANSLATE_NOOP("lumora::MainDlg", "Save"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Save"), RightColumn(2, 4)},
-    {IDC_NEW, CommandButton::Utility, GROUP_NEW, QT_TRANSLATE_NOOP("lumora::MainDlg", "New"),
+    {IDC_NEW, CommandButton::Utility, kGroupNew, QT_TRANSLATE_NOOP("lumora::MainDlg", "New"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "New"), RightColumn(3, 5)},
-    {IDC_OPEN, CommandButton::Utility, GROUP_OPEN, QT_TRANSLATE_NOOP("lumora::MainDlg", "Open"),
+    {IDC_OPEN, CommandButton::Utility, kGroupOpen, QT_TRANSLATE_NOOP("lumora::MainDlg", "Open"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Open"), RightColumn(4, 6)},
-    {IDC_EXIT, CommandButton::Utility, GROUP_EXIT, QT_TRANSLATE_NOOP("lumora::MainDlg", "Exit"),
+    {IDC_EXIT, CommandButton::Utility, kGroupExit, QT_TRANSLATE_NOOP("lumora::MainDlg", "Exit"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Exit"), RightColumn(6, 7)},
-    {IDC_DOT, CommandButton::Utility, GROUP_DOT, QT_TRANSLATE_NOOP("lumora::MainDlg", "Dot On"),
+    {IDC_DOT, CommandButton::Utility, kGroupDot, QT_TRANSLATE_NOOP("lumora::MainDlg", "Dot On"),
      QT_TRANSLATE_NOOP("lumora::MainDlg", "Dot Off"), BottomRow(-1, -1, 1)},
-    {IDC_ARROW_LEFT, CommandButton::Utility, GROUP_ROTATE_RIGHT, "", "", BottomRow(1, 2, 0)},
-    {IDC_ARROW_RIGHT, CommandButton::Utility, GROUP_ROTATE_LEFT, "", "", BottomRow(8, 9, 0)},
+    {IDC_ARROW_LEFT, CommandButton::Utility, kGroupRotateRight, "", "", BottomRow(1, 2, 0)},
+    {IDC_ARROW_RIGHT, CommandButton::Utility, kGroupRotateLeft, "", "", BottomRow(8, 9, 0)},
 }};
 
 struct ColorEntry {
@@ -184,11 +184,11 @@ MainDlg::MainDlg(const QRect& screen, bool startGaze, QWidget* parent)
     m_exitDlg = std::make_unique<ExitDlg>(size, Sound(), this);
 
     // The gaze cursor and the two off-screen pictures, filled with the background colour.
-    m_cursor.create(m_screen.size(), COLOR_BACKGROUND);
-    m_cursor.setColor(COLOR_GAZE_CURSOR);
+    m_cursor.create(m_screen.size(), kColorBackground);
+    m_cursor.setColor(kColorGazeCursor);
     m_pointer.start();
     m_picture = QImage(m_screen.size(), QImage::Format_RGB32);
-    m_picture.fill(ColorRefToQColor(COLOR_BACKGROUND));
+    m_picture.fill(ColorRefToQColor(kColorBackground));
 
     createButtons();
 

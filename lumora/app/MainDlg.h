@@ -109,8 +109,8 @@ class MainDlg : public QWidget {
     Q_OBJECT
 public:
     // The palettes the bottom row can show (the groups that show them).
-    static constexpr int kColorPalette = GROUP_SHAPE_TOOL;
-    static constexpr int kStampPalette = GROUP_STAMP_TOOL;
+    static constexpr int kColorPalette = kGroupShapeTool;
+    static constexpr int kStampPalette = kGroupStampTool;
     static constexpr int kPaletteSlots = 6;
 
     // screen: the rectangle the window covers (the primary screen in the program). With

@@ -72,60 +72,60 @@ void MainDlg::broadcast(unsigned msg, std::uintptr_t wParam, std::intptr_t lPara
 void MainDlg::buttonChosen(std::uintptr_t wParam, int group) {
     closeAboutWindow();
     switch (group) {
-        case GROUP_UNDO:
+        case kGroupUndo:
             PostLumoraMessage(m_canvas, WM_UNDO, 0, 0);
             break;
-        case GROUP_GRID:
-            PostLumoraMessage(m_canvas, WM_TOGGLE_GRID, wParam, GROUP_GRID);
+        case kGroupGrid:
+            PostLumoraMessage(m_canvas, WM_TOGGLE_GRID, wParam, kGroupGrid);
             SendLumoraMessage(m_grid, WM_BUTTON_TEXT, 0, 0);
             break;
-        case GROUP_EXIT:
+        case kGroupExit:
             if (!dialogRunning())
                 confirmExit();
             break;
-        case GROUP_DOT:
+        case kGroupDot:
             m_gazePaused = !m_gazePaused;
             SendLumoraMessage(m_dot, WM_BUTTON_TEXT, 0, 0);
             break;
-        case GROUP_STAMP_TOOL:
+        case kGroupStampTool:
             showPalette(kStampPalette);
-            PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, wParam, GROUP_STAMP_TOOL);
-            broadcast(WM_BUTTON_CHOSEN, wParam, GROUP_STAMP_TOOL);
+            PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, wParam, kGroupStampTool);
+            broadcast(WM_BUTTON_CHOSEN, wParam, kGroupStampTool);
             break;
-        case GROUP_SHAPE_TOOL:
+        case kGroupShapeTool:
             showPalette(kColorPalette);
-            PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, wParam, GROUP_SHAPE_TOOL);
-            broadcast(WM_BUTTON_CHOSEN, wParam, GROUP_SHAPE_TOOL);
+            PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, wParam, kGroupShapeTool);
+            broadcast(WM_BUTTON_CHOSEN, wParam, kGroupShapeTool);
             break;
-        case GROUP_STAMP:
-            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, GROUP_STAMP);
+        case kGroupStamp:
+            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, kGroupStamp);
             break;
-        case GROUP_COLOR:
-            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, GROUP_COLOR);
-            broadcast(WM_BUTTON_CHOSEN, wParam, GROUP_COLOR);
+        case kGroupColor:
+            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, kGroupColor);
+            broadcast(WM_BUTTON_CHOSEN, wParam, kGroupColor);
             break;
-        case GROUP_FILL:
-            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, GROUP_FILL);
+        case kGroupFill:
+            PostLumoraMessage(m_canvas, WM_CHANGE_ATTRIBUTE, wParam, kGroupFill);
             break;
-        case GROUP_ROTATE_RIGHT:
+        case kGroupRotateRight:
             rotatePalette(false);
             break;
-        case GROUP_ROTATE_LEFT:
+        case kGroupRotateLeft:
             rotatePalette(true);
             break;
-        case GROUP_OPEN:
+        case kGroupOpen:
             if (!dialogRunning())
                 runAroundCanvas(*m_openDlg);
             break;
-        case GROUP_SAVE:
+        case kGroupSave:
             if (!dialogRunning())
                 runAroundCanvas(*m_saveDlg);
             break;
-        case GROUP_NEW:
+        case kGroupNew:
             if (!dialogRunning())
                 runAroundCanvas(*m_saveDlg, true);
             break;
-        case GROUP_SETTINGS:
+        case kGroupSettings:
             runSettings();
             break;
         default:
@@ -165,7 +165,7 @@ bool MainDlg::dialogRunning() const {
 }
 
 int MainDlg::runAroundCanvas(QDialog& dialog, bool newDrawing) {
-    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, kGroupSuspend);
     const int result = dialog.exec();
     bool drawingKept = false;
     if (&dialog == m_saveDlg.get() && m_saveDlg->saveChosen()) {
@@ -181,8 +181,8 @@ int MainDlg::runAroundCanvas(QDialog& dialog, bool newDrawing) {
         }
     }
     if (newDrawing && result == GazeDialog::kOk && !drawingKept)
-        PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_NEW);
-    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+        PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, kGroupNew);
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, kGroupSuspend);
     return result;
 }
 
@@ -205,13 +205,13 @@ void MainDlg::runSettings() {
 }
 
 void MainDlg::confirmExit() {
-    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, kGroupSuspend);
     const bool confirmed = m_exitDlg->exec() == ExitDlg::kConfirmed;
     if (confirmed) {
         m_exitConfirmed = true;
         m_shared.gazeRunning.store(false);
     }
-    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, kGroupSuspend);
     // The gaze thread closes the window once it has shut the tracker down; when it is no longer
     // running (the tracker failed, or no thread was started) nothing else would ever close it.
     if (confirmed && m_gazeEnded.load())

@@ -42,51 +42,51 @@ constexpr unsigned WM_CHANGE_ATTRIBUTE = 0x8112;
 // No message uses 0x8105.
 
 // wParam of WM_DRAWING_FILE (the same numbers as the Open and Save groups).
-constexpr std::uintptr_t DRAWING_FILE_OPEN = 5;
-constexpr std::uintptr_t DRAWING_FILE_SAVE = 8;
+constexpr std::uintptr_t kDrawingFileOpen = 5;
+constexpr std::uintptr_t kDrawingFileSave = 8;
 
 // ---- Group codes: lParam of WM_BUTTON_CHOSEN ----------------------------------------------
 // The same codes name the actions of the main window and the dialogs.
 
-constexpr int GROUP_SUSPEND = 0;                    // suspend or resume the canvas (wParam 0)
-constexpr int GROUP_SEQUENCE_GREEN_RED = 1;         // cursor colour sequence green-red
-constexpr int GROUP_SEQUENCE_GREEN_YELLOW_RED = 2;  // cursor colour sequence green-yellow-red
-constexpr int GROUP_UNDO = 4;
-constexpr int GROUP_OPEN = 5;
-constexpr int GROUP_HELP = 6;
-constexpr int GROUP_CANCEL = 7;
-constexpr int GROUP_SAVE = 8;
-constexpr int GROUP_GRID = 9;
-constexpr int GROUP_EXIT = 10;
-constexpr int GROUP_SETTINGS = 11;
-constexpr int GROUP_DOT = 12;                        // pause or resume gaze
-constexpr int GROUP_STAMP_TOOL = 13;                 // stamp tool and stamp palette
-constexpr int GROUP_STAMP = 14;                      // wParam: the stamp's picture number
-constexpr int GROUP_COLOR = 18;                      // wParam: the colour (ColorRef)
-constexpr int GROUP_SHAPE_TOOL = 19;                 // wParam: SHAPE_LINE, SHAPE_RECTANGLE, SHAPE_CIRCLE
-constexpr int GROUP_FILL = 20;                       // wParam: the fill flag, 0 or 1
-constexpr int GROUP_DWELL_SIZE_QUARTER = 25;         // a quarter of an inch
-constexpr int GROUP_DWELL_SIZE_HALF = 50;            // half an inch
-constexpr int GROUP_DWELL_SIZE_THREE_QUARTERS = 75;  // three quarters of an inch
-constexpr int GROUP_DELETE = 51;                     // delete, or confirm a deletion
-constexpr int GROUP_PREVIOUS_PAGES = 52;
-constexpr int GROUP_NEXT_PAGES = 53;
-constexpr int GROUP_ROTATE_RIGHT = 54;  // the left arrow: rotate the palette to the right
-constexpr int GROUP_ROTATE_LEFT = 55;   // the right arrow: rotate the palette to the left
-constexpr int GROUP_PLAY_HELP = 61;     // play a spoken help text
-constexpr int GROUP_STOP_HELP = 62;     // stop it
-constexpr int GROUP_NEW = 81;           // new drawing
-constexpr int GROUP_DONT_SAVE = 82;
-constexpr int GROUP_OK = 100;
-constexpr int GROUP_DWELL_300_MS = 300;
-constexpr int GROUP_DWELL_400_MS = 400;
-constexpr int GROUP_DWELL_500_MS = 500;
-constexpr int GROUP_DWELL_600_MS = 600;
+constexpr int kGroupSuspend = 0;                    // suspend or resume the canvas (wParam 0)
+constexpr int kGroupSequenceGreenRed = 1;         // cursor colour sequence green-red
+constexpr int kGroupSequenceGreenYellowRed = 2;  // cursor colour sequence green-yellow-red
+constexpr int kGroupUndo = 4;
+constexpr int kGroupOpen = 5;
+constexpr int kGroupHelp = 6;
+constexpr int kGroupCancel = 7;
+constexpr int kGroupSave = 8;
+constexpr int kGroupGrid = 9;
+constexpr int kGroupExit = 10;
+constexpr int kGroupSettings = 11;
+constexpr int kGroupDot = 12;                        // pause or resume gaze
+constexpr int kGroupStampTool = 13;                 // stamp tool and stamp palette
+constexpr int kGroupStamp = 14;                      // wParam: the stamp's picture number
+constexpr int kGroupColor = 18;                      // wParam: the colour (ColorRef)
+constexpr int kGroupShapeTool = 19;                 // wParam: SHAPE_LINE, SHAPE_RECTANGLE, SHAPE_CIRCLE
+constexpr int kGroupFill = 20;                       // wParam: the fill flag, 0 or 1
+constexpr int kGroupDwellSizeQuarter = 25;         // a quarter of an inch
+constexpr int kGroupDwellSizeHalf = 50;            // half an inch
+constexpr int kGroupDwellSizeThreeQuarters = 75;  // three quarters of an inch
+constexpr int kGroupDelete = 51;                     // delete, or confirm a deletion
+constexpr int kGroupPreviousPages = 52;
+constexpr int kGroupNextPages = 53;
+constexpr int kGroupRotateRight = 54;  // the left arrow: rotate the palette to the right
+constexpr int kGroupRotateLeft = 55;   // the right arrow: rotate the palette to the left
+constexpr int kGroupPlayHelp = 61;     // play a spoken help text
+constexpr int kGroupStopHelp = 62;     // stop it
+constexpr int kGroupNew = 81;           // new drawing
+constexpr int kGroupDontSave = 82;
+constexpr int kGroupOk = 100;
+constexpr int kGroupDwell300Ms = 300;
+constexpr int kGroupDwell400Ms = 400;
+constexpr int kGroupDwell500Ms = 500;
+constexpr int kGroupDwell600Ms = 600;
 
 // wParam of GROUP_SHAPE_TOOL: the shape kinds of the shape buttons.
-constexpr int SHAPE_LINE = 1;
-constexpr int SHAPE_RECTANGLE = 2;
-constexpr int SHAPE_CIRCLE = 3;
+constexpr int kShapeLine = 1;
+constexpr int kShapeRectangle = 2;
+constexpr int kShapeCircle = 3;
 
 // ---- Point encoding ----------------------------------------------------------------------
 // MakePointLParam, PointLParamX and PointLParamY come from gaze/include/GazeMessages.h. The halves are
@@ -131,10 +131,10 @@ inline ColorRef ColorRefFromQColor(const QColor& c) {
 }
 
 // The program-wide dialog background and the gaze cursor's blue.
-constexpr ColorRef COLOR_BACKGROUND = MakeColorRef(214, 211, 206);  // 0xCED3D6
-constexpr ColorRef COLOR_GAZE_CURSOR = MakeColorRef(65, 65, 139);   // 0x8B4141
-constexpr ColorRef COLOR_WHITE = MakeColorRef(255, 255, 255);
-constexpr ColorRef COLOR_BLACK = MakeColorRef(0, 0, 0);
+constexpr ColorRef kColorBackground = MakeColorRef(214, 211, 206);  // 0xCED3D6
+constexpr ColorRef kColorGazeCursor = MakeColorRef(65, 65, 139);   // 0x8B4141
+constexpr ColorRef kColorWhite = MakeColorRef(255, 255, 255);
+constexpr ColorRef kColorBlack = MakeColorRef(0, 0, 0);
 
 // ---- The event -----------------------------------------------------------------------------
 

@@ -46,14 +46,14 @@ void SettingsCommand::tellIfNotStored(support::WriteStatus status) {
 
 int SettingsCommand::run() {
     handValuesToDialog();
-    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, kGroupSuspend);
     const int result = m_dialog.exec();
     if (result == SettingsDlg::kOk)
         apply();
     // Stored, and a failure told, before the canvas resumes: the message is a dialog like the
     // others, and dwells while it shows must not draw.
     tellIfNotStored(storeSettings());
-    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, GROUP_SUSPEND);
+    PostLumoraMessage(m_canvas, WM_BUTTON_CHOSEN, 0, kGroupSuspend);
     return result;
 }
 

@@ -156,11 +156,11 @@ void LumoraButton::handleMessage(unsigned, std::uintptr_t, std::intptr_t) {}
 
 void LumoraButton::firstPaint() {
     m_picture = QImage(size(), QImage::Format_RGB32);
-    m_picture.fill(Qc(COLOR_BACKGROUND));
+    m_picture.fill(Qc(kColorBackground));
     m_save = m_picture;
     redraw();
-    m_cursor.create(size(), COLOR_BACKGROUND);
-    m_cursor.setColor(COLOR_GAZE_CURSOR);
+    m_cursor.create(size(), kColorBackground);
+    m_cursor.setColor(kColorGazeCursor);
     m_cursor.draw(m_picture, m_save);
     m_cursor.erase(m_picture);
     m_pointer.start();
@@ -192,7 +192,7 @@ void LumoraButton::drawBase(QImage& picture) const {
     QPainter p(&picture);
     const int w = picture.width();
     const int h = picture.height();
-    p.fillRect(0, 0, w, h, Qc(COLOR_BACKGROUND));
+    p.fillRect(0, 0, w, h, Qc(kColorBackground));
     // A two-pixel 3-D edge: light above and left when raised, the other way round when pressed in.
     const QColor light = Qt::white;
     const QColor shadow(128, 128, 128);
@@ -236,26 +236,26 @@ void LumoraButton::redraw() {
 
 // ---- LM_ShapeButton ------------------------------------------------------------------------
 
-LM_ShapeButton::LM_ShapeButton(int shape, QWidget* parent) : LumoraButton(GROUP_SHAPE_TOOL, shape, parent) {
-    setSelected(shape == SHAPE_LINE);
+LM_ShapeButton::LM_ShapeButton(int shape, QWidget* parent) : LumoraButton(kGroupShapeTool, shape, parent) {
+    setSelected(shape == kShapeLine);
 }
 
 void LM_ShapeButton::activate() {
     QObject* parent = playClickAndFindParent();
-    PostLumoraMessage(parent, WM_BUTTON_CHOSEN, static_cast<std::uintptr_t>(value()), GROUP_SHAPE_TOOL);
+    PostLumoraMessage(parent, WM_BUTTON_CHOSEN, static_cast<std::uintptr_t>(value()), kGroupShapeTool);
     if (isSelected())
         m_fill = !m_fill;
-    PostLumoraMessage(parent, WM_BUTTON_CHOSEN, m_fill ? 1 : 0, GROUP_FILL);
+    PostLumoraMessage(parent, WM_BUTTON_CHOSEN, m_fill ? 1 : 0, kGroupFill);
 }
 
 void LM_ShapeButton::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     if (msg != WM_BUTTON_CHOSEN)
         return;
-    if (lParam == GROUP_SHAPE_TOOL)
+    if (lParam == kGroupShapeTool)
         setSelected(wParam == static_cast<std::uintptr_t>(value()));
-    else if (lParam == GROUP_COLOR)
+    else if (lParam == kGroupColor)
         m_color = static_cast<ColorRef>(wParam);
-    else if (lParam == GROUP_STAMP_TOOL)
+    else if (lParam == kGroupStampTool)
         setSelected(false);
     redraw();
 }
@@ -267,9 +267,9 @@ void LM_ShapeButton::drawFace(QImage& picture) {
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(penColor, kPenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(m_fill ? penColor : Qc(COLOR_BACKGROUND));
+    p.setBrush(m_fill ? penColor : Qc(kColorBackground));
     switch (value()) {
-        case SHAPE_LINE:
+        case kShapeLine:
             if (m_fill) {
                 const QPoint path[] = {{40, 20}, {20, h - 20}, {w - 20, h - 20}, {w / 2, h / 2}, {w - 20, h / 2 - 20}};
                 p.drawPolyline(path, static_cast<int>(std::size(path)));
@@ -277,10 +277,10 @@ void LM_ShapeButton::drawFace(QImage& picture) {
                 p.drawLine(20, 20, w - 20, h - 20);
             }
             break;
-        case SHAPE_RECTANGLE:
+        case kShapeRectangle:
             p.drawRect(QRect(QPoint(20, 20), QPoint(w - 21, h - 21)));
             break;
-        case SHAPE_CIRCLE:
+        case kShapeCircle:
             p.drawEllipse(QRect(QPoint(10, 20), QPoint(w - 11, h - 21)));
             break;
         default:
@@ -291,16 +291,16 @@ void LM_ShapeButton::drawFace(QImage& picture) {
 // ---- LM_ColorButton ------------------------------------------------------------------------
 
 LM_ColorButton::LM_ColorButton(ColorRef color, QWidget* parent)
-    : LumoraButton(GROUP_COLOR, static_cast<int>(color), parent), m_color(color) {
-    setSelected(color == COLOR_BLACK);
+    : LumoraButton(kGroupColor, static_cast<int>(color), parent), m_color(color) {
+    setSelected(color == kColorBlack);
 }
 
 void LM_ColorButton::activate() {
-    post(m_color, GROUP_COLOR);
+    post(m_color, kGroupColor);
 }
 
 void LM_ColorButton::handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
-    if (msg != WM_BUTTON_CHOSEN || lParam != GROUP_COLOR)
+    if (msg != WM_BUTTON_CHOSEN || lParam != kGroupColor)
         return;
     setSelected(static_cast<ColorRef>(wParam) == m_color);
     redraw();
@@ -319,20 +319,20 @@ void LM_ColorButton::drawFace(QImage& picture) {
 // ---- LM_StampButton ------------------------------------------------------------------------
 
 LM_StampButton::LM_StampButton(int pictureNumber, QWidget* parent)
-    : LumoraButton(GROUP_STAMP, pictureNumber, parent), m_pictureNumber(pictureNumber) {}
+    : LumoraButton(kGroupStamp, pictureNumber, parent), m_pictureNumber(pictureNumber) {}
 
 void LM_StampButton::activate() {
-    post(static_cast<std::uintptr_t>(m_pictureNumber), GROUP_STAMP);
+    post(static_cast<std::uintptr_t>(m_pictureNumber), kGroupStamp);
 }
 
 void LM_StampButton::drawFace(QImage& picture) {
     const int w = picture.width();
     const int h = picture.height();
-    QImage area(STAMP_SIZE, STAMP_SIZE, QImage::Format_RGB32);
-    area.fill(Qc(COLOR_BACKGROUND));
+    QImage area(kStampSize, kStampSize, QImage::Format_RGB32);
+    area.fill(Qc(kColorBackground));
     const QImage& stamp = StampPicture(m_pictureNumber);
     if (!stamp.isNull())
-        DrawTransparent(area, QPoint(0, 0), stamp, ColorRefToQRgb(COLOR_WHITE));
+        DrawTransparent(area, QPoint(0, 0), stamp, ColorRefToQRgb(kColorWhite));
     QPainter p(&picture);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRect(w / 8, h / 8, 3 * w / 4, 3 * h / 4), area);
@@ -353,7 +353,7 @@ void LM_UtilityButton::swapCaption() {
         setShowDot(false);
     } else {
         m_caption = m_captionA;
-        if (group() == GROUP_DOT)
+        if (group() == kGroupDot)
             setShowDot(true);
     }
     redraw();

@@ -139,7 +139,7 @@ protected:
     void drawFace(QImage& picture) override;
 
 private:
-    ColorRef m_color = COLOR_BLACK;
+    ColorRef m_color = kColorBlack;
     bool m_fill = false;
 };
 

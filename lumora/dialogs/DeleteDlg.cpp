@@ -7,7 +7,7 @@ QRect DeleteDlg::Placement(const QSize& s) {
 }
 
 DeleteDlg::DeleteDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
-    : QuestionDlg(screen, sound, parent, tr("Delete"), tr(kQuestion), Placement(screen), {GROUP_DELETE, tr("Delete")},
-                  {GROUP_CANCEL, tr("Cancel")}) {}
+    : QuestionDlg(screen, sound, parent, tr("Delete"), tr(kQuestion), Placement(screen), {kGroupDelete, tr("Delete")},
+                  {kGroupCancel, tr("Cancel")}) {}
 
 }  // namespace lumora

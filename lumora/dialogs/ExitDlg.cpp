@@ -7,7 +7,7 @@ QRect ExitDlg::Placement(const QSize& s) {
 }
 
 ExitDlg::ExitDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
-    : QuestionDlg(screen, sound, parent, tr("Exit Lumora"), tr(kQuestion), Placement(screen), {GROUP_EXIT, tr("Exit")},
-                  {GROUP_CANCEL, tr("Don't Exit")}) {}
+    : QuestionDlg(screen, sound, parent, tr("Exit Lumora"), tr(kQuestion), Placement(screen), {kGroupExit, tr("Exit")},
+                  {kGroupCancel, tr("Don't Exit")}) {}
 
 }  // namespace lumora

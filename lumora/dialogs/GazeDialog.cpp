@@ -26,18 +26,18 @@ void GazeDialog::place(const QRect& rect) {
     while (mainWindow && mainWindow->parentWidget())
         mainWindow = mainWindow->parentWidget();
     setGeometry(QRect(mainWindow ? mainWindow->mapToGlobal(rect.topLeft()) : rect.topLeft(), rect.size()));
-    m_cursor.create(rect.size(), COLOR_BACKGROUND);
-    m_cursor.setColor(COLOR_GAZE_CURSOR);
+    m_cursor.create(rect.size(), kColorBackground);
+    m_cursor.setColor(kColorGazeCursor);
     m_cursorShown = false;
     m_clean = QImage(rect.size(), QImage::Format_RGB32);
-    m_clean.fill(ColorRefToQRgb(COLOR_BACKGROUND));
+    m_clean.fill(ColorRefToQRgb(kColorBackground));
     m_picture = m_clean;
 }
 
 void GazeDialog::redrawPicture() {
     if (m_clean.isNull())
         return;
-    m_clean.fill(ColorRefToQRgb(COLOR_BACKGROUND));
+    m_clean.fill(ColorRefToQRgb(kColorBackground));
     drawContent(m_clean);
     m_picture = m_clean;
     if (m_cursorShown)
@@ -79,7 +79,7 @@ bool GazeDialog::event(QEvent* e) {
 void GazeDialog::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     if (m_picture.isNull())
-        p.fillRect(e->rect(), ColorRefToQColor(COLOR_BACKGROUND));
+        p.fillRect(e->rect(), ColorRefToQColor(kColorBackground));
     else
         p.drawImage(e->rect(), m_picture, e->rect());
 }

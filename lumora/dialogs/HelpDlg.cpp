@@ -25,9 +25,9 @@ HelpDlg::HelpDlg(const QSize& screen, SoundPlayer& sound, QString text, QString 
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Modal while shown, without a nested event loop of its own.
     setWindowModality(Qt::ApplicationModal);
-    m_play = new LM_UtilityButton(GROUP_PLAY_HELP, tr("Play"), tr("Play"), this);
-    m_stop = new LM_UtilityButton(GROUP_STOP_HELP, tr("Stop"), tr("Stop"), this);
-    m_close = new LM_UtilityButton(GROUP_CANCEL, tr("Close"), tr("Close"), this);
+    m_play = new LM_UtilityButton(kGroupPlayHelp, tr("Play"), tr("Play"), this);
+    m_stop = new LM_UtilityButton(kGroupStopHelp, tr("Stop"), tr("Stop"), this);
+    m_close = new LM_UtilityButton(kGroupCancel, tr("Close"), tr("Close"), this);
     const int b = GazeDialog::ButtonWidth(screen);
     const int h = GazeDialog::ButtonHeight(screen);
     const int c = GazeDialog::Margin(screen);
@@ -60,7 +60,7 @@ void HelpDlg::showHelp() {
 void HelpDlg::drawPicture() {
     const QSize size = Placement(m_screen).size();
     m_picture = QImage(size, QImage::Format_RGB32);
-    m_picture.fill(ColorRefToQRgb(COLOR_BACKGROUND));
+    m_picture.fill(ColorRefToQRgb(kColorBackground));
     QPainter p(&m_picture);
     const QRect panel(QPoint(kPanelLeft, kPanelTop),
                       QPoint(size.width() - kPanelInset - 1, size.height() - kPanelInset - 1));
@@ -91,7 +91,7 @@ void HelpDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
         const QPoint at = PointFromLParam(lParam) - Placement(m_screen).topLeft();
         m_marker.moveTo(at);
         m_underMarker = m_picture.copy(m_marker);
-        p.fillRect(m_marker, ColorRefToQColor(COLOR_GAZE_CURSOR));
+        p.fillRect(m_marker, ColorRefToQColor(kColorGazeCursor));
         update(m_marker);
     }
     for (LM_UtilityButton* b : {m_play, m_stop, m_close})
@@ -101,18 +101,18 @@ void HelpDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
 void HelpDlg::act(int group) {
     const QString click = QString::fromLatin1(kClickSound);
     switch (group) {
-        case GROUP_PLAY_HELP:
+        case kGroupPlayHelp:
             // The click to its end, then the text from its beginning (a new sound replaces one
             // still playing, so a second Play restarts it).
             m_sound.playSync(click);
             // The recording in the language of the text; English where there is none.
             m_sound.playAsync(languages::LocalizedFile(m_soundFile));
             break;
-        case GROUP_STOP_HELP:
+        case kGroupStopHelp:
             m_sound.stop();
             m_sound.playSync(click);
             break;
-        case GROUP_CANCEL:
+        case kGroupCancel:
             m_sound.stop();
             m_sound.playSync(click);
             hide();
@@ -130,7 +130,7 @@ bool HelpDlg::event(QEvent* e) {
 void HelpDlg::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     if (m_picture.isNull())
-        p.fillRect(e->rect(), ColorRefToQColor(COLOR_BACKGROUND));
+        p.fillRect(e->rect(), ColorRefToQColor(kColorBackground));
     else
         p.drawImage(e->rect(), m_picture, e->rect());
 }

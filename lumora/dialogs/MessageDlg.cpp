@@ -63,7 +63,7 @@ MessageDlg::MessageDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent,
     : GazeDialog(screen, sound, parent), m_text(text) {
     setWindowTitle(QStringLiteral("Lumora"));
     const QString caption = tr(kOkCaption);
-    m_ok = addButton(new LM_UtilityButton(GROUP_OK, caption, caption, this));
+    m_ok = addButton(new LM_UtilityButton(kGroupOk, caption, caption, this));
     m_ok->setGeometry(OkButtonPlace(screen));
 }
 
@@ -83,7 +83,7 @@ void MessageDlg::drawContent(QImage& picture) {
 
 void MessageDlg::buttonChosen(std::uintptr_t, int group) {
     // The button has played its click already.
-    if (group == GROUP_OK)
+    if (group == kGroupOk)
         done(kOk);
 }
 

@@ -105,13 +105,13 @@ OpenDlg::OpenDlg(const QSize& screen, SoundPlayer& sound, QWidget* parent)
     const auto button = [this](int group, const QString& text) {
         return addButton(new LM_UtilityButton(group, text, text, this));
     };
-    m_open = button(GROUP_OPEN, tr("Open"));
-    m_cancel = button(GROUP_CANCEL, tr("Cancel"));
-    m_delete = button(GROUP_DELETE, tr("Delete"));
+    m_open = button(kGroupOpen, tr("Open"));
+    m_cancel = button(kGroupCancel, tr("Cancel"));
+    m_delete = button(kGroupDelete, tr("Delete"));
     // A gaze button like the others: the people this program is for cannot press a mouse-only one.
-    m_help = button(GROUP_HELP, tr("Help"));
-    m_previous = button(GROUP_PREVIOUS_PAGES, QString());
-    m_next = button(GROUP_NEXT_PAGES, QString());
+    m_help = button(kGroupHelp, tr("Help"));
+    m_previous = button(kGroupPreviousPages, QString());
+    m_next = button(kGroupNextPages, QString());
     m_open->setGeometry(OpenButtonPlace(screen));
     m_cancel->setGeometry(CancelButtonPlace(screen));
     m_delete->setGeometry(DeleteButtonPlace(screen));
@@ -294,24 +294,24 @@ void OpenDlg::mousePressEvent(QMouseEvent* e) {
 void OpenDlg::buttonChosen(std::uintptr_t, int group) {
     // The button has played its click already.
     switch (group) {
-        case GROUP_OPEN:
+        case kGroupOpen:
             if (!m_selected.isEmpty())
-                PostLumoraText(parentWidget(), WM_DRAWING_FILE, DRAWING_FILE_OPEN, m_selected);
+                PostLumoraText(parentWidget(), WM_DRAWING_FILE, kDrawingFileOpen, m_selected);
             done(kOk);
             break;
-        case GROUP_CANCEL:
+        case kGroupCancel:
             done(kCancel);
             break;
-        case GROUP_DELETE:
+        case kGroupDelete:
             deleteChosen();
             break;
-        case GROUP_PREVIOUS_PAGES:
+        case kGroupPreviousPages:
             turnPages(-1);
             break;
-        case GROUP_NEXT_PAGES:
+        case kGroupNextPages:
             turnPages(+1);
             break;
-        case GROUP_HELP:
+        case kGroupHelp:
             showHelp();
             break;
         default:

@@ -101,11 +101,11 @@ SaveDlg::SaveDlg(const QSize& screen, SoundPlayer& sound, SnapshotSource snapsho
       m_snapshotSource(std::move(snapshot)),
       m_clock([] { return QDateTime::currentDateTime(); }) {
     setWindowTitle(tr("Save"));
-    m_save = addButton(new LM_UtilityButton(GROUP_SAVE, tr("Save"), tr("Save"), this));
-    m_noSave = addButton(new LM_UtilityButton(GROUP_DONT_SAVE, tr("No Save"), tr("No Save"), this));
-    m_cancel = addButton(new LM_UtilityButton(GROUP_CANCEL, tr("Cancel"), tr("Cancel"), this));
+    m_save = addButton(new LM_UtilityButton(kGroupSave, tr("Save"), tr("Save"), this));
+    m_noSave = addButton(new LM_UtilityButton(kGroupDontSave, tr("No Save"), tr("No Save"), this));
+    m_cancel = addButton(new LM_UtilityButton(kGroupCancel, tr("Cancel"), tr("Cancel"), this));
     // A gaze button like the others: the people this program is for cannot press a mouse-only one.
-    m_help = addButton(new LM_UtilityButton(GROUP_HELP, tr("Help"), tr("Help"), this));
+    m_help = addButton(new LM_UtilityButton(kGroupHelp, tr("Help"), tr("Help"), this));
     m_save->setGeometry(SaveButtonPlace(screen));
     m_noSave->setGeometry(NoSaveButtonPlace(screen));
     m_cancel->setGeometry(CancelButtonPlace(screen));
@@ -153,18 +153,18 @@ void SaveDlg::gazePoint(std::uintptr_t wParam, std::intptr_t lParam) {
 void SaveDlg::buttonChosen(std::uintptr_t, int group) {
     // The button has played its click already.
     switch (group) {
-        case GROUP_SAVE:
+        case kGroupSave:
             m_saveChosen = true;
-            PostLumoraText(parentWidget(), WM_DRAWING_FILE, DRAWING_FILE_SAVE, m_fileName);
+            PostLumoraText(parentWidget(), WM_DRAWING_FILE, kDrawingFileSave, m_fileName);
             done(kOk);
             break;
-        case GROUP_DONT_SAVE:
+        case kGroupDontSave:
             done(kOk);
             break;
-        case GROUP_CANCEL:
+        case kGroupCancel:
             done(kCancel);
             break;
-        case GROUP_HELP:
+        case kGroupHelp:
             showHelp();
             break;
         default:

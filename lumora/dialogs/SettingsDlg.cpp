@@ -8,23 +8,23 @@
 namespace lumora {
 
 const std::array<SettingsDlg::Choice, SettingsDlg::kChoiceCount> SettingsDlg::kChoices = {{
-    {GROUP_DWELL_300_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "300ms"), "Lumora/Images/300.bmp",
+    {kGroupDwell300Ms, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "300ms"), "Lumora/Images/300.bmp",
      "Lumora/Images/300_sel.bmp"},
-    {GROUP_DWELL_400_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "400ms"), "Lumora/Images/400.bmp",
+    {kGroupDwell400Ms, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "400ms"), "Lumora/Images/400.bmp",
      "Lumora/Images/400_sel.bmp"},
-    {GROUP_DWELL_500_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "500ms"), "Lumora/Images/500.bmp",
+    {kGroupDwell500Ms, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "500ms"), "Lumora/Images/500.bmp",
      "Lumora/Images/500_sel.bmp"},
-    {GROUP_DWELL_600_MS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "600ms"), "Lumora/Images/600.bmp",
+    {kGroupDwell600Ms, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "600ms"), "Lumora/Images/600.bmp",
      "Lumora/Images/600_sel.bmp"},
-    {GROUP_SEQUENCE_GREEN_RED, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "GR"), "Lumora/Images/g-r.bmp",
+    {kGroupSequenceGreenRed, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "GR"), "Lumora/Images/g-r.bmp",
      "Lumora/Images/g-r_sel.bmp"},
-    {GROUP_SEQUENCE_GREEN_YELLOW_RED, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "GYR"), "Lumora/Images/g-y-r.bmp",
+    {kGroupSequenceGreenYellowRed, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "GYR"), "Lumora/Images/g-y-r.bmp",
      "Lumora/Images/g-y-r_sel.bmp"},
-    {GROUP_DWELL_SIZE_QUARTER, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.25"), "Lumora/Images/gdt25.bmp",
+    {kGroupDwellSizeQuarter, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.25"), "Lumora/Images/gdt25.bmp",
      "Lumora/Images/gdt25_sel.bmp"},
-    {GROUP_DWELL_SIZE_HALF, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.50"), "Lumora/Images/gdt50.bmp",
+    {kGroupDwellSizeHalf, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.50"), "Lumora/Images/gdt50.bmp",
      "Lumora/Images/gdt50_sel.bmp"},
-    {GROUP_DWELL_SIZE_THREE_QUARTERS, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.75"), "Lumora/Images/gdt75.bmp",
+    {kGroupDwellSizeThreeQuarters, QT_TRANSLATE_NOOP("lumora::SettingsDlg", "0.75"), "Lumora/Images/gdt75.bmp",
      "Lumora/Images/gdt75_sel.bmp"},
 }};
 
@@ -110,8 +110,8 @@ SettingsDlg::SettingsDlg(const QSize& screen, SoundPlayer& sound, QWidget* paren
         m_picture[i] = QString::fromLatin1(kChoices[i].picture);
         m_selectedPicture[i] = QString::fromLatin1(kChoices[i].selectedPicture);
     }
-    m_ok = addButton(new LM_UtilityButton(GROUP_OK, tr("OK"), tr("OK"), this));
-    m_cancel = addButton(new LM_UtilityButton(GROUP_CANCEL, tr("Cancel"), tr("Cancel"), this));
+    m_ok = addButton(new LM_UtilityButton(kGroupOk, tr("OK"), tr("OK"), this));
+    m_cancel = addButton(new LM_UtilityButton(kGroupCancel, tr("Cancel"), tr("Cancel"), this));
     layOut();
 }
 
@@ -169,11 +169,11 @@ void SettingsDlg::choose(ChoiceIndex chosen) {
 
 void SettingsDlg::buttonChosen(std::uintptr_t, int group) {
     // The button has played its click already.
-    if (group == GROUP_OK) {
+    if (group == kGroupOk) {
         done(kOk);
         return;
     }
-    if (group == GROUP_CANCEL) {
+    if (group == kGroupCancel) {
         done(kCancel);
         return;
     }

@@ -92,8 +92,8 @@ bool WriteDrawing(support::ByteSink& sink, const QImage& drawing) {
         return false;
     // Above 8 bits per pixel there is no colour table.
     static_assert(kDrawingBitsPerPixel > kMaxTableBits);
-    constexpr std::uint32_t tableEntries = 0;
-    const QByteArray header = BmpFileHeader(static_cast<std::uint32_t>(block->size()), tableEntries);
+    constexpr std::uint32_t kTableEntries = 0;
+    const QByteArray header = BmpFileHeader(static_cast<std::uint32_t>(block->size()), kTableEntries);
     return sink.write(std::string_view(header.constData(), static_cast<std::size_t>(header.size()))) &&
            sink.write(std::string_view(block->constData(), static_cast<std::size_t>(block->size())));
 }

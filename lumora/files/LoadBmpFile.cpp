@@ -19,19 +19,19 @@ namespace lumora {
 
 namespace {
 
-constexpr std::size_t FILE_HEADER_SIZE = 14;
-constexpr std::uint32_t MIN_INFO_HEADER_SIZE = 40;
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::uint32_t kMinInfoHeaderSize = 40;
 // Headers from 52 bytes on hold the bit-field masks themselves; a 40-byte header is followed
 // by them.
-constexpr std::uint32_t INFO_HEADER_WITH_MASKS_SIZE = 52;
-constexpr std::size_t MASKS_SIZE = 12;
-constexpr std::uint32_t COMPRESSION_NONE = 0;
-constexpr std::uint32_t COMPRESSION_RLE8 = 1;
-constexpr std::uint32_t COMPRESSION_RLE4 = 2;
-constexpr std::uint32_t COMPRESSION_BITFIELDS = 3;
-constexpr std::uint32_t MAX_TABLE_COLOURS = 256;
-constexpr std::size_t TABLE_ENTRY_SIZE = 4;
-constexpr QRgb BLACK = 0xFF000000u;
+constexpr std::uint32_t kInfoHeaderWithMasksSize = 52;
+constexpr std::size_t kMasksSize = 12;
+constexpr std::uint32_t kCompressionNone = 0;
+constexpr std::uint32_t kCompressionRlE8 = 1;
+constexpr std::uint32_t kCompressionRlE4 = 2;
+constexpr std::uint32_t kCompressionBitfields = 3;
+constexpr std::uint32_t kMaxTableColours = 256;
+constexpr std::size_t kTableEntrySize = 4;
+constexpr QRgb kBlack = 0xFF000000u;
 
 std::uint16_t le16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
@@ -82,11 +82,11 @@ bool validDepth(unsigned bpp) {
 // Reads and checks the info header of the block that follows the file header. Every field
 // that decides how much is read is checked against the bytes present.
 bool parseHeader(const std::uint8_t* block, std::size_t size, Header& h) {
-    if (size < MIN_INFO_HEADER_SIZE) {
+    if (size < kMinInfoHeaderSize) {
         return false;
     }
     h.infoSize = le32(block);
-    if (h.infoSize < MIN_INFO_HEADER_SIZE || h.infoSize > size) {
+    if (h.infoSize < kMinInfoHeaderSize || h.infoSize > size) {
         return false;
     }
     const auto width = static_cast<std::int32_t>(le32(block + 4));
@@ -103,10 +103,10 @@ bool parseHeader(const std::uint8_t* block, std::size_t size, Header& h) {
     if (!validDepth(h.bitsPerPixel)) {
         return false;
     }
-    const bool bitfields = h.compression == COMPRESSION_BITFIELDS;
-    h.runLength = (h.compression == COMPRESSION_RLE8 && h.bitsPerPixel == 8) ||
-                  (h.compression == COMPRESSION_RLE4 && h.bitsPerPixel == 4);
-    if (h.compression != COMPRESSION_NONE && !h.runLength &&
+    const bool bitfields = h.compression == kCompressionBitfields;
+    h.runLength = (h.compression == kCompressionRlE8 && h.bitsPerPixel == 8) ||
+                  (h.compression == kCompressionRlE4 && h.bitsPerPixel == 4);
+    if (h.compression != kCompressionNone && !h.runLength &&
         !(bitfields && (h.bitsPerPixel == 16 || h.bitsPerPixel == 32))) {
         return false;
     }
@@ -117,7 +117,7 @@ bool parseHeader(const std::uint8_t* block, std::size_t size, Header& h) {
     if (std::uint64_t(h.width) * std::uint64_t(h.rows) > kMaxBmpPixels) {
         return false;
     }
-    if (coloursUsed > MAX_TABLE_COLOURS ||
+    if (coloursUsed > kMaxTableColours ||
         (h.bitsPerPixel <= 8 && coloursUsed > (std::uint32_t{1} << h.bitsPerPixel))) {
         return false;
     }
@@ -129,12 +129,12 @@ bool parseHeader(const std::uint8_t* block, std::size_t size, Header& h) {
 
     std::size_t offset = h.infoSize;
     if (bitfields) {
-        const std::size_t maskAt = MIN_INFO_HEADER_SIZE;
-        if (h.infoSize < INFO_HEADER_WITH_MASKS_SIZE) {
-            if (size - offset < MASKS_SIZE) {
+        const std::size_t maskAt = kMinInfoHeaderSize;
+        if (h.infoSize < kInfoHeaderWithMasksSize) {
+            if (size - offset < kMasksSize) {
                 return false;
             }
-            offset += MASKS_SIZE;
+            offset += kMasksSize;
         }
         for (std::size_t i = 0; i < h.masks.size(); ++i) {
             h.masks[i] = le32(block + maskAt + 4 * i);
@@ -145,7 +145,7 @@ bool parseHeader(const std::uint8_t* block, std::size_t size, Header& h) {
         h.masks = {0x00FF0000u, 0x0000FF00u, 0x000000FFu};
     }
     h.tableOffset = offset;
-    const std::size_t tableBytes = std::size_t{h.colourCount} * TABLE_ENTRY_SIZE;
+    const std::size_t tableBytes = std::size_t{h.colourCount} * kTableEntrySize;
     if (size - offset < tableBytes) {
         return false;
     }
@@ -202,10 +202,10 @@ void decodeRow(const Header& h, const std::uint8_t* src, QRgb* dst, int width, c
             }
             break;
         case 32:
-            if (h.compression == COMPRESSION_NONE) {
+            if (h.compression == kCompressionNone) {
                 // Blue, green, red, unused: the byte order of QRgb, less the alpha.
                 for (int x = 0; x < width; ++x) {
-                    dst[x] = le32(src + 4 * x) | BLACK;
+                    dst[x] = le32(src + 4 * x) | kBlack;
                 }
             } else {
                 for (int x = 0; x < width; ++x) {
@@ -229,7 +229,7 @@ void decodeRow(const Header& h, const std::uint8_t* src, QRgb* dst, int width, c
 // of the picture, as common readers take them.
 bool decodeRunLength(const Header& h, const std::uint8_t* data, std::size_t size, QImage& image,
                      const std::array<QRgb, 256>& lut) {
-    const bool rle8 = h.compression == COMPRESSION_RLE8;
+    const bool rle8 = h.compression == kCompressionRlE8;
     const std::int64_t width = h.width;
     const std::int64_t rows = h.rows;
     const std::int64_t partWidth = image.width();
@@ -308,11 +308,11 @@ bool decodeRunLength(const Header& h, const std::uint8_t* data, std::size_t size
 }
 
 bool load(const std::uint8_t* data, std::size_t size, const QSize& part, QImage& target, BmpPalette* palette) {
-    if (data == nullptr || size < FILE_HEADER_SIZE || data[0] != 'B' || data[1] != 'M') {
+    if (data == nullptr || size < kFileHeaderSize || data[0] != 'B' || data[1] != 'M') {
         return false;
     }
-    const std::uint8_t* block = data + FILE_HEADER_SIZE;
-    const std::size_t blockSize = size - FILE_HEADER_SIZE;
+    const std::uint8_t* block = data + kFileHeaderSize;
+    const std::size_t blockSize = size - kFileHeaderSize;
     Header h;
     if (!parseHeader(block, blockSize, h)) {
         return false;
@@ -320,10 +320,10 @@ bool load(const std::uint8_t* data, std::size_t size, const QSize& part, QImage&
 
     // Indices past the colour table read as black.
     std::array<QRgb, 256> lut;
-    lut.fill(BLACK);
+    lut.fill(kBlack);
     BmpPalette table;
     for (std::uint32_t i = 0; i < h.colourCount; ++i) {
-        const std::uint8_t* entry = block + h.tableOffset + i * TABLE_ENTRY_SIZE;
+        const std::uint8_t* entry = block + h.tableOffset + i * kTableEntrySize;
         const QRgb colour = qRgb(entry[2], entry[1], entry[0]);
         if (palette != nullptr) {
             table.append(colour);
@@ -375,7 +375,7 @@ bool loadCaught(const std::uint8_t* data, std::size_t size, const QSize& part, Q
     }
 }
 
-const QSize WHOLE(INT_MAX, INT_MAX);
+const QSize kWhole(INT_MAX, INT_MAX);
 
 // Whether the picture's header leaves it within the pixels taken (or is no header at all, which
 // the full read refuses with its reason). Asked before the file is read, so that a picture too
@@ -385,13 +385,13 @@ bool sizeFits(const std::string& path) {
     if (opened.status != support::ReadStatus::Ok) {
         return false;
     }
-    std::array<std::uint8_t, FILE_HEADER_SIZE + 12> head{};
+    std::array<std::uint8_t, kFileHeaderSize + 12> head{};
     const ssize_t got = ::pread(opened.fd.get(), head.data(), head.size(), 0);
     if (got != ssize_t(head.size())) {
         return true;
     }
-    const std::int64_t width = static_cast<std::int32_t>(le32(head.data() + FILE_HEADER_SIZE + 4));
-    const std::int64_t height = static_cast<std::int32_t>(le32(head.data() + FILE_HEADER_SIZE + 8));
+    const std::int64_t width = static_cast<std::int32_t>(le32(head.data() + kFileHeaderSize + 4));
+    const std::int64_t height = static_cast<std::int32_t>(le32(head.data() + kFileHeaderSize + 8));
     return std::uint64_t(width < 0 ? -width : width) * std::uint64_t(height < 0 ? -height : height) <= kMaxBmpPixels;
 }
 
@@ -434,7 +434,7 @@ bool loadFile(const QString& path, const QSize& part, QImage& target, BmpPalette
 }  // namespace
 
 bool LoadBmpBytes(const std::uint8_t* data, std::size_t size, QImage& target, BmpPalette* palette) {
-    return loadCaught(data, size, WHOLE, target, palette);
+    return loadCaught(data, size, kWhole, target, palette);
 }
 
 bool LoadBmpBytesTopLeft(const std::uint8_t* data, std::size_t size, const QSize& part, QImage& target) {
@@ -445,10 +445,10 @@ bool LoadBmp(QIODevice& in, QImage& target, BmpPalette* palette) {
     try {
         // In pieces, so that a device holding more than any picture can is refused one piece
         // past the bound rather than read whole.
-        constexpr qint64 piece = 1 << 16;
+        constexpr qint64 kPiece = 1 << 16;
         QByteArray bytes;
         while (!in.atEnd()) {
-            const QByteArray more = in.read(piece);
+            const QByteArray more = in.read(kPiece);
             if (more.isEmpty()) {
                 break;
             }
@@ -457,7 +457,7 @@ bool LoadBmp(QIODevice& in, QImage& target, BmpPalette* palette) {
                 return false;
             }
         }
-        return load(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()), WHOLE,
+        return load(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()), kWhole,
                     target, palette);
     } catch (const std::bad_alloc&) {
         return false;
@@ -465,7 +465,7 @@ bool LoadBmp(QIODevice& in, QImage& target, BmpPalette* palette) {
 }
 
 bool LoadBmpFile(const QString& path, QImage& target, BmpPalette* palette) {
-    return loadFile(path, WHOLE, target, palette);
+    return loadFile(path, kWhole, target, palette);
 }
 
 bool LoadBmpFileTopLeft(const QString& path, const QSize& part, QImage& target) {

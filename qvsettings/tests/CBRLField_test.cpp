@@ -14,10 +14,10 @@ namespace {
 class FieldTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        page.SetBlock(&block);
+        m_page.SetBlock(&m_block);
         g_bPagesReady = false;
-        page.OnSetActive();
-        ASSERT_TRUE(ShowActive(&page));
+        m_page.OnSetActive();
+        ASSERT_TRUE(ShowActive(&m_page));
     }
     // Types into a field and moves the focus to the next field, as Tab would.
     void TypeAndLeave(QWidget* field, const QString& text, QWidget* next) {
@@ -25,86 +25,86 @@ protected:
         next->setFocus(Qt::TabFocusReason);
     }
 
-    ScriptedMessageBoxes boxes;
-    FieldTestBlock block;
-    FieldTestPage page;
+    ScriptedMessageBoxes m_boxes;
+    FieldTestBlock m_block;
+    FieldTestPage m_page;
 };
 
 TEST_F(FieldTest, TextWithoutNumberOffersTheLowerBoundAndOkTakesIt) {
-    TypeAndLeave(page.count, QStringLiteral("abc"), page.offset);
-    ASSERT_EQ(boxes.asked.size(), 1);
-    EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Value is out of Range"));
-    EXPECT_EQ(boxes.asked[0].text, QStringLiteral("The Fixation Count is out of range.\nWould you like to change it?\n"
+    TypeAndLeave(m_page.count, QStringLiteral("abc"), m_page.offset);
+    ASSERT_EQ(m_boxes.asked.size(), 1);
+    EXPECT_EQ(m_boxes.asked[0].caption, QStringLiteral("Value is out of Range"));
+    EXPECT_EQ(m_boxes.asked[0].text, QStringLiteral("The Fixation Count is out of range.\nWould you like to change it?\n"
                                                   "Press OK to change it to 1\nPress CANCEL to return to the field"));
-    EXPECT_EQ(block.count, 1);
-    EXPECT_EQ(page.count->text(), QStringLiteral("   1"));
-    EXPECT_TRUE(page.IsModified());
+    EXPECT_EQ(m_block.count, 1);
+    EXPECT_EQ(m_page.count->text(), QStringLiteral("   1"));
+    EXPECT_TRUE(m_page.IsModified());
 }
 
 TEST_F(FieldTest, TooLargeOffersTheUpperBound) {
-    TypeAndLeave(page.count, QStringLiteral("30"), page.offset);
-    ASSERT_EQ(boxes.asked.size(), 1);
-    EXPECT_TRUE(boxes.asked[0].text.contains(QStringLiteral("Press OK to change it to 25\n")));
-    EXPECT_EQ(block.count, 25);
+    TypeAndLeave(m_page.count, QStringLiteral("30"), m_page.offset);
+    ASSERT_EQ(m_boxes.asked.size(), 1);
+    EXPECT_TRUE(m_boxes.asked[0].text.contains(QStringLiteral("Press OK to change it to 25\n")));
+    EXPECT_EQ(m_block.count, 25);
 }
 
 TEST_F(FieldTest, CancelRestoresTheOldValueWithTheFocusInTheField) {
-    boxes.answers = {MsgAnswer::Cancel};
-    TypeAndLeave(page.count, QStringLiteral("30"), page.offset);
-    EXPECT_EQ(block.count, 10);
-    EXPECT_EQ(page.count->text(), QStringLiteral("  10"));
-    EXPECT_TRUE(page.count->hasFocus());
+    m_boxes.answers = {MsgAnswer::Cancel};
+    TypeAndLeave(m_page.count, QStringLiteral("30"), m_page.offset);
+    EXPECT_EQ(m_block.count, 10);
+    EXPECT_EQ(m_page.count->text(), QStringLiteral("  10"));
+    EXPECT_TRUE(m_page.count->hasFocus());
 }
 
 TEST_F(FieldTest, TextWithoutNumberIsSilentlyZeroWhenTheRangeHoldsZero) {
-    TypeAndLeave(page.offset, QStringLiteral("abc"), page.count);
-    EXPECT_TRUE(boxes.asked.isEmpty());
-    EXPECT_EQ(block.offset, 0);
-    EXPECT_EQ(page.offset->text(), QStringLiteral("   0"));
+    TypeAndLeave(m_page.offset, QStringLiteral("abc"), m_page.count);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
+    EXPECT_EQ(m_block.offset, 0);
+    EXPECT_EQ(m_page.offset->text(), QStringLiteral("   0"));
 }
 
 TEST_F(FieldTest, NumberFollowedByLettersKeepsTheNumberRightAligned) {
-    TypeAndLeave(page.count, QStringLiteral("12xyz"), page.offset);
-    EXPECT_TRUE(boxes.asked.isEmpty());
-    EXPECT_EQ(block.count, 12);
-    EXPECT_EQ(page.count->text(), QStringLiteral("  12"));
+    TypeAndLeave(m_page.count, QStringLiteral("12xyz"), m_page.offset);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
+    EXPECT_EQ(m_block.count, 12);
+    EXPECT_EQ(m_page.count->text(), QStringLiteral("  12"));
 }
 
 TEST_F(FieldTest, FloatFieldShowsAndTakesValuesAtItsScale) {
-    EXPECT_EQ(page.length->text(), QStringLiteral("   50.000"));
-    TypeAndLeave(page.length, QStringLiteral("60"), page.count);
-    EXPECT_FLOAT_EQ(block.length, 600.0f);
-    EXPECT_EQ(page.length->text(), QStringLiteral("   60.000"));
+    EXPECT_EQ(m_page.length->text(), QStringLiteral("   50.000"));
+    TypeAndLeave(m_page.length, QStringLiteral("60"), m_page.count);
+    EXPECT_FLOAT_EQ(m_block.length, 600.0f);
+    EXPECT_EQ(m_page.length->text(), QStringLiteral("   60.000"));
 }
 
 TEST_F(FieldTest, LeavingAFieldWithoutTypingMarksNothing) {
-    page.count->setFocus(Qt::TabFocusReason);
-    page.offset->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(page.IsModified());
+    m_page.count->setFocus(Qt::TabFocusReason);
+    m_page.offset->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(m_page.IsModified());
 }
 
 TEST_F(FieldTest, LeavingUntypedFieldsKeepsTheirExactValuesAndAsksNothing) {
-    block.count = 40;         // out of range, as a hand-edited file may hold it
-    block.length = 123.456f;  // shown as 12.346, which would read back as 123.46
-    page.OnSetActive();
-    page.count->setFocus(Qt::TabFocusReason);
-    page.offset->setFocus(Qt::TabFocusReason);
-    page.length->setFocus(Qt::TabFocusReason);
-    page.count->setFocus(Qt::TabFocusReason);
-    EXPECT_TRUE(boxes.asked.isEmpty());
-    EXPECT_EQ(block.count, 40);
-    EXPECT_EQ(block.length, 123.456f);
-    EXPECT_EQ(page.length->Value(), 123.456f);
-    EXPECT_FALSE(page.IsModified());
+    m_block.count = 40;         // out of range, as a hand-edited file may hold it
+    m_block.length = 123.456f;  // shown as 12.346, which would read back as 123.46
+    m_page.OnSetActive();
+    m_page.count->setFocus(Qt::TabFocusReason);
+    m_page.offset->setFocus(Qt::TabFocusReason);
+    m_page.length->setFocus(Qt::TabFocusReason);
+    m_page.count->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
+    EXPECT_EQ(m_block.count, 40);
+    EXPECT_EQ(m_block.length, 123.456f);
+    EXPECT_EQ(m_page.length->Value(), 123.456f);
+    EXPECT_FALSE(m_page.IsModified());
 }
 
 TEST_F(FieldTest, FloatRangeIsCheckedInTheBlocksUnit) {
-    page.length->SetRange(0.0f, 1000.0f, QStringLiteral("Length"));
-    TypeAndLeave(page.length, QStringLiteral("150"), page.count);  // 1500 in the block's unit
-    ASSERT_EQ(boxes.asked.size(), 1);
-    EXPECT_TRUE(boxes.asked[0].text.contains(QStringLiteral("Press OK to change it to  1000.0000\n")));
-    EXPECT_FLOAT_EQ(block.length, 1000.0f);
-    EXPECT_EQ(page.length->text(), QStringLiteral("  100.000"));
+    m_page.length->SetRange(0.0f, 1000.0f, QStringLiteral("Length"));
+    TypeAndLeave(m_page.length, QStringLiteral("150"), m_page.count);  // 1500 in the block's unit
+    ASSERT_EQ(m_boxes.asked.size(), 1);
+    EXPECT_TRUE(m_boxes.asked[0].text.contains(QStringLiteral("Press OK to change it to  1000.0000\n")));
+    EXPECT_FLOAT_EQ(m_block.length, 1000.0f);
+    EXPECT_EQ(m_page.length->text(), QStringLiteral("  100.000"));
 }
 
 TEST(FieldBeforeAnyPage, LeavingAFieldBeforeAnyPageWasActivatedStoresNothing) {

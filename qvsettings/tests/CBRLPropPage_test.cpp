@@ -17,62 +17,62 @@ const QColor kRed(255, 0, 0);
 class PageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        page.SetBlock(&block);
+        m_page.SetBlock(&m_block);
         g_bPagesReady = false;
-        page.OnSetActive();
-        ASSERT_TRUE(ShowActive(&page));
+        m_page.OnSetActive();
+        ASSERT_TRUE(ShowActive(&m_page));
     }
-    QPushButton* Highlight() { return qobject_cast<QPushButton*>(page.Control(CBRLPropPage::kIdHighlightButton)); }
+    QPushButton* Highlight() { return qobject_cast<QPushButton*>(m_page.Control(CBRLPropPage::kIdHighlightButton)); }
 
-    ScriptedMessageBoxes boxes;
-    FieldTestBlock block;
-    FieldTestPage page;
+    ScriptedMessageBoxes m_boxes;
+    FieldTestBlock m_block;
+    FieldTestPage m_page;
 };
 
 TEST_F(PageTest, ValueThatDiffersOnlyByRoundingIsPaintedRed) {
-    block.length = 1.0000001f;
-    page.length->SetScale(1.0f);
-    page.length->SetValueAndDefault(1.0000001f, 1.0f);
-    EXPECT_EQ(page.length->text(), QStringLiteral("    1.000"));
+    m_block.length = 1.0000001f;
+    m_page.length->SetScale(1.0f);
+    m_page.length->SetValueAndDefault(1.0000001f, 1.0f);
+    EXPECT_EQ(m_page.length->text(), QStringLiteral("    1.000"));
     QTest::mouseClick(Highlight(), Qt::LeftButton);
-    EXPECT_TRUE(page.IsPaintedNonDefault(FieldTestPage::kIdLength));
-    EXPECT_EQ(page.length->palette().color(QPalette::Text), kRed);
-    EXPECT_NE(page.count->palette().color(QPalette::Text), kRed);
+    EXPECT_TRUE(m_page.IsPaintedNonDefault(FieldTestPage::kIdLength));
+    EXPECT_EQ(m_page.length->palette().color(QPalette::Text), kRed);
+    EXPECT_NE(m_page.count->palette().color(QPalette::Text), kRed);
 }
 
 TEST_F(PageTest, TwoHighlightPressesLeaveThePageUnhighlightedAndModified) {
     QTest::mouseClick(Highlight(), Qt::LeftButton);
-    EXPECT_TRUE(page.IsHighlighting());
+    EXPECT_TRUE(m_page.IsHighlighting());
     EXPECT_EQ(Highlight()->text(), QString::fromLatin1(CBRLPropPage::kHideHighlightCaption));
     QTest::mouseClick(Highlight(), Qt::LeftButton);
-    EXPECT_FALSE(page.IsHighlighting());
+    EXPECT_FALSE(m_page.IsHighlighting());
     EXPECT_EQ(Highlight()->text(), QStringLiteral("Highlight Non-Default Values"));
-    EXPECT_TRUE(page.IsModified());
+    EXPECT_TRUE(m_page.IsModified());
 }
 
 TEST_F(PageTest, HighlightFollowsAnEditedValue) {
     QTest::mouseClick(Highlight(), Qt::LeftButton);
-    EXPECT_NE(page.count->palette().color(QPalette::Text), kRed);
-    TypeInto(page.count, QStringLiteral("11"));
-    page.offset->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(page.count->palette().color(QPalette::Text), kRed);
+    EXPECT_NE(m_page.count->palette().color(QPalette::Text), kRed);
+    TypeInto(m_page.count, QStringLiteral("11"));
+    m_page.offset->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(m_page.count->palette().color(QPalette::Text), kRed);
 }
 
 class ImageProcDefaultsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        vSetImageProcDefaults(&block);
-        block.bDroopyEyelidComp = 1;
-        block.bRangeComp = 0;
-        page.SetBlock(&block);
+        vSetImageProcDefaults(&m_block);
+        m_block.bDroopyEyelidComp = 1;
+        m_block.bRangeComp = 0;
+        m_page.SetBlock(&m_block);
         g_bPagesReady = false;
-        page.OnSetActive();
-        ASSERT_TRUE(ShowActive(&page));
+        m_page.OnSetActive();
+        ASSERT_TRUE(ShowActive(&m_page));
     }
-    QPushButton* SetDefaults() { return qobject_cast<QPushButton*>(page.Control(CBRLPropPage::kIdSetDefaultsButton)); }
+    QPushButton* SetDefaults() { return qobject_cast<QPushButton*>(m_page.Control(CBRLPropPage::kIdSetDefaultsButton)); }
 
-    ImageProcSettings block{};
-    CImageProcPpg page;
+    ImageProcSettings m_block{};
+    CImageProcPpg m_page;
 };
 
 TEST_F(ImageProcDefaultsTest, CancelInTheWarningChangesNothingButMarksThePageModified) {
@@ -81,29 +81,29 @@ TEST_F(ImageProcDefaultsTest, CancelInTheWarningChangesNothingButMarksThePageMod
         QTest::mouseClick(warning->CancelButton(), Qt::LeftButton);
     });
     QTest::mouseClick(SetDefaults(), Qt::LeftButton);
-    EXPECT_EQ(block.bDroopyEyelidComp, 1);
-    EXPECT_EQ(block.bRangeComp, 0);
-    EXPECT_TRUE(page.IsModified());
+    EXPECT_EQ(m_block.bDroopyEyelidComp, 1);
+    EXPECT_EQ(m_block.bRangeComp, 0);
+    EXPECT_TRUE(m_page.IsModified());
 }
 
 TEST_F(ImageProcDefaultsTest, OkInTheWarningResetsTheBlockAndTheBoxes) {
     WhenDialogOpens<CDefaultWarning>(
         [](CDefaultWarning* warning) { QTest::mouseClick(warning->OkButton(), Qt::LeftButton); });
     QTest::mouseClick(SetDefaults(), Qt::LeftButton);
-    EXPECT_EQ(block.bDroopyEyelidComp, 0);
-    EXPECT_EQ(block.bRangeComp, 1);
-    auto* droopy = qobject_cast<QAbstractButton*>(page.Control(CImageProcPpg::kIdDroopy));
+    EXPECT_EQ(m_block.bDroopyEyelidComp, 0);
+    EXPECT_EQ(m_block.bRangeComp, 1);
+    auto* droopy = qobject_cast<QAbstractButton*>(m_page.Control(CImageProcPpg::kIdDroopy));
     EXPECT_FALSE(droopy->isChecked());
     EXPECT_TRUE(g_bPagesReady);
 }
 
 TEST_F(ImageProcDefaultsTest, ClickingASwitchStoresItAndHighlightsIt) {
-    QTest::mouseClick(qobject_cast<QPushButton*>(page.Control(CBRLPropPage::kIdHighlightButton)), Qt::LeftButton);
-    auto* pupil = qobject_cast<QAbstractButton*>(page.Control(CImageProcPpg::kIdPupil));
+    QTest::mouseClick(qobject_cast<QPushButton*>(m_page.Control(CBRLPropPage::kIdHighlightButton)), Qt::LeftButton);
+    auto* pupil = qobject_cast<QAbstractButton*>(m_page.Control(CImageProcPpg::kIdPupil));
     ClickButton(pupil);
-    EXPECT_EQ(block.bPupilComp, 1);
+    EXPECT_EQ(m_block.bPupilComp, 1);
     EXPECT_EQ(pupil->palette().color(QPalette::WindowText), kRed);
-    EXPECT_TRUE(page.IsPaintedNonDefault(CImageProcPpg::kIdDroopy));
+    EXPECT_TRUE(m_page.IsPaintedNonDefault(CImageProcPpg::kIdDroopy));
 }
 
 }  // namespace

@@ -23,24 +23,24 @@ const QColor kRed(255, 0, 0);
 class CalConstTest : public ::testing::Test {
 protected:
     void Open() {
-        vSetCalConstDefaults(&block, QV_FILE_KIND_TRACKER);
-        vSetImageProcDefaults(&imageProc);
+        vSetCalConstDefaults(&m_block, QV_FILE_KIND_TRACKER);
+        vSetImageProcDefaults(&m_imageProc);
         Reopen();
     }
     void Reopen() {
-        page.SetBlock(&block);
-        page.SetImageProcBlock(&imageProc);
+        m_page.SetBlock(&m_block);
+        m_page.SetImageProcBlock(&m_imageProc);
         g_bPagesReady = false;
-        page.OnSetActive();
-        ASSERT_TRUE(ShowActive(&page));
+        m_page.OnSetActive();
+        ASSERT_TRUE(ShowActive(&m_page));
     }
-    QLineEdit* Edit(unsigned id) { return qobject_cast<QLineEdit*>(page.Control(id)); }
-    QComboBox* Combo(unsigned id) { return qobject_cast<QComboBox*>(page.Control(id)); }
+    QLineEdit* Edit(unsigned id) { return qobject_cast<QLineEdit*>(m_page.Control(id)); }
+    QComboBox* Combo(unsigned id) { return qobject_cast<QComboBox*>(m_page.Control(id)); }
 
-    ScriptedMessageBoxes boxes;
-    CalConstSettings block{};
-    ImageProcSettings imageProc{};
-    CCalConstPpg page;
+    ScriptedMessageBoxes m_boxes;
+    CalConstSettings m_block{};
+    ImageProcSettings m_imageProc{};
+    CCalConstPpg m_page;
 };
 
 TEST_F(CalConstTest, ColoursShowAsRedGreenBlue) {
@@ -53,9 +53,9 @@ TEST_F(CalConstTest, ColourOf300StoresRed44AndKeepsTheTypedNumbers) {
     Open();
     TypeInto(Edit(CCalConstPpg::kIdPass1Foreground), QStringLiteral("300 0 0"));
     Edit(CCalConstPpg::kIdPass1Background)->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(block.crPass1Foreground, 44);
+    EXPECT_EQ(m_block.crPass1Foreground, 44);
     EXPECT_EQ(Edit(CCalConstPpg::kIdPass1Foreground)->text(), QStringLiteral("300   0   0"));
-    EXPECT_TRUE(page.IsModified());
+    EXPECT_TRUE(m_page.IsModified());
 }
 
 TEST_F(CalConstTest, ColourNumbers) {
@@ -78,7 +78,7 @@ TEST_F(CalConstTest, LowResolutionListsFivePositionsAndDrawsFiveCrosses) {
     QComboBox* resolution = Combo(CCalConstPpg::kIdResolution);
     resolution->setFocus(Qt::TabFocusReason);
     QTest::keyClick(resolution, Qt::Key_Down);
-    EXPECT_EQ(block.iCurCalRes, 1);
+    EXPECT_EQ(m_block.iCurCalRes, 1);
     QComboBox* positions = Combo(CCalConstPpg::kIdPosition);
     ASSERT_EQ(positions->count(), 5);
     for (int i = 0; i < 5; ++i) {
@@ -86,11 +86,11 @@ TEST_F(CalConstTest, LowResolutionListsFivePositionsAndDrawsFiveCrosses) {
     }
     EXPECT_EQ(positions->currentText(), QStringLiteral("1"));
     EXPECT_EQ(Edit(CCalConstPpg::kIdNumPoints)->text(), QStringLiteral("5"));
-    EXPECT_EQ(page.XField()->text(), QStringLiteral("    0.10"));
+    EXPECT_EQ(m_page.XField()->text(), QStringLiteral("    0.10"));
 
-    CScreenWnd* preview = page.Preview();
+    CScreenWnd* preview = m_page.Preview();
     const QImage image = preview->grab().toImage();
-    const auto crosses = CScreenWnd::Crosses(preview->size(), block, 1, 0, 5);
+    const auto crosses = CScreenWnd::Crosses(preview->size(), m_block, 1, 0, 5);
     ASSERT_EQ(crosses.size(), 5u);
     EXPECT_TRUE(crosses[0].current);
     EXPECT_EQ(image.pixelColor(crosses[0].centre), kRed);
@@ -104,7 +104,7 @@ TEST_F(CalConstTest, LowResolutionListsFivePositionsAndDrawsFiveCrosses) {
 
 TEST_F(CalConstTest, CrossesFollowTheScreenFractions) {
     Open();
-    const auto crosses = CScreenWnd::Crosses(QSize(200, 100), block, 1, 2, 5);
+    const auto crosses = CScreenWnd::Crosses(QSize(200, 100), m_block, 1, 2, 5);
     EXPECT_EQ(crosses[0].centre, QPoint(20, 10));
     EXPECT_EQ(crosses[1].centre, QPoint(180, 10));
     EXPECT_TRUE(crosses[2].current);
@@ -115,62 +115,62 @@ TEST_F(CalConstTest, PickingAPositionShowsItsCoordinatesAndEditsThem) {
     QComboBox* positions = Combo(CCalConstPpg::kIdPosition);
     positions->setFocus(Qt::TabFocusReason);
     QTest::keyClick(positions, Qt::Key_Down);
-    EXPECT_EQ(page.ShownPosition(), 1);
-    EXPECT_EQ(page.XField()->text(), QStringLiteral("    0.50"));
-    TypeInto(page.YField(), QStringLiteral("0.25"));
-    page.XField()->setFocus(Qt::TabFocusReason);
-    EXPECT_FLOAT_EQ(block.calRes[0].fY[1], 0.25f);
+    EXPECT_EQ(m_page.ShownPosition(), 1);
+    EXPECT_EQ(m_page.XField()->text(), QStringLiteral("    0.50"));
+    TypeInto(m_page.YField(), QStringLiteral("0.25"));
+    m_page.XField()->setFocus(Qt::TabFocusReason);
+    EXPECT_FLOAT_EQ(m_block.calRes[0].fY[1], 0.25f);
 }
 
 TEST_F(CalConstTest, CoordinateAboveOneOffersOne) {
     Open();
-    TypeInto(page.XField(), QStringLiteral("1.5"));
-    page.YField()->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(boxes.asked.size(), 1);
-    EXPECT_TRUE(boxes.asked[0].text.startsWith(QStringLiteral("The Horizontal Position is out of range.")));
-    EXPECT_TRUE(boxes.asked[0].text.contains(QStringLiteral("Press OK to change it to     1.0000\n")));
-    EXPECT_FLOAT_EQ(block.calRes[0].fX[0], 1.0f);
+    TypeInto(m_page.XField(), QStringLiteral("1.5"));
+    m_page.YField()->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(m_boxes.asked.size(), 1);
+    EXPECT_TRUE(m_boxes.asked[0].text.startsWith(QStringLiteral("The Horizontal Position is out of range.")));
+    EXPECT_TRUE(m_boxes.asked[0].text.contains(QStringLiteral("Press OK to change it to     1.0000\n")));
+    EXPECT_FLOAT_EQ(m_block.calRes[0].fX[0], 1.0f);
 }
 
 TEST_F(CalConstTest, PupilCompensationShowsTheTwoCycleNote) {
     Open();
-    EXPECT_TRUE(page.Control(CCalConstPpg::kIdDarkRadio)->isVisible());
-    EXPECT_FALSE(page.Control(CCalConstPpg::kIdTwoCycleNote)->isVisible());
-    imageProc.bPupilComp = 1;
-    page.OnSetActive();
-    EXPECT_FALSE(page.Control(CCalConstPpg::kIdDarkRadio)->isVisible());
-    EXPECT_FALSE(page.Control(CCalConstPpg::kIdBrightRadio)->isEnabled());
-    EXPECT_TRUE(page.Control(CCalConstPpg::kIdTwoCycleNote)->isVisible());
+    EXPECT_TRUE(m_page.Control(CCalConstPpg::kIdDarkRadio)->isVisible());
+    EXPECT_FALSE(m_page.Control(CCalConstPpg::kIdTwoCycleNote)->isVisible());
+    m_imageProc.bPupilComp = 1;
+    m_page.OnSetActive();
+    EXPECT_FALSE(m_page.Control(CCalConstPpg::kIdDarkRadio)->isVisible());
+    EXPECT_FALSE(m_page.Control(CCalConstPpg::kIdBrightRadio)->isEnabled());
+    EXPECT_TRUE(m_page.Control(CCalConstPpg::kIdTwoCycleNote)->isVisible());
 }
 
 TEST_F(CalConstTest, DiagnosticMessagesBoxIsTheInverseOfMessagesOff) {
     Open();
-    auto* show = qobject_cast<QAbstractButton*>(page.Control(CCalConstPpg::kIdShowMessages));
+    auto* show = qobject_cast<QAbstractButton*>(m_page.Control(CCalConstPpg::kIdShowMessages));
     EXPECT_FALSE(show->isChecked());
-    QTest::mouseClick(qobject_cast<QPushButton*>(page.Control(CBRLPropPage::kIdHighlightButton)), Qt::LeftButton);
-    EXPECT_FALSE(page.IsPaintedNonDefault(CCalConstPpg::kIdShowMessages));
+    QTest::mouseClick(qobject_cast<QPushButton*>(m_page.Control(CBRLPropPage::kIdHighlightButton)), Qt::LeftButton);
+    EXPECT_FALSE(m_page.IsPaintedNonDefault(CCalConstPpg::kIdShowMessages));
     ClickButton(show);
-    EXPECT_EQ(block.bMsgsOff, 0);
-    EXPECT_TRUE(page.IsPaintedNonDefault(CCalConstPpg::kIdShowMessages));
-    ClickButton(qobject_cast<QRadioButton*>(page.Control(CCalConstPpg::kIdBrightRadio)));
-    EXPECT_EQ(block.bBrightBackgrounds, 1);
+    EXPECT_EQ(m_block.bMsgsOff, 0);
+    EXPECT_TRUE(m_page.IsPaintedNonDefault(CCalConstPpg::kIdShowMessages));
+    ClickButton(qobject_cast<QRadioButton*>(m_page.Control(CCalConstPpg::kIdBrightRadio)));
+    EXPECT_EQ(m_block.bBrightBackgrounds, 1);
 }
 
 TEST_F(CalConstTest, ColourLabelsPreviewEachPass) {
     Open();
-    const QPalette palette = page.Control(CCalConstPpg::kIdPass2ForegroundLabel)->palette();
+    const QPalette palette = m_page.Control(CCalConstPpg::kIdPass2ForegroundLabel)->palette();
     EXPECT_EQ(palette.color(QPalette::WindowText), QColor(0, 0, 170));
     EXPECT_EQ(palette.color(QPalette::Window), QColor(255, 255, 255));
 }
 
 TEST_F(CalConstTest, ResolutionAndPointCountFromAHandEditedFileStayInBounds) {
-    vSetCalConstDefaults(&block, QV_FILE_KIND_TRACKER);
-    vSetImageProcDefaults(&imageProc);
-    block.iCurCalRes = 7;
-    block.calRes[0].iNumCalPoints = 40;
+    vSetCalConstDefaults(&m_block, QV_FILE_KIND_TRACKER);
+    vSetImageProcDefaults(&m_imageProc);
+    m_block.iCurCalRes = 7;
+    m_block.calRes[0].iNumCalPoints = 40;
     Reopen();
-    EXPECT_EQ(page.Resolution(), 0);
-    EXPECT_EQ(page.PositionCount(), QV_MAX_CAL_TARGETS);
+    EXPECT_EQ(m_page.Resolution(), 0);
+    EXPECT_EQ(m_page.PositionCount(), QV_MAX_CAL_TARGETS);
     EXPECT_EQ(Combo(CCalConstPpg::kIdPosition)->count(), QV_MAX_CAL_TARGETS);
 }
 

@@ -46,30 +46,30 @@ protected:
     void SetUp() override {
         QDir().mkpath(QStringLiteral("QVSettings"));
         QFile::remove(TrackerSettingsFile());
-        sheet = std::make_unique<CQvSettingsDlg>(library, QDir::currentPath());
+        m_sheet = std::make_unique<CQvSettingsDlg>(m_library, QDir::currentPath());
         g_bPagesReady = false;
-        ASSERT_TRUE(ShowActive(sheet.get()));
+        ASSERT_TRUE(ShowActive(m_sheet.get()));
     }
-    QPushButton* Button(unsigned id) { return qobject_cast<QPushButton*>(sheet->ConfigPage()->Control(id)); }
+    QPushButton* Button(unsigned id) { return qobject_cast<QPushButton*>(m_sheet->ConfigPage()->Control(id)); }
 
-    ScriptedMessageBoxes boxes;
-    ScriptedFileDialogs dialogs;
-    CountingLibrary library;
-    std::unique_ptr<CQvSettingsDlg> sheet;
+    ScriptedMessageBoxes m_boxes;
+    ScriptedFileDialogs m_dialogs;
+    CountingLibrary m_library;
+    std::unique_ptr<CQvSettingsDlg> m_sheet;
 };
 
 TEST_F(SaveRestoreTest, BackupOffersTheDatedNameAndWritesTheChosenFile) {
     const QString path = QDir::current().filePath(QStringLiteral("my backup.qv"));
-    dialogs.paths = {path};
+    m_dialogs.paths = {path};
     QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
-    ASSERT_EQ(dialogs.saveRequests.size(), 1);
+    ASSERT_EQ(m_dialogs.saveRequests.size(), 1);
     EXPECT_TRUE(
-        dialogs.saveRequests[0].initialPath.startsWith(QDir::currentPath() + QStringLiteral("/QVSettings_On_")));
-    EXPECT_TRUE(dialogs.saveRequests[0].initialPath.endsWith(QStringLiteral(".qv")));
-    EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, QStringLiteral("qv"));
-    EXPECT_EQ(library.writtenTo, QStringList{path});
+        m_dialogs.saveRequests[0].initialPath.startsWith(QDir::currentPath() + QStringLiteral("/QVSettings_On_")));
+    EXPECT_TRUE(m_dialogs.saveRequests[0].initialPath.endsWith(QStringLiteral(".qv")));
+    EXPECT_EQ(m_dialogs.saveRequests[0].defaultExtension, QStringLiteral("qv"));
+    EXPECT_EQ(m_library.writtenTo, QStringList{path});
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(library.writes, 0);
+    EXPECT_EQ(m_library.writes, 0);
 }
 
 TEST_F(SaveRestoreTest, BackupThatCannotBeWrittenSaysWhyAndChangesNothing) {
@@ -97,43 +97,43 @@ TEST_F(SaveRestoreTest, BackupThatCannotBeWrittenSaysWhyAndChangesNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
-        boxes.asked.clear();
-        dialogs.paths = {c.path};
+        m_boxes.asked.clear();
+        m_dialogs.paths = {c.path};
         QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
-        ASSERT_EQ(boxes.asked.size(), 1);
-        EXPECT_EQ(boxes.asked[0].text,
+        ASSERT_EQ(m_boxes.asked.size(), 1);
+        EXPECT_EQ(m_boxes.asked[0].text,
                   QStringLiteral("The settings could not be saved to ") + c.path + QStringLiteral(".\n") + c.reason);
-        EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Settings not saved"));
+        EXPECT_EQ(m_boxes.asked[0].caption, QStringLiteral("Settings not saved"));
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("an older backup"));
     EXPECT_TRUE(QDir(folder).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(missingFolder));
-    EXPECT_EQ(library.writes, 0);
+    EXPECT_EQ(m_library.writes, 0);
 }
 
 TEST_F(SaveRestoreTest, CancelledBackupWritesNothing) {
     QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
-    EXPECT_TRUE(library.writtenTo.isEmpty());
+    EXPECT_TRUE(m_library.writtenTo.isEmpty());
 }
 
 TEST_F(SaveRestoreTest, CancelledRevertKeepsTheRecordButEnablesApply) {
-    const QvSettingsRecord before = sheet->settings;
+    const QvSettingsRecord before = m_sheet->settings;
     QTest::mouseClick(Button(CConfigSettingsPpg::kIdRevert), Qt::LeftButton);
-    ASSERT_EQ(dialogs.openRequests.size(), 1);
-    EXPECT_EQ(dialogs.openRequests[0].initialPath, QDir::currentPath() + QStringLiteral("/*.qv"));
-    EXPECT_TRUE(library.readFrom.isEmpty());
-    EXPECT_EQ(std::memcmp(&before, &sheet->settings, sizeof before), 0);
-    EXPECT_TRUE(sheet->IsApplyEnabled());
+    ASSERT_EQ(m_dialogs.openRequests.size(), 1);
+    EXPECT_EQ(m_dialogs.openRequests[0].initialPath, QDir::currentPath() + QStringLiteral("/*.qv"));
+    EXPECT_TRUE(m_library.readFrom.isEmpty());
+    EXPECT_EQ(std::memcmp(&before, &m_sheet->settings, sizeof before), 0);
+    EXPECT_TRUE(m_sheet->IsApplyEnabled());
 }
 
 TEST_F(SaveRestoreTest, RevertFromAFileLackingSectionsKeepsTheirDefaults) {
     // A backup of edited settings whose last section (the image-processing switches) was lost.
-    sheet->settings.hardware.fMonitorWidth = 333.0f;
-    sheet->settings.calibration.iCurCalRes = 2;
-    sheet->settings.imageProc.bDroopyEyelidComp = 1;
+    m_sheet->settings.hardware.fMonitorWidth = 333.0f;
+    m_sheet->settings.calibration.iCurCalRes = 2;
+    m_sheet->settings.imageProc.bDroopyEyelidComp = 1;
     const QString path = QDir::current().filePath(QStringLiteral("partial.qv"));
-    dialogs.paths = {path};
+    m_dialogs.paths = {path};
     QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -148,19 +148,19 @@ TEST_F(SaveRestoreTest, RevertFromAFileLackingSectionsKeepsTheirDefaults) {
     file.write(text.toLatin1());
     file.close();
 
-    sheet->settings.hardware.fMonitorWidth = 100.0f;
-    sheet->settings.calibration.iCurCalRes = 1;
-    dialogs.paths = {path};
+    m_sheet->settings.hardware.fMonitorWidth = 100.0f;
+    m_sheet->settings.calibration.iCurCalRes = 1;
+    m_dialogs.paths = {path};
     QTest::mouseClick(Button(CConfigSettingsPpg::kIdRevert), Qt::LeftButton);
-    EXPECT_EQ(library.readFrom, QStringList{path});
-    EXPECT_FLOAT_EQ(sheet->settings.hardware.fMonitorWidth, 333.0f);
-    EXPECT_EQ(sheet->settings.calibration.iCurCalRes, 2);
-    EXPECT_EQ(sheet->settings.imageProc.bDroopyEyelidComp, 0);
-    EXPECT_EQ(sheet->settings.imageProc.bRangeComp, 1);
-    EXPECT_TRUE(sheet->IsApplyEnabled());
+    EXPECT_EQ(m_library.readFrom, QStringList{path});
+    EXPECT_FLOAT_EQ(m_sheet->settings.hardware.fMonitorWidth, 333.0f);
+    EXPECT_EQ(m_sheet->settings.calibration.iCurCalRes, 2);
+    EXPECT_EQ(m_sheet->settings.imageProc.bDroopyEyelidComp, 0);
+    EXPECT_EQ(m_sheet->settings.imageProc.bRangeComp, 1);
+    EXPECT_TRUE(m_sheet->IsApplyEnabled());
     // The other pages show the restored record when they are next activated.
-    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
-    EXPECT_EQ(sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth)->Value(), 333.0f);
+    m_sheet->Tabs()->setCurrentWidget(m_sheet->HardwarePage());
+    EXPECT_EQ(m_sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth)->Value(), 333.0f);
 }
 
 TEST_F(SaveRestoreTest, InformationDialogLeavesTheBackupFolderAlone) {
@@ -173,12 +173,12 @@ TEST_F(SaveRestoreTest, InformationDialogLeavesTheBackupFolderAlone) {
     EXPECT_TRUE(opened);
     QTest::mouseClick(Button(CConfigSettingsPpg::kIdRevert), Qt::LeftButton);
     QTest::mouseClick(Button(CConfigSettingsPpg::kIdBackup), Qt::LeftButton);
-    ASSERT_EQ(dialogs.openRequests.size(), 1);
-    EXPECT_EQ(dialogs.openRequests[0].initialPath, QDir::currentPath() + QStringLiteral("/*.qv"));
-    ASSERT_EQ(dialogs.saveRequests.size(), 1);
+    ASSERT_EQ(m_dialogs.openRequests.size(), 1);
+    EXPECT_EQ(m_dialogs.openRequests[0].initialPath, QDir::currentPath() + QStringLiteral("/*.qv"));
+    ASSERT_EQ(m_dialogs.saveRequests.size(), 1);
     EXPECT_TRUE(
-        dialogs.saveRequests[0].initialPath.startsWith(QDir::currentPath() + QStringLiteral("/QVSettings_On_")));
-    EXPECT_FALSE(dialogs.saveRequests[0].initialPath.contains(QStringLiteral("//")));
+        m_dialogs.saveRequests[0].initialPath.startsWith(QDir::currentPath() + QStringLiteral("/QVSettings_On_")));
+    EXPECT_FALSE(m_dialogs.saveRequests[0].initialPath.contains(QStringLiteral("//")));
 }
 
 }  // namespace

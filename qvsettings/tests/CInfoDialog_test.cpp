@@ -19,12 +19,12 @@ class InfoTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::setlocale(LC_TIME, "C");
-        ASSERT_TRUE(root.isValid());
-        QDir(root.path()).mkpath(QStringLiteral("bin"));
-        QDir(root.path()).mkpath(QStringLiteral("lib"));
+        ASSERT_TRUE(m_root.isValid());
+        QDir(m_root.path()).mkpath(QStringLiteral("bin"));
+        QDir(m_root.path()).mkpath(QStringLiteral("lib"));
     }
     void MakeFile(const QString& relative, const QByteArray& content, const QDateTime& modified) {
-        QFile file(root.filePath(relative));
+        QFile file(m_root.filePath(relative));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.flush();
@@ -32,10 +32,10 @@ protected:
     }
     // As the program sees it: its own folder, then the library folder beside it.
     QStringList Dirs() const {
-        return {root.filePath(QStringLiteral("bin")), QDir::cleanPath(root.filePath(QStringLiteral("bin/../lib")))};
+        return {m_root.filePath(QStringLiteral("bin")), QDir::cleanPath(m_root.filePath(QStringLiteral("bin/../lib")))};
     }
 
-    QTemporaryDir root;
+    QTemporaryDir m_root;
 };
 
 TEST_F(InfoTest, AllThreeFilesPresentGiveThreeBlocksOfFourLines) {

@@ -46,32 +46,32 @@ protected:
     void TearDown() override { QFile::remove(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile)); }
 
     void Open() {
-        sheet = std::make_unique<CQvSettingsDlg>(library, QDir::currentPath());
+        m_sheet = std::make_unique<CQvSettingsDlg>(m_library, QDir::currentPath());
         g_bPagesReady = false;
-        ASSERT_TRUE(ShowActive(sheet.get()));
+        ASSERT_TRUE(ShowActive(m_sheet.get()));
     }
     // Goes to the Video Hardware page and types a width there, leaving the field with Tab.
     void EditWidth(const QString& text) {
-        sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
-        CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+        m_sheet->Tabs()->setCurrentWidget(m_sheet->HardwarePage());
+        CBRLFloatField* width = m_sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
         TypeInto(width, text);
         QTest::keyClick(width, Qt::Key_Tab);
     }
 
-    ScriptedMessageBoxes boxes;
-    CountingLibrary library;
-    std::unique_ptr<CQvSettingsDlg> sheet;
+    ScriptedMessageBoxes m_boxes;
+    CountingLibrary m_library;
+    std::unique_ptr<CQvSettingsDlg> m_sheet;
 };
 
 TEST_F(SheetTest, FourPagesWithoutTheMarkerFile) {
     Open();
-    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Quorvane Eye-Tracker Settings"));
-    EXPECT_EQ(TabTitles(*sheet), (QStringList{QStringLiteral("Save & Restore"), QStringLiteral("Image Proc"),
+    EXPECT_EQ(m_sheet->windowTitle(), QStringLiteral("Quorvane Eye-Tracker Settings"));
+    EXPECT_EQ(TabTitles(*m_sheet), (QStringList{QStringLiteral("Save & Restore"), QStringLiteral("Image Proc"),
                                               QStringLiteral("Calibration"), QStringLiteral("Video Hardware")}));
-    EXPECT_EQ(sheet->Tabs()->currentIndex(), 0);
-    EXPECT_FALSE(sheet->IsMakerMode());
-    EXPECT_EQ(library.reads, 1);
-    EXPECT_EQ(sheet->settings.language, 0);
+    EXPECT_EQ(m_sheet->Tabs()->currentIndex(), 0);
+    EXPECT_FALSE(m_sheet->IsMakerMode());
+    EXPECT_EQ(m_library.reads, 1);
+    EXPECT_EQ(m_sheet->settings.language, 0);
 }
 
 TEST_F(SheetTest, FiveWithTheMarkerFileWhateverItHolds) {
@@ -79,56 +79,56 @@ TEST_F(SheetTest, FiveWithTheMarkerFileWhateverItHolds) {
     ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     marker.close();
     Open();
-    ASSERT_EQ(sheet->Tabs()->count(), 5);
-    EXPECT_EQ(sheet->Tabs()->tabText(4), QStringLiteral("System Hardware"));
-    EXPECT_EQ(sheet->SystemHardwarePage()->GetBlock(), sheet->HardwarePage()->GetBlock());
+    ASSERT_EQ(m_sheet->Tabs()->count(), 5);
+    EXPECT_EQ(m_sheet->Tabs()->tabText(4), QStringLiteral("System Hardware"));
+    EXPECT_EQ(m_sheet->SystemHardwarePage()->GetBlock(), m_sheet->HardwarePage()->GetBlock());
 }
 
 TEST_F(SheetTest, CancelWithoutEditsClosesWithoutAQuestion) {
     Open();
-    EXPECT_FALSE(sheet->IsApplyEnabled());
-    QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
-    EXPECT_TRUE(boxes.asked.isEmpty());
-    EXPECT_EQ(sheet->result(), QDialog::Rejected);
-    EXPECT_FALSE(sheet->isVisible());
-    EXPECT_EQ(library.writes, 0);
+    EXPECT_FALSE(m_sheet->IsApplyEnabled());
+    QTest::mouseClick(m_sheet->CancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
+    EXPECT_EQ(m_sheet->result(), QDialog::Rejected);
+    EXPECT_FALSE(m_sheet->isVisible());
+    EXPECT_EQ(m_library.writes, 0);
 }
 
 TEST_F(SheetTest, CancelAfterAnEditAsksAndNoKeepsEverything) {
     Open();
     EditWidth(QStringLiteral("11"));
-    ASSERT_TRUE(sheet->IsApplyEnabled());
-    const float stored = sheet->settings.hardware.fMonitorWidth;
-    boxes.answers = {MsgAnswer::No};
-    QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
-    ASSERT_EQ(boxes.asked.size(), 1);
-    EXPECT_EQ(boxes.asked[0].text, QString::fromLatin1(CQvSettingsDlg::kCancelQuestion));
-    EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Are you sure"));
-    EXPECT_EQ(boxes.asked[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(boxes.asked[0].defaultAnswer, MsgAnswer::No);
-    EXPECT_EQ(boxes.asked[0].icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(sheet->isVisible());
-    EXPECT_EQ(sheet->CurrentPage(), sheet->HardwarePage());
-    EXPECT_EQ(sheet->settings.hardware.fMonitorWidth, stored);
-    EXPECT_TRUE(sheet->IsApplyEnabled());
+    ASSERT_TRUE(m_sheet->IsApplyEnabled());
+    const float stored = m_sheet->settings.hardware.fMonitorWidth;
+    m_boxes.answers = {MsgAnswer::No};
+    QTest::mouseClick(m_sheet->CancelButton(), Qt::LeftButton);
+    ASSERT_EQ(m_boxes.asked.size(), 1);
+    EXPECT_EQ(m_boxes.asked[0].text, QString::fromLatin1(CQvSettingsDlg::kCancelQuestion));
+    EXPECT_EQ(m_boxes.asked[0].caption, QStringLiteral("Are you sure"));
+    EXPECT_EQ(m_boxes.asked[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(m_boxes.asked[0].defaultAnswer, MsgAnswer::No);
+    EXPECT_EQ(m_boxes.asked[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(m_sheet->isVisible());
+    EXPECT_EQ(m_sheet->CurrentPage(), m_sheet->HardwarePage());
+    EXPECT_EQ(m_sheet->settings.hardware.fMonitorWidth, stored);
+    EXPECT_TRUE(m_sheet->IsApplyEnabled());
 
-    boxes.answers = {MsgAnswer::Yes};
-    QTest::keyClick(sheet.get(), Qt::Key_Escape);
-    EXPECT_EQ(boxes.asked.size(), 2);
-    EXPECT_FALSE(sheet->isVisible());
-    EXPECT_EQ(library.writes, 0);
+    m_boxes.answers = {MsgAnswer::Yes};
+    QTest::keyClick(m_sheet.get(), Qt::Key_Escape);
+    EXPECT_EQ(m_boxes.asked.size(), 2);
+    EXPECT_FALSE(m_sheet->isVisible());
+    EXPECT_EQ(m_library.writes, 0);
 }
 
 TEST_F(SheetTest, ApplyWritesAndThenCancelClosesWithoutAQuestion) {
     Open();
     EditWidth(QStringLiteral("11"));
-    QTest::mouseClick(sheet->ApplyButton(), Qt::LeftButton);
-    EXPECT_EQ(library.writes, 1);
-    EXPECT_FALSE(sheet->IsApplyEnabled());
+    QTest::mouseClick(m_sheet->ApplyButton(), Qt::LeftButton);
+    EXPECT_EQ(m_library.writes, 1);
+    EXPECT_FALSE(m_sheet->IsApplyEnabled());
     EXPECT_TRUE(QFile::exists(TrackerSettingsFile()));
-    QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
-    EXPECT_TRUE(boxes.asked.isEmpty());
-    EXPECT_FALSE(sheet->isVisible());
+    QTest::mouseClick(m_sheet->CancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
+    EXPECT_FALSE(m_sheet->isVisible());
     // The applied value is what the file now holds.
     QvSettingsRecord reread{};
     reread.language = -1;
@@ -138,13 +138,13 @@ TEST_F(SheetTest, ApplyWritesAndThenCancelClosesWithoutAQuestion) {
 
 TEST_F(SheetTest, ApplyTakesTheEditOfTheFocusedField) {
     Open();
-    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
-    CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+    m_sheet->Tabs()->setCurrentWidget(m_sheet->HardwarePage());
+    CBRLFloatField* width = m_sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
     TypeInto(width, QStringLiteral("11"));
-    sheet->ApplyButton()->setEnabled(true);  // as the typing itself does not mark the page yet
-    QTest::mouseClick(sheet->ApplyButton(), Qt::LeftButton);
-    EXPECT_NEAR(sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
-    EXPECT_EQ(library.writes, 1);
+    m_sheet->ApplyButton()->setEnabled(true);  // as the typing itself does not mark the page yet
+    QTest::mouseClick(m_sheet->ApplyButton(), Qt::LeftButton);
+    EXPECT_NEAR(m_sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
+    EXPECT_EQ(m_library.writes, 1);
 }
 
 TEST_F(SheetTest, OkAfterEditsWritesTheSettingsFileOnce) {
@@ -158,10 +158,10 @@ TEST_F(SheetTest, OkAfterEditsWritesTheSettingsFileOnce) {
         edited = shown->IsApplyEnabled();
         QTest::mouseClick(shown->OkButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(RunQvSettings(library), 0);
+    EXPECT_EQ(RunQvSettings(m_library), 0);
     EXPECT_TRUE(edited);
-    EXPECT_EQ(library.writes, 1);
-    EXPECT_TRUE(boxes.asked.isEmpty());
+    EXPECT_EQ(m_library.writes, 1);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
     QvSettingsRecord reread{};
     reread.language = -1;
     vReadQvSettings(&reread);
@@ -170,50 +170,50 @@ TEST_F(SheetTest, OkAfterEditsWritesTheSettingsFileOnce) {
 
 TEST_F(SheetTest, EnterInAFieldMovesTheFocusOnInsteadOfClosing) {
     Open();
-    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
-    CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+    m_sheet->Tabs()->setCurrentWidget(m_sheet->HardwarePage());
+    CBRLFloatField* width = m_sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
     width->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(width->hasFocus());
     QTest::keyClick(width, Qt::Key_Return);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_TRUE(m_sheet->isVisible());
     EXPECT_FALSE(width->hasFocus());
-    EXPECT_TRUE(sheet->HardwarePage()->Field(CHardwarePpg::kIdHeight)->hasFocus());
+    EXPECT_TRUE(m_sheet->HardwarePage()->Field(CHardwarePpg::kIdHeight)->hasFocus());
 }
 
 TEST_F(SheetTest, EnterOnACheckBoxPressesIt) {
     Open();
-    sheet->Tabs()->setCurrentIndex(1);
-    auto* droopy = qobject_cast<QAbstractButton*>(sheet->CurrentPage()->Control(1011));
+    m_sheet->Tabs()->setCurrentIndex(1);
+    auto* droopy = qobject_cast<QAbstractButton*>(m_sheet->CurrentPage()->Control(1011));
     droopy->setFocus(Qt::TabFocusReason);
     QTest::keyClick(droopy, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_TRUE(droopy->isChecked());
-    EXPECT_EQ(sheet->settings.imageProc.bDroopyEyelidComp, 1);
-    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(m_sheet->settings.imageProc.bDroopyEyelidComp, 1);
+    EXPECT_TRUE(m_sheet->isVisible());
 }
 
 TEST_F(SheetTest, EnterOnAComboBoxPicksTheNextItem) {
     Open();
-    sheet->Tabs()->setCurrentIndex(2);
-    QWidget* resolution = sheet->CurrentPage()->Control(1089);
+    m_sheet->Tabs()->setCurrentIndex(2);
+    QWidget* resolution = m_sheet->CurrentPage()->Control(1089);
     resolution->setFocus(Qt::TabFocusReason);
     QTest::keyClick(resolution, Qt::Key_Return);
     QCoreApplication::processEvents();
-    EXPECT_EQ(sheet->settings.calibration.iCurCalRes, 1);
-    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(m_sheet->settings.calibration.iCurCalRes, 1);
+    EXPECT_TRUE(m_sheet->isVisible());
 }
 
 TEST_F(SheetTest, SwitchingPagesKeepsTheEditOfTheFocusedField) {
     Open();
-    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
-    CBRLFloatField* width = sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
+    m_sheet->Tabs()->setCurrentWidget(m_sheet->HardwarePage());
+    CBRLFloatField* width = m_sheet->HardwarePage()->Field(CHardwarePpg::kIdWidth);
     TypeInto(width, QStringLiteral("11"));
-    QTest::keyClick(sheet->Tabs(), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(m_sheet->Tabs(), Qt::Key_Tab, Qt::ControlModifier);
     QCoreApplication::processEvents();
-    EXPECT_NE(sheet->CurrentPage(), sheet->HardwarePage());
-    EXPECT_NEAR(sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
-    EXPECT_TRUE(sheet->IsApplyEnabled());
+    EXPECT_NE(m_sheet->CurrentPage(), m_sheet->HardwarePage());
+    EXPECT_NEAR(m_sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
+    EXPECT_TRUE(m_sheet->IsApplyEnabled());
 }
 
 TEST_F(SheetTest, AboutBoxIsReachableFromTheSheet) {
@@ -223,7 +223,7 @@ TEST_F(SheetTest, AboutBoxIsReachableFromTheSheet) {
         caption = about->windowTitle();
         about->accept();
     });
-    QTest::mouseClick(sheet->AboutButton(), Qt::LeftButton);
+    QTest::mouseClick(m_sheet->AboutButton(), Qt::LeftButton);
     EXPECT_EQ(caption, QStringLiteral("About QvSettings"));
 }
 
@@ -233,11 +233,11 @@ TEST_F(SheetTest, MakerPagesShareTheHardwareBlock) {
     marker.close();
     Open();
     EditWidth(QStringLiteral("11"));
-    sheet->Tabs()->setCurrentWidget(sheet->SystemHardwarePage());
-    sheet->settings.hardware.iCameraHorizPixels = 800;
-    sheet->Tabs()->setCurrentWidget(sheet->HardwarePage());
-    sheet->Tabs()->setCurrentWidget(sheet->SystemHardwarePage());
-    EXPECT_EQ(sheet->SystemHardwarePage()->IntField(CSystemHardware::kIdCameraWidthPixels)->text(),
+    m_sheet->Tabs()->setCurrentWidget(m_sheet->SystemHardwarePage());
+    m_sheet->settings.hardware.iCameraHorizPixels = 800;
+    m_sheet->Tabs()->setCurrentWidget(m_sheet->HardwarePage());
+    m_sheet->Tabs()->setCurrentWidget(m_sheet->SystemHardwarePage());
+    EXPECT_EQ(m_sheet->SystemHardwarePage()->IntField(CSystemHardware::kIdCameraWidthPixels)->text(),
               QStringLiteral(" 800"));
 }
 
@@ -290,21 +290,21 @@ TEST_F(WriteFailureTest, OkAndApplyThatCannotWriteSayWhyAndKeepTheSheetOpen) {
         for (const bool ok : {true, false}) {
             SCOPED_TRACE(std::string(c.what) + (ok ? ", OK" : ", Apply"));
             SetUp();
-            boxes.asked.clear();
-            library.failWritesWith = 0;
+            m_boxes.asked.clear();
+            m_library.failWritesWith = 0;
             Open();
             EditWidth(QStringLiteral("11"));
-            c.prepare(library);
+            c.prepare(m_library);
             const QByteArray before = FileBytes(TrackerSettingsFile());
-            QTest::mouseClick(ok ? sheet->OkButton() : sheet->ApplyButton(), Qt::LeftButton);
-            ASSERT_EQ(boxes.asked.size(), 1);
-            EXPECT_EQ(boxes.asked[0].text, QString::fromLatin1(kNotSaved) + QString::fromLatin1(c.reason));
-            EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Settings not saved"));
-            EXPECT_EQ(boxes.asked[0].icon, MsgIcon::Exclamation);
-            EXPECT_TRUE(sheet->isVisible());
-            EXPECT_TRUE(sheet->IsApplyEnabled());
+            QTest::mouseClick(ok ? m_sheet->OkButton() : m_sheet->ApplyButton(), Qt::LeftButton);
+            ASSERT_EQ(m_boxes.asked.size(), 1);
+            EXPECT_EQ(m_boxes.asked[0].text, QString::fromLatin1(kNotSaved) + QString::fromLatin1(c.reason));
+            EXPECT_EQ(m_boxes.asked[0].caption, QStringLiteral("Settings not saved"));
+            EXPECT_EQ(m_boxes.asked[0].icon, MsgIcon::Exclamation);
+            EXPECT_TRUE(m_sheet->isVisible());
+            EXPECT_TRUE(m_sheet->IsApplyEnabled());
             EXPECT_EQ(FileBytes(TrackerSettingsFile()), before);
-            EXPECT_NEAR(sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
+            EXPECT_NEAR(m_sheet->settings.hardware.fMonitorWidth, 11.0f / 0.03937008f, 0.01f);
         }
     }
 }
@@ -317,8 +317,8 @@ TEST_F(WriteFailureTest, OkWithoutTheSettingsFolderCreatesIt) {
         TypeInto(shown->HardwarePage()->Field(CHardwarePpg::kIdWidth), QStringLiteral("12"));
         QTest::mouseClick(shown->OkButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(RunQvSettings(library), 0);
-    EXPECT_TRUE(boxes.asked.isEmpty());
+    EXPECT_EQ(RunQvSettings(m_library), 0);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
     QvSettingsRecord reread{};
     reread.language = -1;
     EXPECT_GE(vReadQvSettings(&reread), 2);
@@ -329,9 +329,9 @@ TEST_F(WriteFailureTest, ApplyWithoutTheSettingsFolderCreatesIt) {
     QDir(QStringLiteral("QVSettings")).removeRecursively();
     Open();
     EditWidth(QStringLiteral("12"));
-    QTest::mouseClick(sheet->ApplyButton(), Qt::LeftButton);
-    EXPECT_TRUE(boxes.asked.isEmpty());
-    EXPECT_FALSE(sheet->IsApplyEnabled());
+    QTest::mouseClick(m_sheet->ApplyButton(), Qt::LeftButton);
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
+    EXPECT_FALSE(m_sheet->IsApplyEnabled());
     EXPECT_TRUE(QFileInfo(TrackerSettingsFile()).isFile());
 }
 
@@ -415,16 +415,16 @@ TEST_F(UntypedValuesTest, FieldsFocusedAndLeftWithoutTypingLeaveTheFileByteIdent
         SCOPED_TRACE(c.what);
         const QByteArray before = WriteStartFile();
         ASSERT_FALSE(before.isEmpty());
-        library.writes = 0;
+        m_library.writes = 0;
         bool focused = false;
         WhenDialogOpens<CQvSettingsDlg>([&c, &focused](CQvSettingsDlg* shown) {
             ShowActive(shown);
             focused = c.visit(shown);
             QTest::mouseClick(shown->OkButton(), Qt::LeftButton);
         });
-        EXPECT_EQ(RunQvSettings(library), 0);
+        EXPECT_EQ(RunQvSettings(m_library), 0);
         EXPECT_TRUE(focused);
-        EXPECT_EQ(library.writes, 1);
+        EXPECT_EQ(m_library.writes, 1);
         const QByteArray after = FileBytes();
         EXPECT_TRUE(after == before) << ChangedLines(before, after).join(QLatin1Char('\n')).toStdString();
     }

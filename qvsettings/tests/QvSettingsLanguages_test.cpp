@@ -91,7 +91,7 @@ protected:
         ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     }
     void TearDown() override { QFile::remove(QString::fromLatin1(CQvSettingsDlg::kMakerMarkerFile)); }
-    QvFileIoLibrary library;
+    QvFileIoLibrary m_library;
 };
 
 TEST_F(QvSettingsLanguages, EveryPageFitsTheScreenAndNoTextIsCut) {
@@ -99,7 +99,7 @@ TEST_F(QvSettingsLanguages, EveryPageFitsTheScreenAndNoTextIsCut) {
     for (const QString& code : codes) {
         languages::Translations translations;
         ASSERT_TRUE(translations.install(QStringLiteral("qvsettings"), code, Folders())) << qPrintable(code);
-        CQvSettingsDlg sheet(library, QDir::currentPath());
+        CQvSettingsDlg sheet(m_library, QDir::currentPath());
         ASSERT_TRUE(sheet.IsMakerMode());
         sheet.show();
         QCoreApplication::processEvents();
@@ -126,13 +126,13 @@ TEST_F(QvSettingsLanguages, PagesAreTranslatedAndWhatIsMissingIsEnglish) {
     {
         languages::Translations translations;
         ASSERT_TRUE(translations.install(QStringLiteral("qvsettings"), QStringLiteral("de"), Folders()));
-        CQvSettingsDlg sheet(library, QDir::currentPath());
+        CQvSettingsDlg sheet(m_library, QDir::currentPath());
         EXPECT_EQ(sheet.CancelButton()->text(), QLatin1String("Abbrechen"));
     }
     // No catalogue for the language: English.
     languages::Translations translations;
     EXPECT_FALSE(translations.install(QStringLiteral("qvsettings"), QStringLiteral("pt"), Folders()));
-    CQvSettingsDlg sheet(library, QDir::currentPath());
+    CQvSettingsDlg sheet(m_library, QDir::currentPath());
     EXPECT_EQ(sheet.CancelButton()->text(), QLatin1String("Cancel"));
     // A text no catalogue has: as written.
     EXPECT_EQ(QCoreApplication::translate("CQvSettingsDlg", "No such text"), QLatin1String("No such text"));

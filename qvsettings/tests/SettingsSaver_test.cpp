@@ -41,8 +41,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    ScriptedMessageBoxes boxes;
-    CountingLibrary library;
+    ScriptedMessageBoxes m_boxes;
+    CountingLibrary m_library;
 };
 
 TEST_F(SaverTest, WhatCanBeWritten) {
@@ -110,9 +110,9 @@ TEST_F(SaverTest, ABackupIsWrittenWithoutAWord) {
     QvSettingsRecord record{};
     vSetDefaultQvSettings(&record);
     record.language = 0;
-    EXPECT_TRUE(SettingsSaver(library, nullptr).SaveTo(&record, At("backup.qv")));
-    EXPECT_TRUE(boxes.asked.isEmpty());
-    EXPECT_EQ(library.writtenTo, QStringList{At("backup.qv")});
+    EXPECT_TRUE(SettingsSaver(m_library, nullptr).SaveTo(&record, At("backup.qv")));
+    EXPECT_TRUE(m_boxes.asked.isEmpty());
+    EXPECT_EQ(m_library.writtenTo, QStringList{At("backup.qv")});
     QvSettingsRecord reread{};
     EXPECT_GE(vReadQvSettingsHelper(&reread, At("backup.qv").toStdU16String().c_str()), 2);
 }
@@ -121,23 +121,23 @@ TEST_F(SaverTest, AWriteTheLibraryReportsAsFailedIsAFailure) {
     QvSettingsRecord record{};
     vSetDefaultQvSettings(&record);
     record.language = 0;
-    library.failWritesWith = -1;
-    EXPECT_FALSE(SettingsSaver(library, nullptr).SaveTo(&record, At("backup.qv")));
-    ASSERT_EQ(boxes.asked.size(), 1);
-    EXPECT_EQ(boxes.asked[0].text, QStringLiteral("The settings could not be saved to saver/backup.qv.\n"
+    m_library.failWritesWith = -1;
+    EXPECT_FALSE(SettingsSaver(m_library, nullptr).SaveTo(&record, At("backup.qv")));
+    ASSERT_EQ(m_boxes.asked.size(), 1);
+    EXPECT_EQ(m_boxes.asked[0].text, QStringLiteral("The settings could not be saved to saver/backup.qv.\n"
                                                   "Writing the file failed; the disk may be full."));
-    EXPECT_EQ(boxes.asked[0].caption, QString::fromLatin1(SettingsSaver::kFailureCaption));
-    EXPECT_EQ(boxes.asked[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(boxes.asked[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(m_boxes.asked[0].caption, QString::fromLatin1(SettingsSaver::kFailureCaption));
+    EXPECT_EQ(m_boxes.asked[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(m_boxes.asked[0].icon, MsgIcon::Exclamation);
 }
 
 TEST_F(SaverTest, TheCurrentFileIsTheLanguagesTrackerSettingsFile) {
     QvSettingsRecord record{};
     record.language = 0;
-    EXPECT_EQ(library.FileName(record), TrackerSettingsFile());
+    EXPECT_EQ(m_library.FileName(record), TrackerSettingsFile());
     record.language = 1;
-    EXPECT_TRUE(library.FileName(record).startsWith(QStringLiteral("QVSettings/Settings_")));
-    EXPECT_NE(library.FileName(record), TrackerSettingsFile());
+    EXPECT_TRUE(m_library.FileName(record).startsWith(QStringLiteral("QVSettings/Settings_")));
+    EXPECT_NE(m_library.FileName(record), TrackerSettingsFile());
 }
 
 TEST(SaverMessage, IsANoticeWithOnlyAnOkButton) {

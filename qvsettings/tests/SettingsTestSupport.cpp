@@ -24,7 +24,7 @@ private:
     CEnterKeyFilter m_enterFilter;
 };
 
-const bool g_registered = (::testing::AddGlobalTestEnvironment(new QtEnvironment), true);
+const bool kGRegistered = (::testing::AddGlobalTestEnvironment(new QtEnvironment), true);
 }  // namespace
 
 MsgAnswer ScriptedMessageBoxes::Ask(QWidget*, const MessageBoxRequest& request) {

@@ -75,9 +75,9 @@ std::int32_t ReplayReader::scale(std::int32_t value, int recorded, int host) {
     // Nearest pixel; the result may lie off the screen as the recorded point did, but it stays
     // a representable coordinate.
     double scaled = std::round(static_cast<double>(value) * host / recorded);
-    constexpr double lo = std::numeric_limits<std::int32_t>::min();
-    constexpr double hi = std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(scaled < lo ? lo : (scaled > hi ? hi : scaled));
+    constexpr double kLo = std::numeric_limits<std::int32_t>::min();
+    constexpr double kHi = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(scaled < kLo ? kLo : (scaled > kHi ? kHi : scaled));
 }
 
 void ReplayReader::next(GazeSample& out) {

@@ -36,13 +36,13 @@ protected:
         const fs::path config = fs::current_path() / "config";
         fs::create_directories(config);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        control_.requestedRate = 60;
-        control_.screenWidth = kScreenWidth;
-        control_.screenHeight = kScreenHeight;
-        control_.option24 = 1;
+        m_control.requestedRate = 60;
+        m_control.screenWidth = kScreenWidth;
+        m_control.screenHeight = kScreenHeight;
+        m_control.option24 = 1;
     }
     void TearDown() override {
-        QvExit(&control_);
+        QvExit(&m_control);
         for (const char* name : kVariables) {
             unsetenv(name);
         }
@@ -52,18 +52,18 @@ protected:
     void Start(const std::string& source, std::string& err) {
         setenv("QVTRACK_SOURCE", source.c_str(), 1);
         testing::internal::CaptureStderr();
-        const int result = QvInit(&control_);
+        const int result = QvInit(&m_control);
         err = testing::internal::GetCapturedStderr();
         ASSERT_EQ(result, 0);
-        ASSERT_NE(control_.sample, nullptr);
+        ASSERT_NE(m_control.sample, nullptr);
     }
 
     GazeSample Next() {
-        EXPECT_EQ(QvGetData(&control_), 0);
-        return *control_.sample;
+        EXPECT_EQ(QvGetData(&m_control), 0);
+        return *m_control.sample;
     }
 
-    TrackerControl control_{};
+    TrackerControl m_control{};
 };
 
 // A face still in the middle of the view, then the user away.
@@ -83,7 +83,7 @@ TEST_F(CameraExports, AVideoPlaysAsTheCameraAndSaysWhenItEnds) {
     std::string err;
     Start("camera:" + video, err);
     EXPECT_EQ(err, "");
-    EXPECT_EQ(control_.iSamplePerSec, static_cast<int>(kTestRate));
+    EXPECT_EQ(m_control.iSamplePerSec, static_cast<int>(kTestRate));
 
     testing::internal::CaptureStderr();
     GazeSample s{};
@@ -140,8 +140,8 @@ TEST_F(CameraExports, TheRateReportedIsTheFramesFollowedEachSecond) {
         std::string err;
         Start("camera:" + video, err);
         EXPECT_EQ(err, "");
-        EXPECT_EQ(control_.iSamplePerSec, c.reported) << c.videoRate << " " << (c.rate ? c.rate : "unset");
-        QvExit(&control_);
+        EXPECT_EQ(m_control.iSamplePerSec, c.reported) << c.videoRate << " " << (c.rate ? c.rate : "unset");
+        QvExit(&m_control);
     }
 }
 
@@ -149,12 +149,12 @@ TEST_F(CameraExports, AMissingCameraIsFoundZeroWithOneLine) {
     const std::string device = "/dev/lumora-test-no-camera";
     testing::internal::CaptureStderr();
     setenv("QVTRACK_SOURCE", ("camera:" + device).c_str(), 1);
-    ASSERT_EQ(QvInit(&control_), 0);
-    EXPECT_EQ(control_.iSamplePerSec, 30);
+    ASSERT_EQ(QvInit(&m_control), 0);
+    EXPECT_EQ(m_control.iSamplePerSec, 30);
     for (int i = 0; i < 10; ++i) {  // a third of a second: several attempts to open it
         EXPECT_EQ(Next().found, 0);
     }
-    QvExit(&control_);  // its thread says nothing more
+    QvExit(&m_control);  // its thread says nothing more
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(said, "qvtrack: cannot open the camera " + device + " (no such device); retrying\n");
 }
@@ -175,7 +175,7 @@ TEST_F(CameraExports, WhatIsNotAVideoIsNamedInOneLineAndGivesNoFace) {
         EXPECT_NE(err.find("; using the pointer source\n"), std::string::npos) << err;
         // Nothing feeds the pointer in this program: no gaze at all.
         EXPECT_EQ(Next().found, 0) << path;
-        QvExit(&control_);
+        QvExit(&m_control);
     }
 }
 

@@ -9,19 +9,19 @@ namespace qvtrack {
 
 class FakeClock : public Clock {
 public:
-    time_point now() override { return now_; }
+    time_point now() override { return m_now; }
     void sleepUntil(time_point when) override {
-        sleeps.push_back(when - now_);
-        if (when > now_) {
-            now_ = when;
+        sleeps.push_back(when - m_now);
+        if (when > m_now) {
+            m_now = when;
         }
     }
-    void advance(std::chrono::nanoseconds d) { now_ += d; }
+    void advance(std::chrono::nanoseconds d) { m_now += d; }
 
     std::vector<std::chrono::nanoseconds> sleeps;
 
 private:
-    time_point now_{std::chrono::seconds(1000)};
+    time_point m_now{std::chrono::seconds(1000)};
 };
 
 }  // namespace qvtrack

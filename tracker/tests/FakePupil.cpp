@@ -43,45 +43,45 @@ std::string SurfaceMessage(const std::vector<SurfacePoint>& points) {
     return std::string(buffer.data(), buffer.size());
 }
 
-FakePupil::FakePupil() : context_(zmq_ctx_new()) {
-    remote_ = zmq_socket(context_, ZMQ_REP);
-    pub_ = zmq_socket(context_, ZMQ_PUB);
+FakePupil::FakePupil() : m_context(zmq_ctx_new()) {
+    m_remote = zmq_socket(m_context, ZMQ_REP);
+    m_pub = zmq_socket(m_context, ZMQ_PUB);
     int linger = 0;
     int queue = 100000;
-    zmq_setsockopt(remote_, ZMQ_LINGER, &linger, sizeof linger);
-    zmq_setsockopt(pub_, ZMQ_LINGER, &linger, sizeof linger);
-    zmq_setsockopt(pub_, ZMQ_SNDHWM, &queue, sizeof queue);
-    zmq_bind(remote_, "tcp://127.0.0.1:*");
-    zmq_bind(pub_, "tcp://127.0.0.1:*");
-    remotePort_ = PortOf(remote_);
-    pubPort_ = PortOf(pub_);
-    thread_ = std::thread([this] { answer(); });
+    zmq_setsockopt(m_remote, ZMQ_LINGER, &linger, sizeof linger);
+    zmq_setsockopt(m_pub, ZMQ_LINGER, &linger, sizeof linger);
+    zmq_setsockopt(m_pub, ZMQ_SNDHWM, &queue, sizeof queue);
+    zmq_bind(m_remote, "tcp://127.0.0.1:*");
+    zmq_bind(m_pub, "tcp://127.0.0.1:*");
+    m_remotePort = PortOf(m_remote);
+    m_pubPort = PortOf(m_pub);
+    m_thread = std::thread([this] { answer(); });
 }
 
 FakePupil::~FakePupil() {
-    stop_ = true;
-    thread_.join();
-    zmq_close(remote_);
-    zmq_close(pub_);
-    zmq_ctx_term(context_);
+    m_stop = true;
+    m_thread.join();
+    zmq_close(m_remote);
+    zmq_close(m_pub);
+    zmq_ctx_term(m_context);
 }
 
 void FakePupil::publish(const std::string& topic, const std::string& payload) {
-    std::lock_guard lock(pubMutex_);
-    zmq_send(pub_, topic.data(), topic.size(), ZMQ_SNDMORE);
-    zmq_send(pub_, payload.data(), payload.size(), 0);
+    std::lock_guard lock(m_pubMutex);
+    zmq_send(m_pub, topic.data(), topic.size(), ZMQ_SNDMORE);
+    zmq_send(m_pub, payload.data(), payload.size(), 0);
 }
 
 void FakePupil::answer() {
-    while (!stop_) {
-        zmq_pollitem_t item{remote_, 0, ZMQ_POLLIN, 0};
+    while (!m_stop) {
+        zmq_pollitem_t item{m_remote, 0, ZMQ_POLLIN, 0};
         if (zmq_poll(&item, 1, 20) <= 0) {
             continue;
         }
         char request[64];
-        int n = zmq_recv(remote_, request, sizeof request, 0);
-        std::string reply = n == 8 && std::string(request, 8) == "SUB_PORT" ? std::to_string(pubPort_) : "?";
-        zmq_send(remote_, reply.data(), reply.size(), 0);
+        int n = zmq_recv(m_remote, request, sizeof request, 0);
+        std::string reply = n == 8 && std::string(request, 8) == "SUB_PORT" ? std::to_string(m_pubPort) : "?";
+        zmq_send(m_remote, reply.data(), reply.size(), 0);
     }
 }
 

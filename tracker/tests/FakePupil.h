@@ -27,21 +27,21 @@ public:
     FakePupil(const FakePupil&) = delete;
     FakePupil& operator=(const FakePupil&) = delete;
 
-    int remotePort() const { return remotePort_; }
+    int remotePort() const { return m_remotePort; }
     // Any thread; one message of two frames.
     void publish(const std::string& topic, const std::string& payload);
 
 private:
     void answer();
 
-    void* context_;
-    void* remote_;
-    void* pub_;
-    int remotePort_ = 0;
-    int pubPort_ = 0;
-    std::mutex pubMutex_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    void* m_context;
+    void* m_remote;
+    void* m_pub;
+    int m_remotePort = 0;
+    int m_pubPort = 0;
+    std::mutex m_pubMutex;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
 };
 
 }  // namespace qvtrack::testing

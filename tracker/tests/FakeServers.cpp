@@ -8,36 +8,36 @@
 
 namespace qvtrack::testing {
 
-FakeTcpServer::FakeTcpServer(Session session) : session_(std::move(session)) {
-    listener_ = UniqueFd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+FakeTcpServer::FakeTcpServer(Session session) : m_session(std::move(session)) {
+    m_listener = UniqueFd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     addr.sin_port = 0;
-    ::bind(listener_.get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::listen(listener_.get(), 4);
+    ::bind(m_listener.get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    ::listen(m_listener.get(), 4);
     socklen_t len = sizeof addr;
-    ::getsockname(listener_.get(), reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
-    thread_ = std::thread([this] {
-        while (!stop_) {
-            pollfd p{listener_.get(), POLLIN, 0};
+    ::getsockname(m_listener.get(), reinterpret_cast<sockaddr*>(&addr), &len);
+    m_port = ntohs(addr.sin_port);
+    m_thread = std::thread([this] {
+        while (!m_stop) {
+            pollfd p{m_listener.get(), POLLIN, 0};
             if (::poll(&p, 1, 20) <= 0) {
                 continue;
             }
-            UniqueFd client(::accept(listener_.get(), nullptr, nullptr));
+            UniqueFd client(::accept(m_listener.get(), nullptr, nullptr));
             if (!client.valid()) {
                 continue;
             }
-            int index = accepted_++;
-            session_(client.get(), index);
+            int index = m_accepted++;
+            m_session(client.get(), index);
         }
     });
 }
 
 FakeTcpServer::~FakeTcpServer() {
-    stop_ = true;
-    thread_.join();
+    m_stop = true;
+    m_thread.join();
 }
 
 bool FakeTcpServer::sendText(int fd, const std::string& text) {

@@ -20,8 +20,8 @@ public:
     using Session = std::function<void(int fd, int index)>;
     explicit FakeTcpServer(Session session);
     ~FakeTcpServer();
-    int port() const { return port_; }
-    int accepted() const { return accepted_.load(); }
+    int port() const { return m_port; }
+    int accepted() const { return m_accepted.load(); }
 
     // Helpers for sessions.
     static bool sendText(int fd, const std::string& text);
@@ -29,12 +29,12 @@ public:
     static std::vector<std::string> readLines(int fd, std::size_t count, std::chrono::milliseconds timeout);
 
 private:
-    UniqueFd listener_;
-    int port_ = 0;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> accepted_{0};
-    Session session_;
-    std::thread thread_;
+    UniqueFd m_listener;
+    int m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_accepted{0};
+    Session m_session;
+    std::thread m_thread;
 };
 
 // Sends UDP datagrams to 127.0.0.1:port.
