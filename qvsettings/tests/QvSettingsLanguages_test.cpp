@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QSize>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -18,6 +19,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "OffscreenApp.h"
 #include "CBRLPropPage.h"
 #include "CQvSettingsDlg.h"
 #include "LanguageChoice.h"
@@ -28,21 +30,7 @@ namespace {
 
 class LanguageEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "qvsettings_languages_test";
-        static char* argv[] = {name, nullptr};
-        const QString config = QDir::current().filePath(QStringLiteral("screen-1024x768.json"));
-        QFile f(config);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(R"({"screens":[{"name":"A","x":0,"y":0,"width":1024,"height":768,"logicalDpi":96,)"
-                R"("logicalBaseDpi":96,"dpr":1}]})");
-        f.close();
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
-        // Left to the process's exit: it must outlive every static of the program and of Qt.
-        new QApplication(argc, argv);
-        QFile::remove(config);
-    }
+    void SetUp() override { testsupport::OffscreenApp(QSize(1024, 768)); }
 };
 [[maybe_unused]] const ::testing::Environment* const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new LanguageEnvironment);
